@@ -1,0 +1,68 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// The look of every screen as constant data: one row per widget, positions and sizes in twips
+// (1440 per inch, 15 per pixel at 96 dots per inch), colours as 0xRRGGBB. The screens are built
+// from these rows; no position or colour is written anywhere else.
+namespace layout {
+
+static constexpr int kNoColor = -1;  // transparent background, or the default black text
+
+enum class Kind { Label, Button, Picture, Line, Frame, TextBox, Option, FileList };
+
+enum Style : unsigned {
+    kCentred = 1u << 0,
+    kRight = 1u << 1,
+    kBorder = 1u << 2,
+    kTransparent = 1u << 3,
+    kDisabled = 1u << 4,
+    kHidden = 1u << 5,
+    kBold = 1u << 6,
+    kUnderline = 1u << 7,
+};
+
+struct Font {
+    std::string_view family;  // empty: the toolkit's default font
+    double points;
+};
+
+struct Row {
+    std::string_view name;
+    int index;  // element of a widget array, or -1
+    Kind kind;
+    std::string_view caption;  // UTF-8, exactly as shown, runs of spaces included
+    Font font;
+    unsigned style;
+    int back;  // kNoColor where the table gives none
+    int text;  // kNoColor for black
+    int left, top, width, height;
+    std::string_view parent = {};  // the frame the widget lies in, empty for the window
+    int lineWidth = 0;  // lines only: pen width in pixels; from (left, top) by (width, height)
+    std::string_view hint = {};  // hover hint
+};
+
+enum class WindowStyle { Sizable, FixedDialog, Borderless };
+
+struct Window {
+    std::string_view title;
+    int back;
+    int clientWidth, clientHeight;  // twips
+    WindowStyle style;
+    bool maximised;
+    bool inTaskBar;
+    int left = -1, top = -1;  // twips; -1: centred on the screen
+};
+
+struct Screen {
+    Window window;
+    std::span<const Row> rows;
+};
+
+// Finds the row of a widget by name and index; a missing row is a programming error.
+const Row& Find(const Screen& screen, std::string_view name, int index = -1);
+
+extern const Screen kAbout;
+
+}  // namespace layout

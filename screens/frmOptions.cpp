@@ -1,0 +1,5 @@
+#include "screens/frmOptions.h"
+
+frmOptions::frmOptions() {
+    setWindowTitle(QStringLiteral("Game Setup"));
+}

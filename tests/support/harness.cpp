@@ -1,0 +1,31 @@
+#include "support/harness.h"
+
+#include "game/module1.h"
+#include "toolkit/beep.h"
+#include "toolkit/program.h"
+#include "toolkit/random.h"
+#include "toolkit/timer.h"
+
+namespace {
+// The offscreen platform cannot raise windows; saying so for every shown screen is only noise.
+QtMessageHandler previous = nullptr;
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("does not support raise"))) {
+        return;
+    }
+    previous(type, context, message);
+}
+}  // namespace
+
+void FreshProgram(std::uint64_t seed) {
+    static const bool quiet = [] {
+        previous = qInstallMessageHandler(QuietHandler);
+        return true;
+    }();
+    Q_UNUSED(quiet);
+    tk::ResetProgram();
+    tk::clock::UseManual();
+    tk::SetBeepListener({});
+    tk::SeedRandom(seed);
+    Module1::ClearState();
+}

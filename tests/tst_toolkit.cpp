@@ -1,0 +1,327 @@
+#include <QtTest>
+#include <vector>
+
+#include "support/harness.h"
+#include "toolkit/form.h"
+#include "toolkit/program.h"
+#include "toolkit/random.h"
+#include "toolkit/timer.h"
+#include "toolkit/widgets.h"
+
+namespace {
+
+// Screens of the test's own, so that the toolkit is checked apart from the game.
+class ScreenA : public tk::Screen<ScreenA> {
+public:
+    static inline int loads = 0;
+    tk::Label label{this};
+    tk::Timer timer{this, 1000};
+    std::vector<std::int64_t> ticks;
+    bool unloadOnTick = false;
+
+    ScreenA() {
+        connect(&timer, &tk::Timer::Tick, this, [this] {
+            ticks.push_back(tk::clock::Now());
+            if (unloadOnTick) {
+                Unload();
+            }
+        });
+    }
+    void Form_Load() override {
+        ++loads;
+        label.SetCaption(QStringLiteral("loaded"));
+    }
+};
+
+class ScreenB : public tk::Screen<ScreenB> {
+public:
+    static inline int loads = 0;
+    tk::Option options[2]{tk::Option{this}, tk::Option{this}};
+    int clicks = 0;
+    ScreenB() {
+        connect(&options[0], &tk::Option::Click, this, [this] { ++clicks; });
+    }
+    void Form_Load() override { ++loads; }
+};
+
+// A recorder of tick instants for free-standing timers.
+struct Ticks {
+    std::vector<std::pair<char, std::int64_t>> seen;
+    void Watch(tk::Timer& timer, char name) {
+        QObject::connect(&timer, &tk::Timer::Tick,
+                         [this, name] { seen.emplace_back(name, tk::clock::Now()); });
+    }
+};
+
+using Seen = std::vector<std::pair<char, std::int64_t>>;
+
+}  // namespace
+
+class TestToolkit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        FreshProgram();
+        ScreenA::loads = ScreenB::loads = 0;
+    }
+
+    void startingARunningTimerKeepsItsSchedule() {
+        tk::Timer a(nullptr, 1000);
+        Ticks t;
+        t.Watch(a, 'a');
+        a.Start();
+        tk::clock::Advance(500);
+        a.Start();
+        tk::clock::Advance(1600);
+        QCOMPARE(t.seen, (Seen{{'a', 1000}, {'a', 2000}}));
+    }
+
+    void stopThenStartBeginsAFullPeriod() {
+        tk::Timer a(nullptr, 1000);
+        Ticks t;
+        t.Watch(a, 'a');
+        a.Start();
+        tk::clock::Advance(600);
+        a.Stop();
+        a.Start();
+        tk::clock::Advance(999);
+        QVERIFY(t.seen.empty());
+        tk::clock::Advance(1);
+        QCOMPARE(t.seen, (Seen{{'a', 1600}}));
+    }
+
+    void newIntervalCountsFromThatMoment() {
+        tk::Timer a(nullptr, 1000);
+        Ticks t;
+        t.Watch(a, 'a');
+        a.Start();
+        tk::clock::Advance(700);
+        a.SetInterval(500);
+        tk::clock::Advance(1100);
+        QCOMPARE(t.seen, (Seen{{'a', 1200}, {'a', 1700}}));
+    }
+
+    void stoppedTimerDeliversNothing() {
+        tk::Timer a(nullptr, 100);
+        Ticks t;
+        t.Watch(a, 'a');
+        a.Start();
+        tk::clock::Advance(250);
+        a.Stop();
+        tk::clock::Advance(10000);
+        QCOMPARE(t.seen, (Seen{{'a', 100}, {'a', 200}}));
+    }
+
+    // One Advance() that spans several ticks delivers them at their own instants, and a timer
+    // started inside a tick counts from that tick, not from the end of the Advance().
+    void timerStartedInsideATickCountsFromThatTick() {
+        tk::Timer a(nullptr, 1000);
+        tk::Timer b(nullptr, 300);
+        Ticks t;
+        t.Watch(a, 'a');
+        t.Watch(b, 'b');
+        QObject::connect(&a, &tk::Timer::Tick, [&] { b.Start(); });
+        a.Start();
+        tk::clock::Advance(2500);
+        QCOMPARE(t.seen, (Seen{{'a', 1000},
+                               {'b', 1300},
+                               {'b', 1600},
+                               {'b', 1900},
+                               {'a', 2000},
+                               {'b', 2200},
+                               {'b', 2500}}));
+        QCOMPARE(tk::clock::Now(), std::int64_t{2500});
+    }
+
+    // A timer that changes its own interval in its tick, as the beeps do: the next tick comes
+    // one new interval after this one.
+    void timerChangingItsOwnIntervalInItsTick() {
+        tk::Timer a(nullptr, 500);
+        Ticks t;
+        t.Watch(a, 'a');
+        QObject::connect(&a, &tk::Timer::Tick, [&] {
+            a.SetInterval(500);
+            a.SetInterval(a.Interval() == 500 && tk::clock::Now() >= 1500 ? 100 : 1000);
+        });
+        a.Start();
+        tk::clock::Advance(1700);
+        QCOMPARE(t.seen, (Seen{{'a', 500}, {'a', 1500}, {'a', 1600}, {'a', 1700}}));
+    }
+
+    void ticksDueTogetherRunInStartOrder() {
+        tk::Timer first(nullptr, 1000), second(nullptr, 500), third(nullptr, 250);
+        Ticks t;
+        t.Watch(first, '1');
+        t.Watch(second, '2');
+        t.Watch(third, '3');
+        second.Start();
+        first.Start();
+        third.Start();
+        tk::clock::Advance(1000);
+        QCOMPARE(t.seen, (Seen{{'3', 250},
+                               {'2', 500},
+                               {'3', 500},
+                               {'3', 750},
+                               {'2', 1000},
+                               {'1', 1000},
+                               {'3', 1000}}));
+        // A timer stopped and started again ranks after those that kept running.
+        t.seen.clear();
+        second.Stop();
+        second.Start();
+        first.SetInterval(500);
+        tk::clock::Advance(500);
+        QCOMPARE(t.seen, (Seen{{'3', 1250}, {'1', 1500}, {'3', 1500}, {'2', 1500}}));
+    }
+
+    void referenceCreatesOnceAndRunsLoadBeforeGoingOn() {
+        QVERIFY(!ScreenA::Loaded());
+        QCOMPARE(ScreenA::Get().label.Caption(), QStringLiteral("loaded"));
+        ScreenA::Get();
+        QCOMPARE(ScreenA::loads, 1);
+        QVERIFY(!ScreenA::Get().isVisible());
+        ScreenA::Show();
+        QVERIFY(ScreenA::Get().isVisible());
+        ScreenA::Hide();
+        QVERIFY(ScreenA::Loaded());
+        QVERIFY(!ScreenA::Get().isVisible());
+    }
+
+    void unloadThenReferenceCreatesAFreshScreen() {
+        ScreenA::Get().label.SetCaption(QStringLiteral("changed"));
+        ScreenA::Unload();
+        QVERIFY(!ScreenA::Loaded());
+        QCOMPARE(ScreenA::Get().label.Caption(), QStringLiteral("loaded"));
+        QCOMPARE(ScreenA::loads, 2);
+    }
+
+    void closingAScreenThatIsNotLoadedCreatesNothing() {
+        ScreenA::Hide();
+        ScreenA::Unload();
+        ScreenA::Unload();
+        QVERIFY(!ScreenA::Loaded());
+        QCOMPARE(ScreenA::loads, 0);
+        QCOMPARE(tk::LoadedScreenCount(), 0);
+    }
+
+    void programEndsWhenTheLastLoadedScreenGoes() {
+        ScreenA::Show();
+        ScreenB::Get();  // loaded and hidden: still keeps the program alive
+        ScreenA::Unload();
+        QVERIFY(!tk::ProgramEnded());
+        {
+            tk::HandlerScope scope;  // no end while a handler runs, even with nothing loaded
+            ScreenB::Unload();
+            QVERIFY(!tk::ProgramEnded());
+            ScreenA::Show();  // a handler may still open another screen
+        }
+        QVERIFY(!tk::ProgramEnded());
+        {
+            tk::HandlerScope scope;
+            ScreenA::Unload();
+            QVERIFY(!tk::ProgramEnded());
+        }
+        QVERIFY(tk::ProgramEnded());
+    }
+
+    void endClosesEveryScreenAtOnce() {
+        ScreenA::Show();
+        ScreenA::Get().timer.Start();
+        ScreenB::Get();
+        {
+            tk::HandlerScope scope;
+            tk::End();
+        }
+        QVERIFY(tk::ProgramEnded());
+        QVERIFY(!ScreenA::Loaded() && !ScreenB::Loaded());
+        QCOMPARE(tk::clock::RunningTimers(), 0);
+    }
+
+    // A screen that unloads itself from its own tick: no further tick, no use of freed memory
+    // (the sanitizer build watches this), and the next reference builds a new screen.
+    void screenUnloadingItselfFromItsOwnTick() {
+        ScreenB::Get();  // keeps the program alive
+        ScreenA& a = ScreenA::Get();
+        a.unloadOnTick = true;
+        a.timer.Start();
+        tk::clock::Advance(5000);
+        QCOMPARE(a.ticks, (std::vector<std::int64_t>{1000}));
+        QVERIFY(!ScreenA::Loaded());
+        a.timer.Start();  // a timer of an unloaded screen never starts again
+        tk::clock::Advance(5000);
+        QCOMPARE(a.ticks.size(), std::size_t{1});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(ScreenA::Get().ticks.empty());
+    }
+
+    void frameCloseUnloadsTheScreen() {
+        ScreenA::Show();
+        ScreenA::Get().close();
+        QVERIFY(!ScreenA::Loaded());
+        QVERIFY(tk::ProgramEnded());
+    }
+
+    void selectingAnOptionInCodeRunsItsClickEveryTime() {
+        ScreenB& b = ScreenB::Get();
+        b.options[0].Select();
+        b.options[0].Select();
+        QCOMPARE(b.clicks, 2);
+        QVERIFY(b.options[0].isChecked());
+        b.options[1].Select();
+        QVERIFY(!b.options[0].isChecked());
+    }
+
+    void textIsShownAsTyped_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("markup") << QStringLiteral("<b>x</b>");
+        QTest::newRow("less than") << QStringLiteral("a < b & c");
+        QTest::newRow("spaces") << QStringLiteral("two  spaces   three");
+    }
+    void textIsShownAsTyped() {
+        QFETCH(QString, text);
+        ScreenA& a = ScreenA::Get();
+        a.label.SetCaption(text);
+        QCOMPARE(a.label.Caption(), text);
+        // A label that read markup would lay "<b>x</b>" out as one short bold "x".
+        QLabel plain;
+        plain.setTextFormat(Qt::PlainText);
+        plain.setWordWrap(true);
+        plain.setFont(a.label.font());
+        plain.setText(text);
+        QCOMPARE(a.label.sizeHint(), plain.sizeHint());
+        tk::Button button(nullptr);
+        button.SetCaption(text);
+        QCOMPARE(button.Caption(), text);
+        QVERIFY(!button.text().contains(QRegularExpression(QStringLiteral("(^|[^&])&[^&]"))));
+    }
+
+    void disabledLabelTakesNoClick() {
+        ScreenA::Show();
+        ScreenA& a = ScreenA::Get();
+        int clicks = 0;
+        QObject::connect(&a.label, &tk::Label::Click, [&] { ++clicks; });
+        a.label.setEnabled(false);
+        QTest::mouseClick(&a.label, Qt::LeftButton);
+        a.label.setEnabled(true);
+        QTest::mouseClick(&a.label, Qt::LeftButton);
+        QCOMPARE(clicks, 1);
+    }
+
+    void randomNumbersAreInRangeAndRepeatable() {
+        tk::SeedRandom(42);
+        std::vector<double> first;
+        for (int i = 0; i < 10000; ++i) {
+            const double u = tk::Rnd();
+            QVERIFY(u >= 0.0 && u < 1.0);
+            first.push_back(u);
+        }
+        tk::SeedRandom(42);
+        for (double u : first) {
+            QCOMPARE(tk::Rnd(), u);
+        }
+    }
+};
+
+QTEST_MAIN(TestToolkit)
+#include "tst_toolkit.moc"

@@ -1,0 +1,92 @@
+#include "toolkit/form.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "toolkit/timer.h"
+#include "toolkit/widgets.h"
+
+namespace tk {
+
+Form::Form() : QWidget(nullptr) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+Form::~Form() {
+    for (Timer* timer : timers_) {
+        timer->Detach();
+    }
+}
+
+void Form::ShowScreen() {
+    if (unloaded_) {
+        return;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::HideScreen() {
+    if (!unloaded_) {
+        hide();
+    }
+}
+
+void Form::UnloadScreen() {
+    if (unloaded_) {
+        return;
+    }
+    unloaded_ = true;
+    for (Timer* timer : timers_) {
+        timer->Stop();
+    }
+    hide();
+    // A click or key already queued for this window must not reach the game after it is gone.
+    blockSignals(true);
+    for (QObject* child : findChildren<QObject*>()) {
+        child->blockSignals(true);
+    }
+    Forget();
+    // The handler that unloads a screen may be running on one of its widgets, so the widgets are
+    // deleted only once control is back in the event loop.
+    deleteLater();
+    detail::ScreenUnloaded(this);
+}
+
+void Form::SetBackColor(const QColor& color) {
+    backColor_ = color;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void Form::RemoveTimer(Timer* timer) {
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escape = event->key() == Qt::Key_Escape;
+    Button* target = enter ? defaultButton_ : escape ? cancelButton_ : nullptr;
+    if (target != nullptr && !unloaded_) {
+        event->accept();
+        target->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    // The toolkit never closes its windows itself (it hides and unloads them), so a close event
+    // comes from the window frame or the window manager: the screen decides what that means.
+    event->ignore();
+    if (!unloaded_) {
+        HandlerScope scope;
+        Form_FrameClose();
+    }
+}
+
+}  // namespace tk

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+#include <vector>
+
+#include "toolkit/program.h"
+
+namespace tk {
+
+class Button;
+class Timer;
+
+// One screen of the game: a top-level window that exists at most once. Screens are created on
+// their first reference, hidden when they are to come back with their state, and unloaded when
+// they are done.
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    ~Form() override;
+
+    void ShowScreen();    // modeless: the calling handler goes on at once
+    void HideScreen();    // keeps every widget's state
+    void UnloadScreen();  // destroys the screen's state; its timers stop at once
+    bool Unloaded() const { return unloaded_; }
+
+    QColor BackColor() const { return backColor_; }
+    void SetBackColor(const QColor& color);
+
+    // Enter presses the default button and Escape the cancel button, wherever the focus is.
+    void SetDefaultButton(Button* button) { defaultButton_ = button; }
+    void SetCancelButton(Button* button) { cancelButton_ = button; }
+
+protected:
+    Form();
+
+    // Runs once, right after the screen is created by its first reference.
+    virtual void Form_Load() {}
+    // The window's close box: a screen is unloaded unless it decides otherwise.
+    virtual void Form_FrameClose() { UnloadScreen(); }
+    // Clears the screen's own "loaded" reference so that the next reference creates it afresh.
+    virtual void Forget() = 0;
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    template <class T>
+    friend class Screen;
+
+private:
+    friend class Timer;
+    void AddTimer(Timer* timer) { timers_.push_back(timer); }
+    void RemoveTimer(Timer* timer);
+
+    QColor backColor_;
+    std::vector<Timer*> timers_;
+    Button* defaultButton_ = nullptr;
+    Button* cancelButton_ = nullptr;
+    bool unloaded_ = false;
+};
+
+// The screen class T (derived as `class T : public tk::Screen<T>`) exists at most once. Any
+// reference through Get() creates it, runs its load handler before the referring statement goes on
+// and leaves it hidden. Hide and Unload do nothing to a screen that is not loaded: closing a screen
+// never creates it just to close it again.
+template <class T>
+class Screen : public Form {
+public:
+    static T& Get() {
+        if (instance_ == nullptr) {
+            T* screen = new T;
+            instance_ = screen;
+            detail::ScreenLoaded(screen);
+            HandlerScope scope;
+            static_cast<Form*>(screen)->Form_Load();
+        }
+        return *instance_;
+    }
+    static bool Loaded() { return instance_ != nullptr; }
+    static void Show() { Get().ShowScreen(); }
+    static void Hide() {
+        if (instance_ != nullptr) {
+            instance_->HideScreen();
+        }
+    }
+    static void Unload() {
+        if (instance_ != nullptr) {
+            instance_->UnloadScreen();
+        }
+    }
+
+protected:
+    void Forget() override {
+        if (instance_ == this) {
+            instance_ = nullptr;
+        }
+    }
+
+private:
+    inline static T* instance_ = nullptr;
+};
+
+}  // namespace tk

@@ -1,0 +1,114 @@
+#include "toolkit/program.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <algorithm>
+#include <vector>
+
+#include "toolkit/form.h"
+#include "toolkit/timer.h"
+
+namespace tk {
+namespace {
+
+int depth = 0;
+bool ended = false;
+bool started = false;    // set once the entry procedure has run: before it, no screen is normal
+bool eventLoop = false;  // true in the real program, where ending must also leave Qt's loop
+std::vector<Form*> loaded;
+
+void CheckEnd() {
+    if (depth == 0 && started && !ended && loaded.empty()) {
+        ended = true;
+    }
+    if (ended && eventLoop) {
+        QCoreApplication::exit(0);
+    }
+}
+
+}  // namespace
+
+HandlerScope::HandlerScope() {
+    ++depth;
+}
+
+HandlerScope::~HandlerScope() {
+    if (--depth == 0) {
+        CheckEnd();
+    }
+}
+
+bool InHandler() {
+    return depth > 0;
+}
+
+void End() {
+    // Copy first: unloading removes each screen from the list.
+    const std::vector<Form*> screens = loaded;
+    for (Form* form : screens) {
+        form->UnloadScreen();
+    }
+    ended = true;
+    if (eventLoop) {
+        QCoreApplication::exit(0);
+    }
+}
+
+bool ProgramEnded() {
+    return ended;
+}
+
+int Run(void (*entry)()) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        // Fusion honours the flat button colours on every desktop.
+        QApplication::setStyle(fusion);
+    }
+    clock::UseReal();
+    eventLoop = true;
+    {
+        HandlerScope scope;
+        started = true;
+        entry();
+    }
+    if (ended) {
+        return 0;
+    }
+    return QApplication::exec();
+}
+
+int LoadedScreenCount() {
+    return static_cast<int>(loaded.size());
+}
+
+bool AnyScreenVisible() {
+    return std::any_of(loaded.begin(), loaded.end(), [](Form* f) { return f->isVisible(); });
+}
+
+void ResetProgram() {
+    const std::vector<Form*> screens = loaded;
+    for (Form* form : screens) {
+        form->UnloadScreen();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ended = false;
+    started = false;
+    depth = 0;
+}
+
+namespace detail {
+
+void ScreenLoaded(Form* form) {
+    loaded.push_back(form);
+    started = true;
+}
+
+void ScreenUnloaded(Form* form) {
+    loaded.erase(std::remove(loaded.begin(), loaded.end(), form), loaded.end());
+    if (depth == 0) {
+        CheckEnd();
+    }
+}
+
+}  // namespace detail
+}  // namespace tk

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+
+namespace tk {
+
+class Form;
+
+// Everything the game does runs inside a handler: Main, a click, a key, a change, a timer tick, a
+// window closed by its frame. Handlers never nest an event loop; when the outermost handler
+// returns, the toolkit checks whether the last loaded screen has gone, which ends the program.
+class HandlerScope {
+public:
+    HandlerScope();
+    ~HandlerScope();
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+};
+
+bool InHandler();
+
+// Ends the program at once: every screen is unloaded and no further event reaches the game.
+void End();
+bool ProgramEnded();
+
+// Runs the game: hands control to `entry` (the game's Main) inside a handler and then to Qt's
+// event loop until the program ends. A QApplication must exist.
+int Run(void (*entry)());
+
+// The loaded screens, for harnesses that watch the game from outside.
+int LoadedScreenCount();
+bool AnyScreenVisible();
+
+// Returns the toolkit to a fresh program: unloads every screen, deletes them, forgets that the
+// program ended. Used by harnesses that play one game after another in one process.
+void ResetProgram();
+
+namespace detail {
+void ScreenLoaded(Form* form);
+void ScreenUnloaded(Form* form);
+}  // namespace detail
+
+}  // namespace tk

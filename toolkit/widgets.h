@@ -1,0 +1,170 @@
+#pragma once
+
+#include <QColor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tk {
+
+enum class Align { Left, Right, Center };
+
+// Widgets show plain text only: a team name such as "<b>x</b>" or a question such as "a < b" is
+// shown as typed, never read as markup, and runs of spaces are kept.
+
+// A label: caption, colours, alignment, and a click that a disabled label does not take.
+class Label : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit Label(QWidget* parent);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) { setText(caption); }
+    QColor BackColor() const { return backColor_; }
+    void SetBackColor(const QColor& color);
+    QColor ForeColor() const { return foreColor_; }
+    void SetForeColor(const QColor& color);
+    Align Alignment() const { return align_; }
+    void SetAlignment(Align align);
+    void SetTransparent(bool transparent);
+    void SetBorder(bool border);
+
+    // What a user's click does: nothing while the label is disabled.
+    void Press();
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void ApplyPalette();
+
+    QColor backColor_{Qt::white};
+    QColor foreColor_{Qt::black};
+    Align align_ = Align::Left;
+    bool transparent_ = false;
+    bool pressed_ = false;
+};
+
+// A push button with a flat colour face.
+class Button : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit Button(QWidget* parent);
+
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+    void SetBackColor(const QColor& color);
+    QColor BackColor() const { return backColor_; }
+
+signals:
+    void Click();
+
+private:
+    QString caption_;
+    QColor backColor_;
+};
+
+// A picture stretched to its box, clickable.
+class Picture : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit Picture(QWidget* parent);
+    void SetPicture(const QPixmap& pixmap);
+    void Press();
+
+signals:
+    void Click();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// One element of an option group. Selecting it in code has the same effect as a user's click,
+// its click handler included, even when it is already selected.
+class Option : public QRadioButton {
+    Q_OBJECT
+
+public:
+    explicit Option(QWidget* parent);
+    void Select();
+    void SetBackColor(const QColor& color);
+
+signals:
+    void Click();
+};
+
+// A one-line text box; Change follows every edit, typed or set in code.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit TextBox(QWidget* parent);
+    QString Text() const { return text(); }
+    void SetText(const QString& text) { setText(text); }
+
+signals:
+    void Change();
+};
+
+// A captioned frame that groups other widgets.
+class Frame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit Frame(QWidget* parent);
+    void SetBackColor(const QColor& color);
+};
+
+// The names of the files of the working directory that match a pattern, one selectable.
+class FileList : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit FileList(QWidget* parent);
+    void SetPattern(const QString& pattern);  // lists the matching files anew
+    void Refresh();
+    // The selected file name without directory; empty when nothing is selected.
+    QString FileName() const;
+    void SelectFile(const QString& name);  // what a user's click on that name does
+    void ClearSelection();
+
+signals:
+    void Click();
+    void DblClick();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QString pattern_;
+};
+
+// A straight line from one point to another, drawn in a colour and width.
+class Line : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Line(QWidget* parent);
+    void SetLine(QPoint from, QPoint to, int width, const QColor& color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPoint from_, to_;
+    int width_ = 1;
+    QColor color_;
+};
+
+}  // namespace tk
