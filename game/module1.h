@@ -39,6 +39,18 @@ inline bool FlashRed = false;
 inline Integer ClockSeconds = 0;
 inline bool ClockCountingDown = false;
 
+// The copy of a per-round variable for round r (1..3); none for any other round.
+inline Integer* ForRound(int r, Integer& round1, Integer& round2, Integer& round3) {
+    return r == 1 ? &round1 : r == 2 ? &round2 : r == 3 ? &round3 : nullptr;
+}
+
+// Adds points to a score or clock. The result stays inside the signed 16-bit range, stopping at its
+// limits instead of wrapping round to a nonsense value of the other sign.
+inline Integer SaturatingAdd(Integer value, int amount) {
+    const int sum = value + amount;
+    return static_cast<Integer>(sum > INT16_MAX ? INT16_MAX : sum < INT16_MIN ? INT16_MIN : sum);
+}
+
 // Start-up: seeds the random numbers, sets the round counters and shows the title screen.
 void Main();
 // Fills the content of all rounds from the bank and the chosen files, then shows the board.

@@ -15,4 +15,14 @@ const Row& Find(const Screen& screen, std::string_view name, int index) {
                            ") on " + std::string(screen.window.title));
 }
 
+int TimerInterval(const Screen& screen, std::string_view name) {
+    for (const TimerRow& timer : screen.timers) {
+        if (timer.name == name) {
+            return timer.interval;
+        }
+    }
+    throw std::logic_error("no timer " + std::string(name) + " on " +
+                           std::string(screen.window.title));
+}
+
 }  // namespace layout

@@ -44,6 +44,7 @@ struct Row {
 };
 
 enum class WindowStyle { Sizable, FixedDialog, Borderless };
+enum class Placement { Centred, At, WindowSystem };
 
 struct Window {
     std::string_view title;
@@ -52,17 +53,30 @@ struct Window {
     WindowStyle style;
     bool maximised;
     bool inTaskBar;
-    int left = -1, top = -1;  // twips; -1: centred on the screen
+    Placement placement;
+    int left = 0, top = 0;  // twips, where placed At
+};
+
+struct TimerRow {
+    std::string_view name;
+    int interval;  // milliseconds
 };
 
 struct Screen {
     Window window;
     std::span<const Row> rows;
+    std::span<const TimerRow> timers = {};
 };
 
 // Finds the row of a widget by name and index; a missing row is a programming error.
 const Row& Find(const Screen& screen, std::string_view name, int index = -1);
+int TimerInterval(const Screen& screen, std::string_view name);
 
 extern const Screen kAbout;
+extern const Screen kOptions;
+extern const Screen kBoard;
+extern const Screen kQuestion;
+extern const Screen kAnswer;
+extern const Screen kGameOver;
 
 }  // namespace layout

@@ -1,19 +1,16 @@
 #include "screens/frmAbout.h"
 
 #include "screens/frmOptions.h"
-#include "toolkit/look.h"
 
 frmAbout::frmAbout() {
-    const layout::Screen& look = layout::kAbout;
-    tk::ApplyWindow(this, look.window);
-    tk::ApplyRow(&lblTitle, layout::Find(look, "lblTitle"));
-    tk::ApplyRow(&lblDescription, layout::Find(look, "lblDescription"));
-    tk::ApplyRow(&Line1[0], layout::Find(look, "Line1", 0));
-    tk::ApplyRow(&Line1[1], layout::Find(look, "Line1", 1));
-    tk::ApplyRow(&lblDisclaimer, layout::Find(look, "lblDisclaimer"));
-    tk::ApplyRow(&cmdOK, layout::Find(look, "cmdOK"));
-    tk::ApplyRow(&Label1, layout::Find(look, "Label1"));
-    Line1[1].raise();  // the grey line lies over the white one
+    LayWindow(layout::kAbout);
+    Lay(&lblTitle, "lblTitle");
+    Lay(&lblDescription, "lblDescription");
+    Lay(&Line1[0], "Line1", 0);
+    Lay(&Line1[1], "Line1", 1);  // the grey line lies over the white one
+    Lay(&lblDisclaimer, "lblDisclaimer");
+    Lay(&cmdOK, "cmdOK");
+    Lay(&Label1, "Label1");
     SetDefaultButton(&cmdOK);
     SetCancelButton(&cmdOK);
     connect(&cmdOK, &tk::Button::Click, this, &frmAbout::cmdOK_Click);

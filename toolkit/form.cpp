@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "toolkit/look.h"
 #include "toolkit/timer.h"
 #include "toolkit/widgets.h"
 
@@ -23,7 +24,11 @@ void Form::ShowScreen() {
     if (unloaded_) {
         return;
     }
-    show();
+    if (maximised_) {
+        showMaximized();
+    } else {
+        show();
+    }
     raise();
     activateWindow();
 }
@@ -61,6 +66,18 @@ void Form::SetBackColor(const QColor& color) {
     pal.setColor(QPalette::Window, color);
     setPalette(pal);
     setAutoFillBackground(true);
+}
+
+void Form::LayWindow(const layout::Screen& look) {
+    look_ = &look;
+    maximised_ = look.window.maximised;
+    ApplyWindow(this, look.window);
+}
+
+void Form::Lay(QWidget* widget, std::string_view name, int index) {
+    const layout::Row& row = layout::Find(*look_, name, index);
+    laid_.emplace_back(widget, &row);
+    ApplyRow(widget, row);
 }
 
 void Form::RemoveTimer(Timer* timer) {

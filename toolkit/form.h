@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "layout/layout.h"
 #include "toolkit/program.h"
 
 namespace tk {
@@ -32,6 +33,11 @@ public:
     void SetDefaultButton(Button* button) { defaultButton_ = button; }
     void SetCancelButton(Button* button) { cancelButton_ = button; }
 
+    // Builds the screen from its layout: the window's style first, then each widget from its row.
+    void LayWindow(const layout::Screen& look);
+    void Lay(QWidget* widget, std::string_view name, int index = -1);
+    const layout::Screen& Look() const { return *look_; }
+
 protected:
     Form();
 
@@ -54,6 +60,9 @@ private:
     void RemoveTimer(Timer* timer);
 
     QColor backColor_;
+    const layout::Screen* look_ = nullptr;
+    bool maximised_ = false;
+    std::vector<std::pair<QWidget*, const layout::Row*>> laid_;
     std::vector<Timer*> timers_;
     Button* defaultButton_ = nullptr;
     Button* cancelButton_ = nullptr;

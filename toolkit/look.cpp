@@ -125,10 +125,11 @@ void ApplyWindow(Form* form, const layout::Window& window) {
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
         screen = primary->availableGeometry();
     }
-    const QPoint at = window.left < 0
-                          ? screen.center() - QPoint(client.width() / 2, client.height() / 2)
-                          : QPoint(Pixels(window.left), Pixels(window.top));
-    form->move(at);
+    if (window.placement == layout::Placement::Centred) {
+        form->move(screen.center() - QPoint(client.width() / 2, client.height() / 2));
+    } else if (window.placement == layout::Placement::At) {
+        form->move(Pixels(window.left), Pixels(window.top));
+    }
 }
 
 }  // namespace tk

@@ -7,6 +7,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <array>
+#include <optional>
+#include <stdexcept>
 
 namespace tk {
 
@@ -165,6 +168,27 @@ private:
     QPoint from_, to_;
     int width_ = 1;
     QColor color_;
+};
+
+// A widget array of a screen, addressed by Index 0..N-1 like the game's control arrays.
+template <class W, int N>
+class Array {
+public:
+    explicit Array(QWidget* parent) {
+        for (auto& item : items_) {
+            item.emplace(parent);
+        }
+    }
+    W& operator[](int index) {
+        if (index < 0 || index >= N) {
+            throw std::out_of_range("widget array index " + std::to_string(index));
+        }
+        return *items_[static_cast<std::size_t>(index)];
+    }
+    static constexpr int size() { return N; }
+
+private:
+    std::array<std::optional<W>, N> items_;
 };
 
 }  // namespace tk

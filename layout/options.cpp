@@ -1,0 +1,91 @@
+#include <array>
+
+#include "layout/layout.h"
+
+namespace layout {
+namespace {
+
+constexpr std::string_view kHeading = "Arial Black";
+constexpr Font kFrameFont{kHeading, 15.75};
+constexpr Font kOptionFont{kHeading, 11.25};
+constexpr int kGreen = 0x008000;
+constexpr int kOtherRows = 22;
+
+constexpr std::array<Row, kOtherRows> kOthers{{
+    {"Frame1", -1, Kind::Frame, "Team Names", kFrameFont, kBold | kUnderline, kGreen, kNoColor, 120,
+     0, 4935, 1695},
+    {"Text1", -1, Kind::TextBox, "", {"Times New Roman", 14.25}, kBold, kNoColor, kNoColor, 120,
+     480, 4695, 495, "Frame1", 0, "Default is \"Team #1\""},
+    {"Text2", -1, Kind::TextBox, "", {"Times New Roman", 14.25}, kBold, kNoColor, kNoColor, 120,
+     1080, 4695, 495, "Frame1", 0, "Default is \"Team #2\""},
+    {"Rounds", -1, Kind::Frame, "Rounds", kFrameFont, kBold | kUnderline, kGreen, kNoColor, 5520, 0,
+     1935, 1695},
+    {"Option1", 0, Kind::Option, "1 Round", kOptionFont, 0, kGreen, kNoColor, 120, 480, 1575, 330,
+     "Rounds"},
+    {"Option1", 1, Kind::Option, "2 Rounds", kOptionFont, 0, kGreen, kNoColor, 120, 840, 1575, 330,
+     "Rounds"},
+    {"Option1", 2, Kind::Option, "3 Rounds", kOptionFont, 0, kGreen, kNoColor, 120, 1200, 1575, 255,
+     "Rounds"},
+    {"Categories", -1, Kind::Frame, "Categories", kFrameFont, kBold | kUnderline, kGreen, kNoColor,
+     120, 1800, 7335, 2415},
+    // The runs of blanks make the instructions wrap into short lines.
+    {"Label2", -1, Kind::Label,
+     "- Select 5 category         files per round.          - Click to select,            "
+     "doubleclick to clear.  - Categories may be       selected more than      once.",
+     {kHeading, 8.25}, 0, kGreen, kNoColor, 120, 600, 2055, 1575, "Categories"},
+    {"Label3", -1, Kind::Label, "Round 1", {kHeading, 12}, kBold | kUnderline | kCentred | kTransparent,
+     kNoColor, 0x000000, 2280, 240, 1575, 495, "Categories"},
+    {"Label4", -1, Kind::Label, "Round 2", {kHeading, 12}, kBold | kUnderline | kCentred | kTransparent,
+     kNoColor, 0x000000, 3960, 240, 1575, 495, "Categories"},
+    {"Label5", -1, Kind::Label, "Round 3", {kHeading, 12}, kBold | kUnderline | kCentred | kTransparent,
+     kNoColor, 0x000000, 5640, 240, 1575, 495, "Categories"},
+    {"Zapsters", -1, Kind::Frame, "Zapsters", kFrameFont, kBold | kUnderline, kGreen, kNoColor, 120,
+     4320, 4335, 1575},
+    {"Option2", 0, Kind::Option, "None", kOptionFont, 0, kGreen, kNoColor, 240, 480, 1335, 255,
+     "Zapsters"},
+    {"Option2", 1, Kind::Option, "0, 0, 0", kOptionFont, 0, kGreen, kNoColor, 240, 840, 1335, 255,
+     "Zapsters"},
+    {"Option2", 2, Kind::Option, "0, 3, 6", kOptionFont, 0, kGreen, kNoColor, 240, 1200, 1335, 255,
+     "Zapsters"},
+    {"Option2", 3, Kind::Option, "3, 6, 9", kOptionFont, 0, kGreen, kNoColor, 2640, 480, 1455, 255,
+     "Zapsters"},
+    {"Option2", 4, Kind::Option, "6, 9, 12", kOptionFont, 0, kGreen, kNoColor, 2640, 840, 1455, 255,
+     "Zapsters"},
+    {"Option2", 5, Kind::Option, "Total!", kOptionFont, 0, kGreen, kNoColor, 2640, 1200, 1455, 255,
+     "Zapsters"},
+    {"Frame2", -1, Kind::Frame, "Sound", kFrameFont, kBold | kUnderline, kGreen, kNoColor, 4560, 4320,
+     1455, 1575},
+    {"Command2", -1, Kind::Button, "ON", {kHeading, 20.25}, kBold, 0x00FF00, kNoColor, 120, 675,
+     1215, 630, "Frame2"},
+    {"Command1", -1, Kind::Button, "Done", {kHeading, 15.75}, kBold, 0x00C000, kNoColor, 6120, 4560,
+     1335, 1335},
+}};
+
+// The fifteen category slots lie on the window, over the Categories frame: a column of five
+// under each round's heading.
+constexpr Row Slot(int index) {
+    constexpr std::array<int, 3> lefts{2400, 4080, 5760};
+    return {"File1",       index, Kind::FileList, "", {}, 0, kNoColor, kNoColor, lefts[index / 5],
+            2400 + 360 * (index % 5), 1575, 285};
+}
+
+constexpr auto kRows = [] {
+    std::array<Row, kOtherRows + 15> rows{};
+    std::size_t n = 0;
+    for (const Row& row : kOthers) {
+        rows[n++] = row;
+    }
+    for (int index = 0; index < 15; ++index) {
+        rows[n++] = Slot(index);
+    }
+    return rows;
+}();
+
+}  // namespace
+
+const Screen kOptions{
+    {"Game Setup", kGreen, 7650, 6000, WindowStyle::Sizable, false, true, Placement::At, 2385, 1575},
+    kRows,
+};
+
+}  // namespace layout
