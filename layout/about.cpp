@@ -74,7 +74,8 @@ constexpr Row kRows[] = {
 }  // namespace
 
 const Screen kAbout{
-    {"Play Zapster!", 0xFFC0FF, 7425, 5010, WindowStyle::FixedDialog, false, false, Placement::Centred},
+    {"Play Zapster!", 0xFFC0FF, 7425, 5010, WindowStyle::FixedDialog, false, false,
+     Placement::Centred},
     kRows,
 };
 

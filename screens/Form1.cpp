@@ -56,7 +56,7 @@ Form1::Form1() {
 
 tk::Array<tk::Button, 6>& Form1::Column(int column) {
     std::array<tk::Array<tk::Button, 6>*, 5> columns{&Command1, &Command2, &Command3, &Command4,
-                                                      &Command5};
+                                                     &Command5};
     return *columns.at(static_cast<std::size_t>(column - 1));
 }
 
@@ -107,20 +107,34 @@ void CallZapster(tk::Label& ownScore, tk::Button& button, bool refusedWhilePendi
 }  // namespace
 
 // Team 1's "1": a Zapster on team 2's next question.
-void Form1::Command6_Click() { CallZapster(Label8, Command6, false); }
+void Form1::Command6_Click() {
+    CallZapster(Label8, Command6, false);
+}
 // Team 1's "2": a Zapster on team 2's next question, unless one is already called.
-void Form1::Command7_Click() { CallZapster(Label8, Command7, true); }
+void Form1::Command7_Click() {
+    CallZapster(Label8, Command7, true);
+}
 // Team 1's "3": a Zapster on team 2's next question, unless one is already called.
-void Form1::Command8_Click() { CallZapster(Label8, Command8, true); }
+void Form1::Command8_Click() {
+    CallZapster(Label8, Command8, true);
+}
 // Team 2's "1": a Zapster on team 1's next question.
-void Form1::Command9_Click() { CallZapster(Label9, Command9, false); }
+void Form1::Command9_Click() {
+    CallZapster(Label9, Command9, false);
+}
 // Team 2's "2": a Zapster on team 1's next question, unless one is already called.
-void Form1::Command10_Click() { CallZapster(Label9, Command10, true); }
+void Form1::Command10_Click() {
+    CallZapster(Label9, Command10, true);
+}
 // Team 2's "3": a Zapster on team 1's next question, unless one is already called.
-void Form1::Command11_Click() { CallZapster(Label9, Command11, true); }
+void Form1::Command11_Click() {
+    CallZapster(Label9, Command11, true);
+}
 
 // The title banner: the moderator ends the game here at any time.
-void Form1::Image1_Click() { frmGameOver::Show(); }
+void Form1::Image1_Click() {
+    frmGameOver::Show();
+}
 
 // The blue logo: sound off, the red logo takes its place.
 void Form1::Image2_Click() {
@@ -142,7 +156,9 @@ void Form1::Image3_Click() {
 
 // The board's close box ends the game: the setup screen is still loaded, hidden, and must not
 // keep a program running with no window.
-void Form1::Form_FrameClose() { tk::End(); }
+void Form1::Form_FrameClose() {
+    tk::End();
+}
 
 int TeamOnTurn() {
     Form1& board = Form1::Get();

@@ -24,10 +24,14 @@ int frmAnswer::Points() const {
 }
 
 // Correct: the team on turn scores, or on a Zapster question the other team does.
-void frmAnswer::Command1_Click() { Judge(true); }
+void frmAnswer::Command1_Click() {
+    Judge(true);
+}
 
 // Missed: nothing is scored, or on a Zapster question the team on turn scores double.
-void frmAnswer::Command2_Click() { Judge(false); }
+void frmAnswer::Command2_Click() {
+    Judge(false);
+}
 
 namespace {
 

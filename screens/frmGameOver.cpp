@@ -17,4 +17,6 @@ frmGameOver::frmGameOver() {
 }
 
 // "Thanks For Playing!": the program ends at once, every screen closed.
-void frmGameOver::Command1_Click() { tk::End(); }
+void frmGameOver::Command1_Click() {
+    tk::End();
+}

@@ -75,10 +75,14 @@ void frmOptions::Form_Load() {
 }
 
 // Team 1's name, as typed, is the board's label under the left score.
-void frmOptions::Text1_Change() { Form1::Get().Label10.SetCaption(Text1.Text()); }
+void frmOptions::Text1_Change() {
+    Form1::Get().Label10.SetCaption(Text1.Text());
+}
 
 // Team 2's name, as typed, is the board's label under the right score.
-void frmOptions::Text2_Change() { Form1::Get().Label11.SetCaption(Text2.Text()); }
+void frmOptions::Text2_Change() {
+    Form1::Get().Label11.SetCaption(Text2.Text());
+}
 
 // Rounds: sets how many rounds are played and which columns of category slots are in use.
 void frmOptions::Option1_Click(int Index) {
@@ -102,7 +106,9 @@ void frmOptions::Option2_Click(int Index) {
 }
 
 // A double-click on a category slot clears its choice: the category comes from the built-in bank.
-void frmOptions::File1_DblClick(int Index) { File1[Index].ClearSelection(); }
+void frmOptions::File1_DblClick(int Index) {
+    File1[Index].ClearSelection();
+}
 
 // Sound button: turns the question screen's beeps on or off, deciding from the sound setting.
 void frmOptions::Command2_Click() {
@@ -130,4 +136,6 @@ void frmOptions::Command1_Click() {
 
 // Closing the setup window ends the program: the board already exists, hidden, and would
 // otherwise keep a process running with no window.
-void frmOptions::Form_FrameClose() { tk::End(); }
+void frmOptions::Form_FrameClose() {
+    tk::End();
+}

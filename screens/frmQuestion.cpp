@@ -148,7 +148,9 @@ void frmQuestion::CheckRoundEnd() {
 // Every second: the bar is coloured by its length, then grows by one step.
 void frmQuestion::Timer1_Timer() {
     const qsizetype length = Label2.Caption().size();
-    Label2.SetBackColor(tk::Rgb(length <= kGreenUpTo ? kGreen : length >= kRedFrom ? kRed : kYellow));
+    Label2.SetBackColor(tk::Rgb(length <= kGreenUpTo ? kGreen
+                                : length >= kRedFrom ? kRed
+                                                     : kYellow));
     Label2.SetCaption(Label2.Caption() + QStringLiteral("[]"));
 }
 

@@ -29,7 +29,9 @@ void Write(const QString& name, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-frmOptions& Options() { return frmOptions::Get(); }
+frmOptions& Options() {
+    return frmOptions::Get();
+}
 
 }  // namespace
 

@@ -90,6 +90,9 @@ void ResetProgram() {
     for (Form* form : screens) {
         form->UnloadScreen();
     }
+    // Without an event loop nothing else delivers what the screens posted (deferred deletes,
+    // layout and paint requests); left queued, they would slow every later game down.
+    QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ended = false;
     started = false;

@@ -33,9 +33,13 @@ void NewGame(int roundsOption, int scheduleOption) {
     StartGame(roundsOption, scheduleOption);
 }
 
-void ClickSquare(int column, int index) { UserClick(Form1::Get().Column(column)[index]); }
+void ClickSquare(int column, int index) {
+    UserClick(Form1::Get().Column(column)[index]);
+}
 
-void Reveal() { UserClick(frmQuestion::Get().Label2); }
+void Reveal() {
+    UserClick(frmQuestion::Get().Label2);
+}
 
 void Judge(bool correct) {
     frmAnswer& answer = frmAnswer::Get();
@@ -57,12 +61,22 @@ void PlayNext(bool correct) {
     QFAIL("no open square left on the board");
 }
 
-int TeamOnTurn() { return ::TeamOnTurn(); }
+int TeamOnTurn() {
+    return ::TeamOnTurn();
+}
 
-bool BoardShown() { return Form1::Loaded() && Form1::Get().isVisible(); }
-bool QuestionShown() { return frmQuestion::Loaded() && frmQuestion::Get().isVisible(); }
-bool AnswerShown() { return frmAnswer::Loaded() && frmAnswer::Get().isVisible(); }
-bool GameOverShown() { return frmGameOver::Loaded() && frmGameOver::Get().isVisible(); }
+bool BoardShown() {
+    return Form1::Loaded() && Form1::Get().isVisible();
+}
+bool QuestionShown() {
+    return frmQuestion::Loaded() && frmQuestion::Get().isVisible();
+}
+bool AnswerShown() {
+    return frmAnswer::Loaded() && frmAnswer::Get().isVisible();
+}
+bool GameOverShown() {
+    return frmGameOver::Loaded() && frmGameOver::Get().isVisible();
+}
 
 QStringList BoardCaptions() {
     QStringList captions;

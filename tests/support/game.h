@@ -15,12 +15,12 @@ void StartGame(int roundsOption = 2, int scheduleOption = 3);
 void NewGame(int roundsOption = 2, int scheduleOption = 3);
 
 void ClickSquare(int column, int index);
-void Reveal();                 // a click on the question screen's time bar
-void Judge(bool correct);      // "Got it!" / "NO Zapster!" or "Missed it" / "Zapster!"
+void Reveal();             // a click on the question screen's time bar
+void Judge(bool correct);  // "Got it!" / "NO Zapster!" or "Missed it" / "Zapster!"
 // Opens the next open square of the board (left to right, top to bottom), reveals and judges it.
 void PlayNext(bool correct);
 
-int TeamOnTurn();        // 1, 2, or 0 when neither score label is enabled
+int TeamOnTurn();  // 1, 2, or 0 when neither score label is enabled
 bool BoardShown();
 bool QuestionShown();
 bool AnswerShown();
