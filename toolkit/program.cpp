@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "toolkit/beep.h"
 #include "toolkit/form.h"
 #include "toolkit/timer.h"
 
@@ -65,6 +66,7 @@ int Run(void (*entry)()) {
         QApplication::setStyle(fusion);
     }
     clock::UseReal();
+    PrepareBeep();
     eventLoop = true;
     {
         HandlerScope scope;

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev qt6-multimedia-dev
 )
 if [[ "${1:-}" == "--run" ]]; then
     packages+=(xvfb xauth)

@@ -7,10 +7,12 @@
 #include "toolkit/timer.h"
 
 namespace {
-// The offscreen platform cannot raise windows; saying so for every shown screen is only noise.
+// The offscreen platform cannot raise windows, and a headless machine has no sound server;
+// saying so for every shown screen and every run is only noise.
 QtMessageHandler previous = nullptr;
 void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("does not support raise"))) {
+    if (message.contains(QLatin1String("does not support raise")) ||
+        message.contains(QLatin1String("pa_context_connect"))) {
         return;
     }
     previous(type, context, message);
