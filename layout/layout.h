@@ -68,6 +68,15 @@ struct Screen {
     std::span<const TimerRow> timers = {};
 };
 
+// A face of the layout and the installed family that stands in for it when the face is missing;
+// `weight` (1..1000, 0 for the row's own) gives the stand-in the heaviness the face has by itself.
+struct FontSubstitute {
+    std::string_view face;
+    std::string_view family;
+    int weight;
+};
+std::span<const FontSubstitute> FontSubstitutes();
+
 // Finds the row of a widget by name and index; a missing row is a programming error.
 const Row& Find(const Screen& screen, std::string_view name, int index = -1);
 int TimerInterval(const Screen& screen, std::string_view name);

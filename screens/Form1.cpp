@@ -27,6 +27,7 @@ Form1::Form1() {
     Lay(&Label1, "Label1");
     for (int index = 0; index < 5; ++index) {
         Lay(&Label2[index], "Label2", index);
+        Label2[index].SetShrinkToFit(true);  // a long title is drawn smaller rather than cut off
     }
     Lay(&Label8, "Label8");
     Lay(&Label9, "Label9");

@@ -13,6 +13,7 @@ frmAnswer::frmAnswer() {
     Lay(&Command1, "Command1");
     Lay(&Label2, "Label2");
     Lay(&Command2, "Command2");
+    Label1.SetShrinkToFit(true);  // a long text is drawn smaller rather than cut off
     connect(&Command1, &tk::Button::Click, this, &frmAnswer::Command1_Click);
     connect(&Command2, &tk::Button::Click, this, &frmAnswer::Command2_Click);
 }

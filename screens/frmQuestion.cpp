@@ -32,6 +32,7 @@ frmQuestion::frmQuestion() {
     Lay(&Label1, "Label1");
     Lay(&Label2, "Label2");
     Lay(&Label3, "Label3");
+    Label1.SetShrinkToFit(true);  // a long text is drawn smaller rather than cut off
     connect(&Label2, &tk::Label::Click, this, &frmQuestion::Label2_Click);
     connect(&Label3, &tk::Label::Click, this, &frmQuestion::Label3_Click);
     connect(&Timer1, &tk::Timer::Tick, this, &frmQuestion::Timer1_Timer);

@@ -273,24 +273,44 @@ private slots:
         QVERIFY(!b.options[0].isChecked());
     }
 
+    // Labels draw their caption as typed: markup is not read, runs of blanks are kept, and the
+    // trailing blanks of a right-aligned caption keep it off the edge. Measured on the drawn
+    // pixels: the ink must span what the literal text spans.
     void textIsShownAsTyped_data() {
         QTest::addColumn<QString>("text");
-        QTest::newRow("markup") << QStringLiteral("<b>x</b>");
-        QTest::newRow("less than") << QStringLiteral("a < b & c");
-        QTest::newRow("spaces") << QStringLiteral("two  spaces   three");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("markup") << QStringLiteral("<b>x</b>") << false;
+        QTest::newRow("less than") << QStringLiteral("a < b & c") << false;
+        QTest::newRow("spaces") << QStringLiteral("two     spaces") << false;
+        QTest::newRow("trailing blanks") << QStringLiteral("Zapster!  ") << true;
     }
     void textIsShownAsTyped() {
         QFETCH(QString, text);
-        ScreenA& a = ScreenA::Get();
-        a.label.SetCaption(text);
-        QCOMPARE(a.label.Caption(), text);
-        // A label that read markup would lay "<b>x</b>" out as one short bold "x".
-        QLabel plain;
-        plain.setTextFormat(Qt::PlainText);
-        plain.setWordWrap(true);
-        plain.setFont(a.label.font());
-        plain.setText(text);
-        QCOMPARE(a.label.sizeHint(), plain.sizeHint());
+        QFETCH(bool, right);
+        tk::Label label(nullptr);
+        label.setGeometry(0, 0, 400, 40);
+        label.SetBaseFont(QFont(QStringLiteral("DejaVu Sans"), 14));
+        label.SetAlignment(right ? tk::Align::Right : tk::Align::Left);
+        label.SetCaption(text);
+        QCOMPARE(label.Caption(), text);
+        const QImage image = label.grab().toImage();
+        int first = image.width(), last = -1;
+        for (int x = 0; x < image.width(); ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+        }
+        const QFontMetrics metrics(label.font());
+        const int inked = metrics.tightBoundingRect(text.trimmed()).width();
+        QVERIFY2(std::abs((last - first + 1) - inked) <= 3,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(last - first + 1).arg(inked)));
+        if (right) {
+            const int blanks = metrics.horizontalAdvance(QStringLiteral("  "));
+            QVERIFY(std::abs((image.width() - 1 - last) - blanks) <= 3);
+        }
         tk::Button button(nullptr);
         button.SetCaption(text);
         QCOMPARE(button.Caption(), text);

@@ -78,6 +78,28 @@ void Form::Lay(QWidget* widget, std::string_view name, int index) {
     const layout::Row& row = layout::Find(*look_, name, index);
     laid_.emplace_back(widget, &row);
     ApplyRow(widget, row);
+    if (row.parent.empty()) {
+        extent_ = extent_.expandedTo(QSize(row.left + row.width, row.top + row.height));
+    }
+}
+
+void Form::FitTo(QSize client) {
+    if (!maximised_ || extent_.isEmpty()) {
+        return;
+    }
+    const double across = double(client.width()) / Pixels(extent_.width());
+    const double down = double(client.height()) / Pixels(extent_.height());
+    const double scale = std::max(1.0, std::min(across, down));
+    const QPoint offset(scale > 1.0 ? (client.width() - Pixels(extent_.width(), scale)) / 2 : 0, 0);
+    scale_ = scale;
+    for (const auto& [widget, row] : laid_) {
+        PlaceRow(widget, *row, scale, row->parent.empty() ? offset : QPoint());
+    }
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitTo(size());
 }
 
 void Form::RemoveTimer(Timer* timer) {

@@ -38,6 +38,14 @@ public:
     void Lay(QWidget* widget, std::string_view name, int index = -1);
     const layout::Screen& Look() const { return *look_; }
 
+    // A maximised screen fills any display: its whole layout is scaled up by one factor, never
+    // below 1, and centred across the width. On the design size or smaller every widget sits
+    // exactly where the layout puts it.
+    void FitTo(QSize client);
+    double Scale() const { return scale_; }
+    // Every widget built from the layout, with its row.
+    const std::vector<std::pair<QWidget*, const layout::Row*>>& Laid() const { return laid_; }
+
 protected:
     Form();
 
@@ -49,6 +57,7 @@ protected:
     virtual void Forget() = 0;
 
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
     template <class T>
@@ -62,6 +71,8 @@ private:
     QColor backColor_;
     const layout::Screen* look_ = nullptr;
     bool maximised_ = false;
+    double scale_ = 1.0;
+    QSize extent_;  // twips: the right and bottom edges of the widgets lying on the window
     std::vector<std::pair<QWidget*, const layout::Row*>> laid_;
     std::vector<Timer*> timers_;
     Button* defaultButton_ = nullptr;

@@ -1,5 +1,6 @@
 #include "toolkit/look.h"
 
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
@@ -18,25 +19,54 @@ QColor Rgb(int rgb) {
 }
 
 QFont FontOf(const layout::Font& font, unsigned style, double factor) {
-    QFont f = font.family.empty()
-                  ? QFont()
-                  : QFont(QString::fromUtf8(font.family.data(), font.family.size()));
+    QFont f;
+    int weight = 0;
+    if (!font.family.empty()) {
+        const QString face = QString::fromUtf8(font.family.data(), font.family.size());
+        QStringList families{face};
+        for (const layout::FontSubstitute& sub : layout::FontSubstitutes()) {
+            if (sub.face == font.family) {
+                families << QString::fromUtf8(sub.family.data(), sub.family.size());
+                weight = sub.weight;
+            }
+        }
+        f.setFamilies(families);
+    }
     if (font.points > 0) {
         f.setPointSizeF(font.points * factor);
     }
     f.setBold((style & layout::kBold) != 0);
+    // A stand-in gets the weight its face has by itself (Arial Black is black, not just bold).
+    if (weight != 0 && QFontInfo(f).family() != f.families().first()) {
+        f.setWeight(QFont::Weight(weight));
+    }
     f.setUnderline((style & layout::kUnderline) != 0);
     return f;
 }
 
-void ApplyRow(QWidget* widget, const layout::Row& row, double factor) {
-    const QString caption = QString::fromUtf8(row.caption.data(), row.caption.size());
-    const QRect box(Pixels(row.left, factor), Pixels(row.top, factor), Pixels(row.width, factor),
-                    Pixels(row.height, factor));
-    if (row.kind != layout::Kind::Line) {
-        widget->setGeometry(box);
-        widget->setFont(FontOf(row.font, row.style, factor));
+void PlaceRow(QWidget* widget, const layout::Row& row, double factor, QPoint offset) {
+    if (row.kind == layout::Kind::Line) {
+        auto* line = static_cast<Line*>(widget);
+        const QPoint from(Pixels(row.left, factor), Pixels(row.top, factor));
+        const QPoint to(Pixels(row.left + row.width, factor), Pixels(row.top + row.height, factor));
+        const int width = std::max(1, static_cast<int>(std::lround(row.lineWidth * factor)));
+        line->SetLine(from + offset, to + offset, width, Rgb(row.text));
+        return;
     }
+    widget->setGeometry(QRect(Pixels(row.left, factor), Pixels(row.top, factor),
+                              Pixels(row.width, factor), Pixels(row.height, factor))
+                            .translated(offset));
+    const QFont font = FontOf(row.font, row.style, factor);
+    if (row.kind == layout::Kind::Label) {
+        static_cast<Label*>(widget)->SetBaseFont(font);
+    } else {
+        widget->setFont(font);
+    }
+}
+
+void ApplyRow(QWidget* widget, const layout::Row& row) {
+    const QString caption = QString::fromUtf8(row.caption.data(), row.caption.size());
+    PlaceRow(widget, row, 1.0, QPoint());
     switch (row.kind) {
         case layout::Kind::Label: {
             auto* label = static_cast<Label*>(widget);
@@ -60,16 +90,6 @@ void ApplyRow(QWidget* widget, const layout::Row& row, double factor) {
             }
             break;
         }
-        case layout::Kind::Line: {
-            auto* line = static_cast<Line*>(widget);
-            const QPoint from(Pixels(row.left, factor), Pixels(row.top, factor));
-            const QPoint to(Pixels(row.left + row.width, factor),
-                            Pixels(row.top + row.height, factor));
-            line->SetLine(from, to,
-                          std::max(1, static_cast<int>(std::lround(row.lineWidth * factor))),
-                          Rgb(row.text));
-            break;
-        }
         case layout::Kind::Frame: {
             auto* frame = static_cast<Frame*>(widget);
             frame->setTitle(caption);
@@ -86,6 +106,7 @@ void ApplyRow(QWidget* widget, const layout::Row& row, double factor) {
             }
             break;
         }
+        case layout::Kind::Line:
         case layout::Kind::TextBox:
         case layout::Kind::FileList:
         case layout::Kind::Picture:

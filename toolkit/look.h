@@ -15,7 +15,9 @@ QColor Rgb(int rgb);
 QFont FontOf(const layout::Font& font, unsigned style, double factor = 1.0);
 
 // Gives a widget the caption, font, colours, style and box of its layout row.
-void ApplyRow(QWidget* widget, const layout::Row& row, double factor = 1.0);
+void ApplyRow(QWidget* widget, const layout::Row& row);
+// Puts a widget in its row's box and font, scaled by `factor` and moved by `offset` pixels.
+void PlaceRow(QWidget* widget, const layout::Row& row, double factor, QPoint offset);
 // Gives a screen its title, background, border style, size and placement.
 void ApplyWindow(Form* form, const layout::Window& window);
 

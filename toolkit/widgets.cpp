@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "toolkit/program.h"
@@ -20,35 +22,74 @@ void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& co
 
 // ---- Label ----
 
-Label::Label(QWidget* parent) : QLabel(parent) {
-    setTextFormat(Qt::PlainText);
-    setWordWrap(true);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ApplyPalette();
+namespace {
+
+constexpr QColor kGreyText{0x80, 0x80, 0x80};
+constexpr qreal kSmallestFit = 6.0;  // points
+
+QTextOption LabelText(Align align) {
+    const Qt::Alignment horizontal = align == Align::Right    ? Qt::AlignRight
+                                     : align == Align::Center ? Qt::AlignHCenter
+                                                              : Qt::AlignLeft;
+    QTextOption option(horizontal | Qt::AlignTop);
+    option.setWrapMode(QTextOption::WordWrap);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    return option;
+}
+
+// Whether `text` at `font`, wrapped at word boundaries, fits inside `box`.
+bool Fits(const QFont& font, const QString& text, const QRect& box, Align align) {
+    QTextLayout layout(text, font);
+    layout.setTextOption(LabelText(align));
+    layout.beginLayout();
+    qreal height = 0;
+    while (true) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid()) {
+            break;
+        }
+        line.setLineWidth(box.width());
+        if (line.naturalTextWidth() > box.width() + 0.5) {
+            layout.endLayout();
+            return false;  // a single word wider than the box
+        }
+        height += line.height();
+    }
+    layout.endLayout();
+    return height <= box.height() + 0.5;
+}
+
+}  // namespace
+
+Label::Label(QWidget* parent) : QFrame(parent) {
+    baseFont_ = font();
+}
+
+void Label::SetCaption(const QString& caption) {
+    caption_ = caption;
+    Refit();
+    update();
 }
 
 void Label::SetBackColor(const QColor& color) {
     backColor_ = color;
-    ApplyPalette();
+    update();
 }
 
 void Label::SetForeColor(const QColor& color) {
     foreColor_ = color;
-    ApplyPalette();
+    update();
 }
 
 void Label::SetAlignment(Align align) {
     align_ = align;
-    const Qt::Alignment horizontal = align == Align::Right    ? Qt::AlignRight
-                                     : align == Align::Center ? Qt::AlignHCenter
-                                                              : Qt::AlignLeft;
-    // Text sits at the top of its box whatever its horizontal alignment.
-    setAlignment(horizontal | Qt::AlignTop);
+    Refit();
+    update();
 }
 
 void Label::SetTransparent(bool transparent) {
     transparent_ = transparent;
-    ApplyPalette();
+    update();
 }
 
 void Label::SetBorder(bool border) {
@@ -56,15 +97,53 @@ void Label::SetBorder(bool border) {
     setLineWidth(1);
 }
 
-void Label::ApplyPalette() {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, backColor_);
-    pal.setColor(QPalette::Active, QPalette::WindowText, foreColor_);
-    pal.setColor(QPalette::Inactive, QPalette::WindowText, foreColor_);
-    // A disabled label shows greyed text, as a waiting team's score does.
-    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
-    setPalette(pal);
-    setAutoFillBackground(!transparent_);
+void Label::SetBaseFont(const QFont& font) {
+    baseFont_ = font;
+    setFont(font);
+    Refit();
+}
+
+void Label::SetShrinkToFit(bool shrink) {
+    shrink_ = shrink;
+    Refit();
+}
+
+void Label::Refit() {
+    if (!shrink_) {
+        return;
+    }
+    const QRect box = contentsRect();
+    if (caption_.isEmpty() || box.isEmpty() || Fits(baseFont_, caption_, box, align_)) {
+        setFont(baseFont_);
+        return;
+    }
+    // The largest size that fits, to a quarter point.
+    qreal low = kSmallestFit, high = baseFont_.pointSizeF();
+    QFont trial = baseFont_;
+    while (high - low > 0.25) {
+        const qreal mid = (low + high) / 2;
+        trial.setPointSizeF(mid);
+        (Fits(trial, caption_, box, align_) ? low : high) = mid;
+    }
+    trial.setPointSizeF(low);
+    setFont(trial);
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    if (!transparent_) {
+        painter.fillRect(rect(), backColor_);
+    }
+    painter.setPen(isEnabled() ? foreColor_ : kGreyText);
+    painter.setFont(font());
+    painter.drawText(QRectF(contentsRect()), caption_, LabelText(align_));
+    painter.end();
+    QFrame::paintEvent(event);  // the border
+}
+
+void Label::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    Refit();
 }
 
 void Label::Press() {
@@ -76,7 +155,7 @@ void Label::Press() {
 
 void Label::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
+    QFrame::mousePressEvent(event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
@@ -86,13 +165,13 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
     if (click) {
         Press();
     }
-    QLabel::mouseReleaseEvent(event);
+    QFrame::mouseReleaseEvent(event);
 }
 
 void Label::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double-click is not a second click.
     pressed_ = false;
-    QLabel::mouseDoubleClickEvent(event);
+    QFrame::mouseDoubleClickEvent(event);
 }
 
 // ---- Button ----
@@ -120,6 +199,37 @@ void Button::SetBackColor(const QColor& color) {
     pal.setColor(QPalette::Button, color);
     pal.setColor(QPalette::ButtonText, Qt::black);
     setPalette(pal);
+}
+
+void Button::paintEvent(QPaintEvent* event) {
+    if (!backColor_.isValid()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // A flat face in the button's colour with a thin raised edge, sunken while pressed, and the
+    // caption in black (grey when disabled), wrapped to the face like the game's big buttons.
+    QPainter painter(this);
+    const QRect face = rect();
+    painter.fillRect(face, backColor_);
+    const bool down = isDown();
+    const QColor light = down ? QColor(0x40, 0x40, 0x40) : QColor(0xFF, 0xFF, 0xFF);
+    const QColor dark = down ? QColor(0xFF, 0xFF, 0xFF) : QColor(0x40, 0x40, 0x40);
+    painter.setPen(light);
+    painter.drawLine(face.topLeft(), face.topRight());
+    painter.drawLine(face.topLeft(), face.bottomLeft());
+    painter.setPen(dark);
+    painter.drawLine(face.bottomLeft(), face.bottomRight());
+    painter.drawLine(face.topRight(), face.bottomRight());
+    painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(0x80, 0x80, 0x80));
+    painter.setFont(font());
+    const QRect text = face.adjusted(3, 3, -3, -3).translated(down ? 1 : 0, down ? 1 : 0);
+    painter.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, caption_);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = face.adjusted(4, 4, -4, -4);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 // ---- Picture ----
@@ -188,6 +298,13 @@ void Frame::SetBackColor(const QColor& color) {
 
 FileList::FileList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // One row high: the names scroll up and down, never sideways.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setUniformItemSizes(true);
+    setFrameShape(QFrame::NoFrame);
+    setTextElideMode(Qt::ElideMiddle);  // "general-kn…dge.zap": the end of a name tells most
     connect(this, &QListWidget::itemClicked, this, [this] {
         HandlerScope scope;
         emit Click();
@@ -211,9 +328,24 @@ void FileList::Refresh() {
     });
     clear();
     addItems(names);
+    FitRows();
     if (!selected.isEmpty()) {
         SelectFile(selected);
     }
+}
+
+// Each name fills the one-row box exactly, so that the next one does not peek in below it.
+void FileList::FitRows() {
+    const int rowHeight = std::max(1, viewport()->height());
+    for (int row = 0; row < count(); ++row) {
+        item(row)->setSizeHint(QSize(0, rowHeight));
+        item(row)->setToolTip(item(row)->text());
+    }
+}
+
+void FileList::resizeEvent(QResizeEvent* event) {
+    QListWidget::resizeEvent(event);
+    FitRows();
 }
 
 QString FileList::FileName() const {

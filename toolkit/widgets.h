@@ -18,15 +18,17 @@ enum class Align { Left, Right, Center };
 // Widgets show plain text only: a team name such as "<b>x</b>" or a question such as "a < b" is
 // shown as typed, never read as markup, and runs of spaces are kept.
 
-// A label: caption, colours, alignment, and a click that a disabled label does not take.
-class Label : public QLabel {
+// A label: caption, colours, alignment, and a click that a disabled label does not take. Its text
+// wraps at word boundaries and sits at the top of its box; trailing blanks count, so "Zapster!  "
+// right-aligned ends two blanks' width from the edge.
+class Label : public QFrame {
     Q_OBJECT
 
 public:
     explicit Label(QWidget* parent);
 
-    QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) { setText(caption); }
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
     QColor BackColor() const { return backColor_; }
     void SetBackColor(const QColor& color);
     QColor ForeColor() const { return foreColor_; }
@@ -34,7 +36,13 @@ public:
     Align Alignment() const { return align_; }
     void SetAlignment(Align align);
     void SetTransparent(bool transparent);
+    bool Transparent() const { return transparent_; }
     void SetBorder(bool border);
+
+    // The font of the layout. With shrink-to-fit on, a text too long for the box at this font is
+    // drawn at the largest size that fits, so that no word is lost in front of the room.
+    void SetBaseFont(const QFont& font);
+    void SetShrinkToFit(bool shrink);
 
     // What a user's click does: nothing while the label is disabled.
     void Press();
@@ -43,21 +51,26 @@ signals:
     void Click();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void ApplyPalette();
+    void Refit();
 
+    QString caption_;
     QColor backColor_{Qt::white};
     QColor foreColor_{Qt::black};
     Align align_ = Align::Left;
     bool transparent_ = false;
+    bool shrink_ = false;
     bool pressed_ = false;
+    QFont baseFont_;
 };
 
-// A push button with a flat colour face.
+// A push button with a flat colour face and black text.
 class Button : public QPushButton {
     Q_OBJECT
 
@@ -71,6 +84,9 @@ public:
 
 signals:
     void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString caption_;
@@ -148,8 +164,11 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void FitRows();
+
     QString pattern_;
 };
 

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev qt6-multimedia-dev
+    fonts-liberation2 fonts-lato fonts-urw-base35 fonts-dejavu-core
 )
 if [[ "${1:-}" == "--run" ]]; then
     packages+=(xvfb xauth)

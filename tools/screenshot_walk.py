@@ -1,0 +1,113 @@
+"""Walks one game through every screen of the real program and photographs each one.
+
+Runs inside a virtual display (see screenshots.sh). Clicks land where the screens' layout puts
+the widgets, scaled the way a maximised screen scales its layout to the display.
+"""
+import os
+import subprocess
+import sys
+import time
+
+program, workdir, prefix = sys.argv[1:4]
+
+# Right and bottom edges (twips) of the widgets of each maximised screen.
+EXTENTS = {"board": (11655, 8175), "question": (11895, 7935), "answer": (11775, 8175)}
+
+
+def sh(*args):
+    return subprocess.run(args, check=True, capture_output=True, text=True).stdout.strip()
+
+
+def px(twips, factor=1.0):
+    return round(twips * factor * 96 / 1440)
+
+
+def window(name, timeout=10.0):
+    """The id of the newest visible window titled `name`."""
+    end = time.time() + timeout
+    while time.time() < end:
+        try:
+            ids = sh("xdotool", "search", "--onlyvisible", "--name", f"^{name}$").split()
+            if ids:
+                return ids[-1]
+        except subprocess.CalledProcessError:
+            pass
+        time.sleep(0.1)
+    raise SystemExit(f"no window named {name!r}")
+
+
+def geometry(wid):
+    values = dict(line.split("=") for line in sh("xdotool", "getwindowgeometry", "--shell", wid).split())
+    return int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def click(wid, x, y):
+    sh("xdotool", "mousemove", "--window", wid, str(x), str(y), "click", "1")
+    time.sleep(0.4)
+
+
+def click_scaled(wid, screen, x_twips, y_twips):
+    """A click on a maximised screen, whose layout is scaled and centred across the width."""
+    width, height = geometry(wid)
+    right, bottom = EXTENTS[screen]
+    factor = max(1.0, min(width / px(right), height / px(bottom)))
+    offset = (width - px(right, factor)) // 2 if factor > 1 else 0
+    click(wid, px(x_twips, factor) + offset, px(y_twips, factor))
+
+
+def shot(name):
+    time.sleep(0.6)
+    sh("import", "-window", "root", f"{prefix}-{name}.png")
+
+
+wm = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+time.sleep(0.8)
+game = subprocess.Popen([program], cwd=workdir, stderr=subprocess.DEVNULL)
+try:
+    title = window("Play Zapster!")
+    shot("1-title")
+    sh("xdotool", "windowactivate", "--sync", title, "key", "Return")
+
+    setup = window("Game Setup")
+    # The first file of every category slot: a whole game from the 15-block sample file.
+    for slot in range(15):
+        left = (2400, 4080, 5760)[slot // 5]
+        click(setup, px(left + 700), px(2400 + 360 * (slot % 5)) + 8)
+    shot("2-setup")
+    click(setup, px(6120 + 667), px(4560 + 667))  # "Done"
+
+    time.sleep(1.0)
+    board = sh("xdotool", "getactivewindow")
+    shot("3-board")
+    click_scaled(board, "board", 2520 + 1100, 2400 + 720 * 2 + 325)  # column 2, row 3
+    question = window("Form2")
+    time.sleep(11.5)  # the bar turns yellow after ten seconds
+    shot("4-question")
+    click_scaled(question, "question", 6000, 7500)  # the time bar reveals the answer
+    answer = window("Form2")
+    shot("5-answer")
+    click_scaled(answer, "answer", 120 + 2287, 7200 + 487)  # "Got it!"
+
+    time.sleep(0.8)
+    click_scaled(board, "board", 4320 + 187, 6720 + 187)  # team 1 calls a Zapster on team 2
+    click_scaled(board, "board", 7080 + 1100, 2400 + 720 * 4 + 325)
+    question = window("Form2")
+    time.sleep(2.0)
+    shot("6-zapster-announcement")
+    time.sleep(6.5)
+    shot("7-zapster-clock")
+    click_scaled(question, "question", 240 + 847, 6960 + 427)  # turn the clock round
+    time.sleep(0.5)
+    click_scaled(question, "question", 6000, 7500)
+    answer = window("Form2")
+    shot("8-zapster-answer")
+    click_scaled(answer, "answer", 7200 + 2287, 7200 + 487)  # "Zapster!"
+
+    time.sleep(0.8)
+    click_scaled(board, "board", 240 + 3630, 645)  # the banner ends the game
+    shot("9-game-over")
+finally:
+    time.sleep(0.3)
+    game.terminate()
+    game.wait(timeout=5)
+    wm.terminate()
