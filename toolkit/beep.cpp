@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QMediaDevices>
 #include <QThread>
+#include <QTimer>
 #include <atomic>
 #include <cmath>
 #include <numbers>
@@ -21,6 +22,7 @@ constexpr double kFrequency = 880.0;
 constexpr int kToneMs = 60;
 constexpr int kFadeMs = 5;  // soft edges, so the tone does not click
 constexpr double kVolume = 0.45;
+constexpr int kCloseAfterMs = 1000;
 
 QByteArray MakeTone() {
     constexpr int samples = kSampleRate * kToneMs / 1000;
@@ -55,10 +57,19 @@ public:
         }
         tone_.setData(MakeTone());
         sink_ = new QAudioSink(device, format, this);
-        QObject::connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-            // Once the tone has played, the stream is closed: a quiet board wakes nobody.
-            if (state == QAudio::IdleState) {
+        // Once the tone has played, the stream is closed: a quiet board wakes nobody. Idle only
+        // means the tone has been handed to the sound server, so the stream stays open a little
+        // longer rather than cut the tone short.
+        closer_.setSingleShot(true);
+        closer_.setInterval(kCloseAfterMs);
+        QObject::connect(&closer_, &QTimer::timeout, this, [this] {
+            if (sink_->state() == QAudio::IdleState) {
                 sink_->stop();
+            }
+        });
+        QObject::connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
+            if (state == QAudio::IdleState) {
+                closer_.start();
             }
         });
         output = Output::Audio;
@@ -80,6 +91,7 @@ public:
 private:
     QBuffer tone_;
     QAudioSink* sink_ = nullptr;
+    QTimer closer_{this};
 };
 
 struct Beeper {
