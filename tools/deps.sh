@@ -8,9 +8,11 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev qt6-multimedia-dev
     fonts-liberation2 fonts-lato fonts-urw-base35 fonts-dejavu-core
 )
-if [[ "${1:-}" == "--run" ]]; then
-    packages+=(xvfb xauth)
-fi
+case "${1:-}" in
+    --run) packages+=(xvfb xauth) ;;
+    # The sanitizer tree and the fuzzer build with clang and its runtime libraries.
+    --test) packages+=(clang libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
