@@ -1,0 +1,429 @@
+#include "check.h"
+
+#include "game/zapfile.h"
+#include "toolkit/linereader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTextStream>
+
+#include <sys/stat.h>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Lines beyond the fifteenth block belong to no category slot; the game never reads them.
+constexpr qint64 kLoadedLines = qint64{kLinesPerBlock} * kCategorySlots;
+
+enum class Kind { Block, Problem, Warning };
+
+struct Message {
+    qint64 line;  // 0 for the file as a whole
+    Kind kind;
+    QString text;
+};
+
+QString Count(qint64 n, const char* noun) {
+    return QString::number(n) + u' ' + QLatin1String(noun) + (n == 1 ? "" : "s");
+}
+
+QString SlotName(qint64 block) {
+    return QStringLiteral("round %1, column %2")
+        .arg(block / kColumnsPerRound + 1)
+        .arg(block % kColumnsPerRound + 1);
+}
+
+// Titles are quoted so that leading and trailing spaces, which the game keeps, can be seen;
+// control characters are spelled out so that they cannot upset the terminal.
+QString Quoted(const QString& text) {
+    QString shown = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == u'\t') {
+            shown += QStringLiteral("\\t");
+        } else if (c.category() == QChar::Other_Control) {
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
+        } else {
+            shown += c;
+        }
+    }
+    return shown + u'"';
+}
+
+bool IsBlank(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' ' || c == u'\t'; });
+}
+
+// The game's tag is two code points, not two UTF-16 units (see StripTag).
+QList<char32_t> FirstCodePoints(const QString& line, int count) {
+    QList<char32_t> points;
+    for (qsizetype i = 0; i < line.size() && points.size() < count; ++i) {
+        if (line[i].isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate()) {
+            points << QChar::surrogateToUcs4(line[i], line[i + 1]);
+            ++i;
+        } else {
+            points << line[i].unicode();
+        }
+    }
+    return points;
+}
+
+// A tag is normally a letter or digit followed by a mark ("Q:", "A.", "1)", "Q "). Two letters in
+// a row ("Wh" of "What") or two digits ("19" of "1984") are far more likely the start of the text,
+// which the game would then cut off. A letter and a digit ("Q1") pass as a tag.
+bool LooksUntagged(const QList<char32_t>& tag) {
+    const bool letters = QChar::isLetter(tag[0]) && QChar::isLetter(tag[1]);
+    const bool digits = QChar::isDigit(tag[0]) && QChar::isDigit(tag[1]);
+    return letters || digits;
+}
+
+const char* EndName(tk::LineEnd end) {
+    switch (end) {
+        case tk::LineEnd::CRLF:
+            return "CRLF";
+        case tk::LineEnd::LF:
+            return "LF";
+        case tk::LineEnd::CR:
+            return "CR";
+        case tk::LineEnd::None:
+            break;
+    }
+    return "none";
+}
+
+class FileCheck {
+public:
+    explicit FileCheck(const QString& path) : path_(path) {}
+
+    bool run(QTextStream& out);
+
+private:
+    void add(qint64 line, Kind kind, const QString& text) {
+        messages_.push_back({line, kind, text});
+    }
+    void checkTitle(qint64 line, const QString& title);
+    void checkEntry(qint64 line, const QString& text, bool question);
+    // A missing or extra line shifts every line after it, so only the first sign is reported.
+    void reportShift(qint64 line, const QString& what);
+    void finish(tk::LineReader& reader);
+    QString lineEnds() const;
+    QString encoding(bool bom) const;
+    void print(QTextStream& out);
+
+    QString path_;
+    std::vector<Message> messages_;
+    qint64 lines_ = 0;
+    bool bom_ = false;
+    bool shiftReported_ = false;
+
+    // The block being read: where its messages start, and whether all its lines are blank.
+    std::size_t blockMessages_ = 0;
+    bool blockBlank_ = true;
+    QString title_;
+
+    qint64 ends_[4] = {};  // indexed by tk::LineEnd
+    tk::LineEnd firstEnd_ = tk::LineEnd::None;
+    qint64 firstOtherEnd_ = 0;  // first line whose end differs from the first line's
+
+    qint64 utf8Lines_ = 0;  // lines with non-ASCII text that is valid UTF-8
+    qint64 cp1252Lines_ = 0;
+    qint64 firstCp1252_ = 0;
+    std::vector<qint64> loadedCp1252_;
+};
+
+void FileCheck::checkTitle(qint64 line, const QString& title) {
+    if (IsBlank(title)) {
+        add(line, Kind::Warning,
+            QStringLiteral("the title is empty; a blank line between blocks shifts every later "
+                           "line"));
+    } else if (title.startsWith(QLatin1String("Q:")) || title.startsWith(QLatin1String("A:"))) {
+        reportShift(line, QStringLiteral("title line looks like a question or answer"));
+    }
+}
+
+void FileCheck::checkEntry(qint64 line, const QString& text, bool question) {
+    const QString what = question ? QStringLiteral("question") : QStringLiteral("answer");
+    const QList<char32_t> tag = FirstCodePoints(text, 2);
+    if (tag.size() < 2) {
+        add(line, Kind::Problem,
+            QStringLiteral("%1 line is shorter than its two-character tag; the game shows an "
+                           "empty %1")
+                .arg(what));
+        return;
+    }
+    const QString tagText = QString::fromUcs4(tag.constData(), tag.size());
+    if (LooksUntagged(tag)) {
+        add(line, Kind::Warning,
+            QStringLiteral("%1 line seems to have no tag; the game drops its first two "
+                           "characters %2")
+                .arg(what, Quoted(tagText)));
+    } else if (tagText == QLatin1String(question ? "A:" : "Q:")) {
+        reportShift(line, QStringLiteral("%1 line is tagged %2").arg(what, Quoted(tagText)));
+    }
+    const QString stripped = StripTag(text);
+    if (stripped.isEmpty()) {
+        add(line, Kind::Warning,
+            QStringLiteral("the %1 is empty once the tag is dropped").arg(what));
+    } else if (stripped.front() == u'\t' || stripped.back() == u'\t') {
+        add(line, Kind::Warning,
+            QStringLiteral("tab around the %1 is kept; the game trims only spaces").arg(what));
+    }
+}
+
+void FileCheck::reportShift(qint64 line, const QString& what) {
+    if (shiftReported_) {
+        return;
+    }
+    shiftReported_ = true;
+    add(line, Kind::Warning,
+        what + QStringLiteral("; is a line missing or extra above? (later lines may be shifted)"));
+}
+
+bool FileCheck::run(QTextStream& out) {
+    tk::LineReader reader;
+    if (!reader.open(path_)) {
+        QString reason = UnreadableReason(path_);
+        if (reason.isEmpty()) {
+            reason = QStringLiteral("it cannot be opened");
+        }
+        out << path_ << ": problem: cannot be read as a category file: " << reason << '\n';
+        return false;
+    }
+    QByteArray bytes;
+    tk::LineEnd end;
+    bool cut;
+    while (reader.readRawLine(bytes, &end, &cut)) {
+        const qint64 line = ++lines_;
+        // An unterminated last line is normal and says nothing about the file's style.
+        if (end != tk::LineEnd::None) {
+            ++ends_[static_cast<int>(end)];
+            if (firstEnd_ == tk::LineEnd::None) {
+                firstEnd_ = end;
+            } else if (end != firstEnd_ && firstOtherEnd_ == 0) {
+                firstOtherEnd_ = line;
+            }
+        }
+        const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (!ascii && tk::isValidUtf8(bytes)) {
+            ++utf8Lines_;
+        } else if (!ascii) {
+            if (++cp1252Lines_ == 1) {
+                firstCp1252_ = line;
+            }
+            if (line <= kLoadedLines) {
+                loadedCp1252_.push_back(line);
+            }
+        }
+        if (line > kLoadedLines) {
+            continue;
+        }
+        const int inBlock = static_cast<int>((line - 1) % kLinesPerBlock);
+        if (inBlock == 0) {
+            blockMessages_ = messages_.size();
+            blockBlank_ = true;
+        }
+        const QString text = tk::decodeLine(bytes);
+        blockBlank_ = blockBlank_ && IsBlank(text);
+        if (cut) {
+            add(line, Kind::Warning,
+                QStringLiteral("line is longer than %1 bytes; the game keeps only its start")
+                    .arg(tk::LineReader::kMaxLineBytes));
+        }
+        if (inBlock == 0) {
+            title_ = text;
+            checkTitle(line, text);
+        } else {
+            checkEntry(line, text, inBlock % 2 == 1);
+        }
+        if (inBlock == kLinesPerBlock - 1) {
+            const qint64 block = (line - 1) / kLinesPerBlock;
+            add(line - inBlock, Kind::Block,
+                QStringLiteral("block %1 (%2): %3")
+                    .arg(block + 1)
+                    .arg(SlotName(block), Quoted(title_)));
+        }
+    }
+    finish(reader);
+    print(out);
+    return std::none_of(messages_.begin(), messages_.end(),
+                        [](const Message& m) { return m.kind == Kind::Problem; });
+}
+
+void FileCheck::finish(tk::LineReader& reader) {
+    const qint64 complete = lines_ / kLinesPerBlock;
+    const qint64 partial = lines_ % kLinesPerBlock;
+    if (partial > 0 && complete < kCategorySlots) {
+        const qint64 first = lines_ - partial + 1;
+        if (blockBlank_) {
+            // Editors like to leave blank lines at the end; they change nothing the game loads.
+            messages_.resize(blockMessages_);
+            add(first, Kind::Warning,
+                QStringLiteral("%1 after the last block ignored")
+                    .arg(Count(partial, "blank line")));
+        } else {
+            add(first, Kind::Problem,
+                QStringLiteral("block %1 ends after %2 of its %3 lines; %4 keeps the built-in "
+                               "questions when this file is picked there")
+                    .arg(complete + 1)
+                    .arg(partial)
+                    .arg(kLinesPerBlock)
+                    .arg(SlotName(complete)));
+        }
+    }
+    if (complete == 0 && (partial == 0 || blockBlank_)) {
+        add(0, Kind::Problem, QStringLiteral("holds no complete block; it fills no category slot"));
+    }
+    if (lines_ > kLoadedLines) {
+        add(kLoadedLines + 1, Kind::Warning,
+            QStringLiteral("lines %1-%2 lie past the fifteenth block; the game never reads them")
+                .arg(kLoadedLines + 1)
+                .arg(lines_));
+    }
+    // A whole file in Windows-1252 is an older editor's choice and reads fine; a single such line
+    // in a UTF-8 file is a slip that the writer's editor will likely show garbled.
+    bom_ = reader.hadByteOrderMark();
+    if (utf8Lines_ > 0 || bom_) {
+        for (const qint64 line : loadedCp1252_) {
+            add(line, Kind::Warning,
+                QStringLiteral("line is not valid UTF-8 like the rest of the file; the game reads "
+                               "it as Windows-1252"));
+        }
+    }
+    // The game lists only files named *.zap (any case) that are not hidden.
+    const QString name = QFileInfo(path_).fileName();
+    if (!name.endsWith(QLatin1String(".zap"), Qt::CaseInsensitive) || name.startsWith(u'.')) {
+        add(0, Kind::Warning,
+            QStringLiteral("the game lists only files named *.zap that do not start with '.'"));
+    }
+}
+
+QString FileCheck::lineEnds() const {
+    int kinds = 0;
+    QStringList counts;
+    for (const tk::LineEnd end : {tk::LineEnd::CRLF, tk::LineEnd::LF, tk::LineEnd::CR}) {
+        const qint64 n = ends_[static_cast<int>(end)];
+        if (n > 0) {
+            ++kinds;
+            counts << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(EndName(end)));
+        }
+    }
+    if (kinds == 0) {
+        return QStringLiteral("none");
+    }
+    if (kinds == 1) {
+        return QLatin1String(EndName(firstEnd_));
+    }
+    return QStringLiteral("mixed (%1; first change at line %2)")
+        .arg(counts.join(QStringLiteral(", ")))
+        .arg(firstOtherEnd_);
+}
+
+QString FileCheck::encoding(bool bom) const {
+    QString text;
+    if (cp1252Lines_ == 0) {
+        text = utf8Lines_ > 0 ? QStringLiteral("UTF-8") : QStringLiteral("UTF-8 (plain ASCII)");
+    } else if (utf8Lines_ == 0) {
+        text = QStringLiteral("Windows-1252");
+    } else {
+        text = QStringLiteral("mixed (UTF-8; Windows-1252 on %1, first at line %2)")
+                   .arg(Count(cp1252Lines_, "line"))
+                   .arg(firstCp1252_);
+    }
+    return bom ? text + QStringLiteral(", with byte-order mark") : text;
+}
+
+void FileCheck::print(QTextStream& out) {
+    // Messages follow the file from top to bottom; a block's title comes before its lines' notes.
+    std::stable_sort(messages_.begin(), messages_.end(), [](const Message& a, const Message& b) {
+        return a.line != b.line ? a.line < b.line
+                                : (a.kind == Kind::Block) > (b.kind == Kind::Block);
+    });
+    const qint64 complete = lines_ / kLinesPerBlock;
+    out << path_ << ": " << Count(lines_, "line") << ", " << Count(complete, "complete block")
+        << "; " << DescribeSlots(complete) << '\n';
+    out << path_ << ": line ends " << lineEnds() << "; encoding " << encoding(bom_) << '\n';
+    qint64 problems = 0;
+    qint64 warnings = 0;
+    for (const Message& m : messages_) {
+        out << path_;
+        if (m.line > 0) {
+            out << ':' << m.line;
+        }
+        switch (m.kind) {
+            case Kind::Block:
+                out << ": ";
+                break;
+            case Kind::Problem:
+                ++problems;
+                out << ": problem: ";
+                break;
+            case Kind::Warning:
+                ++warnings;
+                out << ": warning: ";
+                break;
+        }
+        out << m.text << '\n';
+    }
+    out << path_ << ": ";
+    if (problems == 0) {
+        out << "sound";
+        if (warnings > 0) {
+            out << ", " << Count(warnings, "warning");
+        }
+    } else {
+        out << Count(problems, "problem");
+        if (warnings > 0) {
+            out << ", " << Count(warnings, "warning");
+        }
+    }
+    out << '\n';
+}
+
+}  // namespace
+
+QString DescribeSlots(qint64 blocks) {
+    const int n = static_cast<int>(std::min<qint64>(blocks, kCategorySlots));
+    if (n == 0) {
+        return QStringLiteral("fills no category slot");
+    }
+    if (n == kCategorySlots) {
+        return QStringLiteral("fills every category slot (rounds 1-3)");
+    }
+    QStringList rounds;
+    for (int round = 0; round * kColumnsPerRound < n; ++round) {
+        const int columns = std::min(kColumnsPerRound, n - round * kColumnsPerRound);
+        rounds << (columns == 1
+                       ? QStringLiteral("round %1 column 1").arg(round + 1)
+                       : QStringLiteral("round %1 columns 1-%2").arg(round + 1).arg(columns));
+    }
+    return QStringLiteral("fills ") + rounds.join(QStringLiteral(", "));
+}
+
+QString UnreadableReason(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return QStringLiteral("it is a folder");
+    }
+    if (S_ISFIFO(info.st_mode)) {
+        return QStringLiteral("it is a pipe, not a regular file");
+    }
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) {
+        return QStringLiteral("it is a device, not a regular file");
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return QStringLiteral("it is not a regular file");
+    }
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+}
+
+bool CheckCategoryFile(const QString& path, QTextStream& out) {
+    return FileCheck(path).run(out);
+}
