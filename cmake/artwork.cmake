@@ -5,7 +5,8 @@
 #   include(cmake/artwork.cmake)
 #   zapster_add_artwork(zapster_core)
 #
-# The PNGs and the generated .qrc live only in the build tree.
+# The same tool draws the desktop icons from the logo (zapster_add_icons, used when installing).
+# The PNGs, the SVG and the generated .qrc live only in the build tree.
 
 set(ZAPSTER_ARTWORK_TOOL_DIR "${CMAKE_CURRENT_LIST_DIR}/../tools/artwork")
 
@@ -44,4 +45,27 @@ function(zapster_add_artwork target)
         PREFIX "/pictures"
         BASE "${out_dir}"
         FILES ${outputs})
+endfunction()
+
+# The desktop icons, drawn from the logo: icon-<size>.png for each of ZAPSTER_ICON_SIZES and the
+# scalable icon.svg, into <current binary dir>/icons. They are built with `all` by the custom
+# target TARGET, and ZAPSTER_ICON_DIR names their folder for the caller.
+set(ZAPSTER_ICON_SIZES 16 32 48 64 128 256)
+
+function(zapster_add_icons target)
+    set(out_dir "${CMAKE_CURRENT_BINARY_DIR}/icons")
+    set(outputs "${out_dir}/icon.svg")
+    foreach(size IN LISTS ZAPSTER_ICON_SIZES)
+        list(APPEND outputs "${out_dir}/icon-${size}.png")
+    endforeach()
+
+    add_custom_command(
+        OUTPUT ${outputs}
+        COMMAND "${CMAKE_COMMAND}" -E env QT_QPA_PLATFORM=offscreen
+                "$<TARGET_FILE:make_artwork>" --icons "${out_dir}" ${ZAPSTER_ICON_SIZES}
+        DEPENDS make_artwork
+        COMMENT "Drawing Zapster's desktop icons"
+        VERBATIM)
+    add_custom_target(${target} ALL DEPENDS ${outputs})
+    set(ZAPSTER_ICON_DIR "${out_dir}" PARENT_SCOPE)
 endfunction()

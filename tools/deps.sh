@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running the game need, and only when
-# one of them is missing: a machine that has them all pays nothing.
+# Installs the Debian packages that building, testing, packaging and running the game need, and
+# only when one of them is missing: a machine that has them all pays nothing. The install tests
+# validate the menu entry and AppStream data and build the Debian package (dpkg-shlibdeps).
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev qt6-multimedia-dev
     fonts-liberation2 fonts-lato fonts-urw-base35 fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev
 )
 case "${1:-}" in
     --run) packages+=(xvfb xauth) ;;

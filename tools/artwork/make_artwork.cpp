@@ -1,10 +1,13 @@
-// Draws Zapster's title pictures: the board banner and the blue and red logos.
+// Draws Zapster's title pictures (the board banner and the blue and red logos) and, with
+// --icons, the desktop icons made from the logo: square PNGs at the usual theme sizes and one
+// scalable SVG.
 //
 // Everything is plain geometry (paths, gradients, polygons) so the artwork needs no fonts and
-// comes out the same on every build machine. Usage: make_artwork OUTDIR
+// comes out the same on every build machine. Usage: make_artwork [--icons] OUTDIR
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -19,7 +22,10 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -241,7 +247,7 @@ void PaintBolt(QPainter& painter, const QRectF& box, const QColor& fill, const Q
 }
 
 // A four-pointed twinkle, the spark flying off the bolt.
-void PaintSparkle(QPainter& painter, QPointF centre, double radius, const QColor& colour) {
+QPolygonF Sparkle(QPointF centre, double radius) {
     static constexpr double kWaist = 0.22;
     QPolygonF star;
     for (int i = 0; i < 8; ++i) {
@@ -249,9 +255,21 @@ void PaintSparkle(QPainter& painter, QPointF centre, double radius, const QColor
         const double reach = (i % 2 == 0) ? radius : radius * kWaist;
         star << centre + reach * QPointF(std::sin(angle), -std::cos(angle));
     }
+    return star;
+}
+
+void PaintSparkle(QPainter& painter, QPointF centre, double radius, const QColor& colour) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    painter.drawPolygon(star);
+    painter.drawPolygon(Sparkle(centre, radius));
+}
+
+// Ray `index` of `rays` fanning out from a point far enough to leave any picture.
+QPolygonF Ray(QPointF centre, double reach, int index, int rays) {
+    const double from = 2.0 * std::numbers::pi * index / rays;
+    const double to = from + std::numbers::pi / rays;
+    return QPolygonF({centre, centre + reach * QPointF(std::cos(from), std::sin(from)),
+                      centre + reach * QPointF(std::cos(to), std::sin(to))});
 }
 
 // Alternating rays fanning out from a point: the loud game-show backdrop.
@@ -262,11 +280,7 @@ void PaintSunburst(QPainter& painter, const QRectF& area, QPointF centre, int ra
     painter.setPen(Qt::NoPen);
     painter.setBrush(ray);
     for (int i = 0; i < rays; ++i) {
-        const double from = 2.0 * std::numbers::pi * i / rays;
-        const double to = from + std::numbers::pi / rays;
-        painter.drawPolygon(
-            QPolygonF({centre, centre + reach * QPointF(std::cos(from), std::sin(from)),
-                       centre + reach * QPointF(std::cos(to), std::sin(to))}));
+        painter.drawPolygon(Ray(centre, reach, i, rays));
     }
 }
 
@@ -337,6 +351,16 @@ struct LogoColours {
     QColor pale;  // tint of the white lettering
 };
 
+// Both logos take the game's own blue and red as their backdrop.
+const LogoColours kBlueLogo{.deep = QColor(0x00, 0x00, 0x70),
+                            .base = QColor(0x00, 0x00, 0xC0),
+                            .ray = QColor(0x10, 0x30, 0xE0),
+                            .pale = QColor(0xC8, 0xDC, 0xFF)};
+const LogoColours kRedLogo{.deep = QColor(0x70, 0x00, 0x00),
+                           .base = QColor(0xC0, 0x00, 0x00),
+                           .ray = QColor(0xE0, 0x18, 0x10),
+                           .pale = QColor(0xFF, 0xD0, 0xD0)};
+
 // The logos are the same design in two colours: white lettering over a bolt and sunburst.
 QImage Logo(const LogoColours& colours) {
     static constexpr int kWidth = 269;
@@ -384,10 +408,238 @@ QImage Logo(const LogoColours& colours) {
     return image;
 }
 
-bool Save(const QImage& image, const QDir& dir, const char* name) {
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    if (!image.convertToFormat(QImage::Format_RGB888).save(path, "PNG")) {
+// ---------------------------------------------------------------------------------------------
+// The desktop icon: the blue logo boiled down to a square tile (frame, sunburst and sparkles)
+// under the bolt-shaped "Z" in the logo's lettering, which stands in for the logo's bolt. It is
+// drawn once, as filled shapes in a square of kIconUnits, onto either a raster image or SVG markup,
+// so every PNG size and the scalable icon show the same picture.
+
+constexpr double kIconUnits = 256.0;
+
+class IconSurface {
+public:
+    virtual ~IconSurface() = default;
+    virtual void Fill(const QPainterPath& shape, const QColor& colour) = 0;
+    virtual void Fill(const QPainterPath& shape, const QLinearGradient& gradient) = 0;
+};
+
+class RasterSurface final : public IconSurface {
+public:
+    explicit RasterSurface(int size) : image_(size, size, QImage::Format_ARGB32_Premultiplied) {
+        image_.fill(Qt::transparent);
+        painter_.begin(&image_);
+        painter_.setRenderHint(QPainter::Antialiasing);
+        painter_.scale(size / kIconUnits, size / kIconUnits);
+    }
+
+    void Fill(const QPainterPath& shape, const QColor& colour) override {
+        painter_.fillPath(shape, colour);
+    }
+    void Fill(const QPainterPath& shape, const QLinearGradient& gradient) override {
+        painter_.fillPath(shape, gradient);
+    }
+
+    QImage Finish() {
+        painter_.end();
+        return image_;
+    }
+
+private:
+    QImage image_;
+    QPainter painter_;
+};
+
+class SvgSurface final : public IconSurface {
+public:
+    void Fill(const QPainterPath& shape, const QColor& colour) override {
+        AddShape(shape, QStringLiteral("fill=\"%1\"%2")
+                            .arg(colour.name(QColor::HexRgb),
+                                 Opacity(QStringLiteral("fill-opacity"), colour)));
+    }
+
+    void Fill(const QPainterPath& shape, const QLinearGradient& gradient) override {
+        const QString id = QStringLiteral("face%1").arg(++gradients_);
+        defs_ += QStringLiteral(
+                     "<linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" x1=\"%2\" "
+                     "y1=\"%3\" x2=\"%4\" y2=\"%5\">\n")
+                     .arg(id, Number(gradient.start().x()), Number(gradient.start().y()),
+                          Number(gradient.finalStop().x()), Number(gradient.finalStop().y()));
+        for (const auto& [offset, colour] : gradient.stops()) {
+            defs_ += QStringLiteral("<stop offset=\"%1\" stop-color=\"%2\"%3/>\n")
+                         .arg(Number(offset), colour.name(QColor::HexRgb),
+                              Opacity(QStringLiteral("stop-opacity"), colour));
+        }
+        defs_ += QStringLiteral("</linearGradient>\n");
+        AddShape(shape, QStringLiteral("fill=\"url(#%1)\"").arg(id));
+    }
+
+    QByteArray Finish() const {
+        const QString size = Number(kIconUnits);
+        QString svg = QStringLiteral(
+                          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                          "viewBox=\"0 0 %1 %1\">\n")
+                          .arg(size);
+        if (!defs_.isEmpty()) {
+            svg += QStringLiteral("<defs>\n") + defs_ + QStringLiteral("</defs>\n");
+        }
+        svg += shapes_ + QStringLiteral("</svg>\n");
+        return svg.toUtf8();
+    }
+
+private:
+    // Two decimals of a 256-unit square are far finer than any screen shows.
+    static QString Number(double value) {
+        QString text = QString::number(value, 'f', 2);
+        while (text.endsWith(QLatin1Char('0'))) {
+            text.chop(1);
+        }
+        if (text.endsWith(QLatin1Char('.'))) {
+            text.chop(1);
+        }
+        return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+    }
+
+    static QString Opacity(const QString& attribute, const QColor& colour) {
+        if (colour.alpha() == 255) {
+            return {};
+        }
+        return QStringLiteral(" %1=\"%2\"").arg(attribute, Number(colour.alphaF()));
+    }
+
+    static QString Point(const QPointF& point) {
+        return Number(point.x()) + QLatin1Char(' ') + Number(point.y());
+    }
+
+    void AddShape(const QPainterPath& shape, const QString& paint) {
+        QString data;
+        for (int i = 0; i < shape.elementCount(); ++i) {
+            const QPainterPath::Element element = shape.elementAt(i);
+            if (element.isMoveTo()) {
+                data += (i == 0 ? QStringLiteral("M") : QStringLiteral("ZM")) + Point(element);
+            } else if (element.isLineTo()) {
+                data += QStringLiteral("L") + Point(element);
+            } else if (element.isCurveTo()) {
+                // A cubic is stored as its first control point followed by two data elements.
+                data += QStringLiteral("C") + Point(element) + QLatin1Char(' ') +
+                        Point(shape.elementAt(i + 1)) + QLatin1Char(' ') +
+                        Point(shape.elementAt(i + 2));
+                i += 2;
+            }
+        }
+        if (data.isEmpty()) {
+            return;
+        }
+        const bool winding = shape.fillRule() == Qt::WindingFill;
+        shapes_ +=
+            QStringLiteral("<path fill-rule=\"%1\" %2 d=\"%3Z\"/>\n")
+                .arg(winding ? QStringLiteral("nonzero") : QStringLiteral("evenodd"), paint, data);
+    }
+
+    QString defs_;
+    QString shapes_;
+    int gradients_ = 0;
+};
+
+QPainterPath Rounded(const QRectF& box, double radius) {
+    QPainterPath path;
+    path.addRoundedRect(box, radius, radius);
+    return path;
+}
+
+QPainterPath Shape(const QPolygonF& polygon) {
+    QPainterPath path;
+    path.addPolygon(polygon);
+    path.closeSubpath();
+    return path;
+}
+
+// The shape widened by `by` on every side, as the logo's outlines widen the lettering.
+QPainterPath Grown(const QPainterPath& shape, double by) {
+    return shape.united(Stroke(shape, Qt::RoundJoin, Qt::RoundCap, 2.0 * by));
+}
+
+void DrawIcon(IconSurface& surface) {
+    const LogoColours& colours = kBlueLogo;
+    const QRectF tile(8, 8, kIconUnits - 16, kIconUnits - 16);
+
+    // A dark rim keeps the white frame visible on light panels.
+    surface.Fill(Rounded(tile, 44), colours.deep);
+    surface.Fill(Rounded(tile.adjusted(3, 3, -3, -3), 41), Qt::white);
+    const QRectF inside = tile.adjusted(13, 13, -13, -13);
+    const QPainterPath field = Rounded(inside, 32);
+    surface.Fill(field, colours.base);
+    QPainterPath rays;
+    rays.setFillRule(Qt::WindingFill);
+    static constexpr int kRays = 20;
+    for (int i = 0; i < kRays; ++i) {
+        rays.addPolygon(Ray(inside.center(), kIconUnits, i, kRays));
+        rays.closeSubpath();
+    }
+    surface.Fill(rays.simplified().intersected(field), colours.ray);
+    surface.Fill(field.subtracted(Rounded(inside.adjusted(3, 3, -3, -3), 29)), colours.deep);
+
+    surface.Fill(Shape(Sparkle({64, 66}, 24)), Qt::white);
+    surface.Fill(Shape(Sparkle({94, 46}, 10)), Qt::white);
+    surface.Fill(Shape(Sparkle({194, 192}, 22)), Qt::white);
+    surface.Fill(Shape(Sparkle({166, 208}, 9)), Qt::white);
+
+    // The Z leans and tips like the first letter of the logo's word.
+    const QPainterPath z =
+        FitInto((QTransform().shear(-0.2, 0.0) * QTransform().rotate(-6.0)).map(LetterZ()),
+                QRectF(62, 58, 132, 140), 1.0);
+    static constexpr double kRim = 7.0;
+    static constexpr double kEdge = 8.0;
+    static constexpr int kDepth = 10;
+    QPainterPath block;
+    for (int step = 1; step <= kDepth; ++step) {
+        block = block.united(z.translated(0.7 * step, 1.0 * step));
+    }
+    surface.Fill(Grown(block, kEdge + kRim), colours.deep);
+    surface.Fill(Grown(z, kEdge + kRim), Qt::white);
+    surface.Fill(Grown(z, kEdge), colours.deep);
+    const QRectF bounds = z.boundingRect();
+    QLinearGradient face(bounds.topLeft(), bounds.bottomLeft());
+    face.setColorAt(0.0, Qt::white);
+    face.setColorAt(1.0, colours.pale);
+    surface.Fill(z, face);
+    surface.Fill(z.subtracted(z.translated(4.0, 4.0)), QColor(255, 255, 255, 220));
+}
+
+bool Save(const QImage& image, const QDir& dir, const QString& name, QImage::Format format) {
+    const QString path = dir.filePath(name);
+    if (!image.convertToFormat(format).save(path, "PNG")) {
         std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+bool SavePictures(const QDir& dir) {
+    const auto save = [&](const QImage& image, const char* name) {
+        return Save(image, dir, QString::fromLatin1(name), QImage::Format_RGB888);
+    };
+    return save(Banner(), "banner.png") && save(Logo(kBlueLogo), "logo-blue.png") &&
+           save(Logo(kRedLogo), "logo-red.png");
+}
+
+// Writes icon-SIZE.png for every size asked for, and icon.svg.
+bool SaveIcons(const QDir& dir, const std::vector<int>& sizes) {
+    for (const int size : sizes) {
+        RasterSurface raster(size);
+        DrawIcon(raster);
+        if (!Save(raster.Finish(), dir, QStringLiteral("icon-%1.png").arg(size),
+                  QImage::Format_ARGB32)) {
+            return false;
+        }
+    }
+    SvgSurface svg;
+    DrawIcon(svg);
+    QFile file(dir.filePath(QStringLiteral("icon.svg")));
+    const QByteArray markup = svg.Finish();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(markup) != markup.size() || !file.flush()) {
+        std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(file.fileName()));
         return false;
     }
     return true;
@@ -396,25 +648,28 @@ bool Save(const QImage& image, const QDir& dir, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_artwork OUTDIR\n");
+    const bool icons = argc >= 2 && std::strcmp(argv[1], "--icons") == 0;
+    std::vector<int> sizes;
+    for (int i = 3; icons && i < argc; ++i) {
+        char* end = nullptr;
+        const long size = std::strtol(argv[i], &end, 10);
+        if (*end != '\0' || size < 1 || size > 1024) {
+            sizes.clear();
+            break;
+        }
+        sizes.push_back(static_cast<int>(size));
+    }
+    if (icons ? sizes.empty() : argc != 2) {
+        std::fprintf(stderr,
+                     "usage: make_artwork OUTDIR\n       make_artwork --icons OUTDIR SIZE...\n");
         return 2;
     }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    const char* outDir = argv[icons ? 2 : 1];
+    const QDir dir(QString::fromLocal8Bit(outDir));
     if (!dir.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "make_artwork: cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "make_artwork: cannot create %s\n", outDir);
         return 1;
     }
-    // Both logos take the game's own blue and red as their backdrop.
-    const LogoColours blue{.deep = QColor(0x00, 0x00, 0x70),
-                           .base = QColor(0x00, 0x00, 0xC0),
-                           .ray = QColor(0x10, 0x30, 0xE0),
-                           .pale = QColor(0xC8, 0xDC, 0xFF)};
-    const LogoColours red{.deep = QColor(0x70, 0x00, 0x00),
-                          .base = QColor(0xC0, 0x00, 0x00),
-                          .ray = QColor(0xE0, 0x18, 0x10),
-                          .pale = QColor(0xFF, 0xD0, 0xD0)};
-    const bool ok = Save(Banner(), dir, "banner.png") && Save(Logo(blue), dir, "logo-blue.png") &&
-                    Save(Logo(red), dir, "logo-red.png");
+    const bool ok = icons ? SaveIcons(dir, sizes) : SavePictures(dir);
     return ok ? 0 : 1;
 }
