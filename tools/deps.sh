@@ -1,19 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing, packaging and running the game need, and
-# only when one of them is missing: a machine that has them all pays nothing. The install tests
-# validate the menu entry and AppStream data and build the Debian package (dpkg-shlibdeps).
+# only when one of them is missing: a machine that has them all pays nothing.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev qt6-multimedia-dev
     fonts-liberation2 fonts-lato fonts-urw-base35 fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev
 )
 case "${1:-}" in
     --run) packages+=(xvfb xauth) ;;
     # The sanitizer tree and the fuzzer build with clang and its runtime libraries.
-    --test) packages+=(clang libclang-rt-14-dev) ;;
+    # The install tests validate the menu entry and AppStream data and build the Debian package.
+    --test) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev) ;;
 esac
 
 missing=()
