@@ -3,31 +3,13 @@
 #include "game/module1.h"
 #include "screens/Form1.h"
 #include "screens/frmOptions.h"
+#include "support/files.h"
 #include "support/game.h"
 #include "support/harness.h"
 
 using namespace Module1;
 
 namespace {
-
-// A category file of `blocks` blocks whose every text names its block and row ("q7.3").
-QByteArray Blocks(int blocks, const char* lineEnd = "\n") {
-    QByteArray out;
-    for (int k = 0; k < blocks; ++k) {
-        out += "Title " + QByteArray::number(k) + lineEnd;
-        for (int row = 1; row <= 6; ++row) {
-            out += "Q: q" + QByteArray::number(k) + "." + QByteArray::number(row) + lineEnd;
-            out += "A: a" + QByteArray::number(k) + "." + QByteArray::number(row) + lineEnd;
-        }
-    }
-    return out;
-}
-
-void Write(const QString& name, const QByteArray& bytes) {
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 frmOptions& Options() {
     return frmOptions::Get();
@@ -44,10 +26,10 @@ private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         QVERIFY(QDir::setCurrent(dir_.path()));
-        Write(QStringLiteral("full.zap"), Blocks(15));
-        Write(QStringLiteral("crlf.zap"), Blocks(15, "\r\n"));
-        Write(QStringLiteral("Short.zap"), Blocks(8).chopped(1 + QByteArray("A: a7.6").size()));
-        Write(QStringLiteral("notes.txt"), Blocks(15));
+        WriteFile(QStringLiteral("full.zap"), Blocks(15));
+        WriteFile(QStringLiteral("crlf.zap"), Blocks(15, "\r\n"));
+        WriteFile(QStringLiteral("Short.zap"), Blocks(8).chopped(1 + QByteArray("A: a7.6").size()));
+        WriteFile(QStringLiteral("notes.txt"), Blocks(15));
         QVERIFY(QDir().mkdir(QStringLiteral("folder.zap")));
     }
 
@@ -213,7 +195,7 @@ private slots:
     }
 
     void fileRemovedBeforeDoneKeepsTheBank() {
-        Write(QStringLiteral("gone.zap"), Blocks(1));
+        WriteFile(QStringLiteral("gone.zap"), Blocks(1));
         Options().File1[0].Refresh();
         Options().File1[0].SelectFile(QStringLiteral("gone.zap"));
         QVERIFY(QFile::remove(QStringLiteral("gone.zap")));

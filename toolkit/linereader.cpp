@@ -1,5 +1,7 @@
 #include "toolkit/linereader.h"
 
+#include <cstring>
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -180,10 +182,12 @@ bool LineReader::readRawLine(QByteArray& bytes, LineEnd* end, bool* truncated) {
         gotAnything = true;
         const char* chunk = buffer_.data() + pos_;
         const qsizetype available = len_ - pos_;
-        qsizetype take = 0;
-        while (take < available && chunk[take] != '\r' && chunk[take] != '\n') {
-            ++take;
-        }
+        // memchr rather than a byte loop: a hostile file may hold one line of hundreds of
+        // megabytes, all of which has to be skipped to find where the next line starts.
+        const auto* lf = static_cast<const char*>(std::memchr(chunk, '\n', std::size_t(available)));
+        const qsizetype beforeLf = lf != nullptr ? lf - chunk : available;
+        const auto* cr = static_cast<const char*>(std::memchr(chunk, '\r', std::size_t(beforeLf)));
+        const qsizetype take = cr != nullptr ? cr - chunk : beforeLf;
         if (!cut) {
             const qsizetype room = kMaxLineBytes - bytes.size();
             if (take > room) {
