@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the game and its benchmarks in Release mode and prints one table of every figure.
-#   bench/run.sh           medians over many repetitions (about six minutes)
+#   bench/run.sh           medians over many repetitions (about four minutes)
 #   bench/run.sh --quick   every figure with fewer repetitions (under a minute once built)
 # Each figure runs alone; run it on an otherwise idle machine. See bench/README.md.
 set -euo pipefail
