@@ -1,0 +1,187 @@
+// Click to screen: a square click until the question screen is painted, and the judging click
+// until the board is painted again, through Qt's real event loop; and what creating the question
+// screen afresh costs on its own.
+#include <QApplication>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+#include "common.h"
+#include "figures.h"
+#include "game/module1.h"
+#include "report.h"
+#include "screens/Form1.h"
+#include "screens/frmAnswer.h"
+#include "screens/frmQuestion.h"
+#include "support/game.h"
+#include "support/harness.h"
+#include "toolkit/timer.h"
+
+namespace bench {
+namespace {
+
+constexpr double kWaitMs = 5000;
+
+// A click of the left mouse button, delivered the way the window system delivers it.
+void Click(QWidget& widget) {
+    QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, widget.rect().center());
+}
+
+template <class Screen>
+QWidget* IfLoaded() {
+    return Screen::Loaded() ? &Screen::Get() : nullptr;
+}
+
+// Waits for `screen` to be painted; returns the instant it was.
+double WaitPainted(PaintWatch& watch, const char* screen) {
+    if (!RunUntil([&] { return watch.Painted(); }, kWaitMs)) {
+        Fail(std::string("the ") + screen + " was never painted");
+    }
+    return watch.PaintedAt();
+}
+
+void NewGame(std::uint64_t seed, PaintWatch& watch) {
+    FreshProgram(seed);
+    tk::clock::UseReal();
+    watch.Watch(IfLoaded<Form1>);
+    play::NewGame();
+    CheckPlay("a new game");
+    WaitPainted(watch, "board");
+}
+
+struct Times {
+    std::vector<double> toQuestion, toBoard;
+};
+
+Times PlayQuestions(int questions) {
+    PaintWatch watch;
+    Times times;
+    std::uint64_t seed = 1;
+    NewGame(seed, watch);
+    for (int q = 0; q < questions; ++q) {
+        int column = 0, index = 0;
+        if (!NextOpenSquare(column, index)) {
+            NewGame(++seed, watch);  // the game is over: the next one
+            NextOpenSquare(column, index);
+        }
+        watch.Watch(IfLoaded<frmQuestion>);
+        double start = NowMs();
+        Click(Form1::Get().Column(column)[index]);
+        times.toQuestion.push_back(WaitPainted(watch, "question screen") - start);
+
+        watch.Watch(IfLoaded<frmAnswer>);
+        Click(frmQuestion::Get().Label2);
+        WaitPainted(watch, "answer screen");
+
+        watch.Watch(IfLoaded<Form1>);
+        start = NowMs();
+        Click(q % 2 == 0 ? frmAnswer::Get().Command1 : frmAnswer::Get().Command2);
+        // The unloaded question screen goes as soon as control is back in the event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        times.toBoard.push_back(WaitPainted(watch, "board") - start);
+        CheckPlay("a question");
+    }
+    return times;
+}
+
+// The same steps with empty windows: a click on a button of a maximised window opens a new empty
+// maximised window in place of it, and a click there closes it and brings the first one back.
+Times PlayBaseline(int questions) {
+    PaintWatch watch;
+    Times times;
+    QWidget board;
+    QPushButton square(&board);
+    square.setGeometry(100, 100, 120, 60);
+    std::unique_ptr<QWidget> question;
+    QObject::connect(&square, &QPushButton::clicked, [&] {
+        question = std::make_unique<QWidget>();
+        auto* button = new QPushButton(question.get());
+        button->setGeometry(100, 100, 120, 60);
+        QObject::connect(button, &QPushButton::clicked, [&] {
+            question->hide();
+            question.release()->deleteLater();
+            board.showMaximized();
+        });
+        question->showMaximized();
+        board.hide();
+    });
+    watch.Watch([&] { return &board; });
+    board.showMaximized();
+    WaitPainted(watch, "baseline window");
+    for (int q = 0; q < questions; ++q) {
+        QWidget* shown = nullptr;
+        watch.Watch([&] { return question.get(); });
+        double start = NowMs();
+        Click(square);
+        times.toQuestion.push_back(WaitPainted(watch, "baseline question") - start);
+        shown = question.get();
+        watch.Watch([&] { return &board; });
+        start = NowMs();
+        Click(*shown->findChild<QPushButton*>());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        times.toBoard.push_back(WaitPainted(watch, "baseline window") - start);
+    }
+    return times;
+}
+
+// Creating the question screen and running its load, then unloading and deleting it, as every
+// question does; the board's game goes on around it.
+std::vector<double> CreateQuestionScreens(int count) {
+    FreshProgram(7);
+    play::NewGame();
+    CheckPlay("a new game");
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        const double start = NowMs();
+        frmQuestion::Get();
+        times.push_back(NowMs() - start);
+        frmQuestion::Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    FreshProgram();
+    return times;
+}
+
+std::vector<double> CreateEmptyWindows(int count) {
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        const double start = NowMs();
+        auto* window = new QWidget;
+        window->setWindowTitle(QStringLiteral("Form2"));
+        times.push_back(NowMs() - start);
+        window->deleteLater();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return times;
+}
+
+}  // namespace
+
+int ClickToScreen(int questions) {
+    // One pass first: fonts, glyphs and pictures are loaded once per program, not per question.
+    PlayQuestions(5);
+    PlayBaseline(5);
+    const Times ours = PlayQuestions(questions);
+    const Times base = PlayBaseline(questions);
+    const std::string n = std::to_string(questions);
+
+    const double qMed = Median(ours.toQuestion), qP99 = Percentile(ours.toQuestion, 99);
+    const double bMed = Median(ours.toBoard), bP99 = Percentile(ours.toBoard, 99);
+    Print({"Square click to question painted, median (" + n + " questions)", qMed,
+           Median(base.toQuestion), "ms", "< 5 ms", qMed < 5, 2});
+    Print({"Square click to question painted, p99", qP99, Percentile(base.toQuestion, 99), "ms",
+           "< 16 ms", qP99 < 16, 2});
+    Print({"Judging click to board painted, median", bMed, Median(base.toBoard), "ms", "< 5 ms",
+           bMed < 5, 2});
+    Print({"Judging click to board painted, p99", bP99, Percentile(base.toBoard, 99), "ms",
+           "< 16 ms", bP99 < 16, 2});
+
+    const std::vector<double> created = CreateQuestionScreens(questions);
+    const double cMed = Median(created);
+    Print({"Question screen created afresh (with its load), median", cMed,
+           Median(CreateEmptyWindows(questions)), "ms", "< 1/4 of click to painted",
+           cMed < qMed / 4, 3});
+    return 0;
+}
+
+}  // namespace bench

@@ -1,0 +1,137 @@
+#include "common.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QtTest>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+
+#include "report.h"
+#include "screens/Form1.h"
+
+namespace bench {
+
+PaintWatch::PaintWatch() {
+    qApp->installEventFilter(this);
+}
+
+PaintWatch::~PaintWatch() {
+    qApp->removeEventFilter(this);
+}
+
+void PaintWatch::Watch(std::function<QWidget*()> which) {
+    which_ = std::move(which);
+    paintedAt_ = -1;
+}
+
+bool PaintWatch::eventFilter(QObject* object, QEvent* event) {
+    if (!which_ || paintedAt_ >= 0) {
+        return false;
+    }
+    QWidget* window = which_();
+    if (window == nullptr) {
+        return false;
+    }
+    if (delivering_) {
+        paintSeen_ = paintSeen_ || (object == window && event->type() == QEvent::Paint);
+        return false;
+    }
+    const bool sync = (object == window && event->type() == QEvent::UpdateRequest) ||
+                      (object == window->windowHandle() && event->type() == QEvent::Expose);
+    if (!sync) {
+        return false;
+    }
+    paintSeen_ = false;
+    delivering_ = true;
+    object->event(event);
+    delivering_ = false;
+    if (paintSeen_) {
+        paintedAt_ = NowMs();
+    }
+    return true;
+}
+
+bool RunUntil(const std::function<bool()>& done, double timeoutMs) {
+    // One guard timer bounds the wait; every event wakes the loop to look again.
+    QTimer guard;
+    guard.setObjectName(QStringLiteral("bench-guard"));
+    guard.setSingleShot(true);
+    guard.setTimerType(Qt::PreciseTimer);
+    guard.start(std::max(1, static_cast<int>(timeoutMs)));
+    while (!done()) {
+        if (!guard.isActive()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+void RunFor(double ms) {
+    RunUntil([] { return false; }, ms);
+}
+
+namespace {
+
+long StatusKb(const std::string& path, const std::string& key) {
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind(key + ":", 0) == 0) {
+            return std::stol(line.substr(key.size() + 1));
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+long RssKb() {
+    return StatusKb("/proc/self/status", "VmRSS");
+}
+
+long PeakRssKb() {
+    return StatusKb("/proc/self/status", "VmHWM");
+}
+
+double CpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1000 + double(t.tv_nsec) / 1e6;
+}
+
+long Wakeups() {
+    long total = 0;
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task", error)) {
+        total += StatusKb((task.path() / "status").string(), "voluntary_ctxt_switches") +
+                 StatusKb((task.path() / "status").string(), "nonvoluntary_ctxt_switches");
+    }
+    return total;
+}
+
+bool NextOpenSquare(int& column, int& index) {
+    Form1& board = Form1::Get();
+    for (column = 1; column <= 5; ++column) {
+        for (index = 0; index < 6; ++index) {
+            if (board.Column(column)[index].isEnabled()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void Fail(const std::string& message) {
+    std::fprintf(stderr, "zapster_bench: %s\n", message.c_str());
+    std::exit(1);
+}
+
+void CheckPlay(const char* step) {
+    if (QTest::currentTestFailed()) {
+        Fail(std::string("the game did not play as expected: ") + step);
+    }
+}
+
+}  // namespace bench
