@@ -389,23 +389,6 @@ private slots:
         UserClick(frmGameOver::Get().Command1);
         QVERIFY(tk::ProgramEnded());
     }
-
-    // Closing windows by their frames: the board ends the program (the hidden setup screen must
-    // not keep it alive); the question and answer screens cannot be closed half-way.
-    void frameCloses() {
-        play::NewGame(kThreeRounds, kNone);
-        play::ClickSquare(1, 0);
-        frmQuestion::Get().close();
-        QVERIFY(play::QuestionShown());
-        play::Reveal();
-        frmAnswer::Get().close();
-        QVERIFY(play::AnswerShown());
-        play::Judge(true);
-        QVERIFY(!tk::ProgramEnded());
-        Form1::Get().close();
-        QVERIFY(tk::ProgramEnded());
-        QCOMPARE(tk::LoadedScreenCount(), 0);
-    }
 };
 
 QTEST_MAIN(TestPlay)
