@@ -172,6 +172,33 @@ private slots:
         question.Label1.SetCaption(QStringLiteral("Short again?"));
         QCOMPARE(question.Label1.font().pointSizeF(), layoutSize);
     }
+
+    // The question's letters grow with the display, to some 200 pixels on a projector; at every
+    // size they must reach the screen (a glyph-cache limit once left letters over 64 pixels
+    // undrawn).
+    void largeTextIsPainted_data() {
+        QTest::addColumn<QSize>("display");
+        QTest::newRow("1024x768") << QSize(1024, 768);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+        QTest::newRow("3840x2160") << QSize(3840, 2160);
+    }
+    void largeTextIsPainted() {
+        QFETCH(QSize, display);
+        frmQuestion& question = frmQuestion::Get();
+        question.resize(display);
+        question.FitTo(display);
+        question.Label1.SetCaption(QStringLiteral("Which planet is red?"));
+        const QImage image = question.Label1.grab().toImage();
+        const QRgb ink = question.Label1.ForeColor().rgb();
+        qsizetype inked = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                inked += image.pixel(x, y) == ink ? 1 : 0;
+            }
+        }
+        QVERIFY2(inked * 200 > qsizetype(image.width()) * image.height(),
+                 qPrintable(QStringLiteral("%1 pixels of text").arg(inked)));
+    }
 };
 
 QTEST_MAIN(TestLayout)

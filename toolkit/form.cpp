@@ -9,30 +9,8 @@
 #include "toolkit/widgets.h"
 
 namespace tk {
-namespace {
-
-// Qt keeps rendered glyphs for reuse only up to 64 pixels; larger ones it fills as outlines on
-// every paint, curve by curve. A maximised screen scales its fonts with the display, so on a
-// projector a question's letters are 100 to 200 pixels tall and painting them took most of the
-// time a question needs to appear. Glyphs up to this size are rendered once and kept.
-constexpr int kLargestCachedGlyph = 256;  // pixels
-
-// Takes effect before the first text is painted, since Qt reads the limit once; a limit the
-// machine sets for itself is left as it is.
-void KeepLargeGlyphs() {
-    static const bool done = [] {
-        if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE")) {
-            qputenv("QT_MAX_CACHED_GLYPH_SIZE", QByteArray::number(kLargestCachedGlyph));
-        }
-        return true;
-    }();
-    Q_UNUSED(done);
-}
-
-}  // namespace
 
 Form::Form() : QWidget(nullptr) {
-    KeepLargeGlyphs();
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
