@@ -526,6 +526,10 @@ int main(int argc, char** argv) {
             --i;
         }
     }
+    // A long soak outlasts QtTest's five-minute watchdog; allow it a second a game.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) {
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max(300, games) * 1000LL));
+    }
     TestSoak test;
     return QTest::qExec(&test, args);
 }
