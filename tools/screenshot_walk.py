@@ -74,6 +74,9 @@ try:
         left = (2400, 4080, 5760)[slot // 5]
         click(setup, px(left + 700), px(2400 + 360 * (slot % 5)) + 8)
     shot("2-setup")
+    # "None": no drawn Zapster, so the first question is an ordinary one on every run; the Zapster
+    # pictures come from a team's call.
+    click(setup, px(120 + 240 + 300), px(4320 + 480 + 127))
     click(setup, px(6120 + 667), px(4560 + 667))  # "Done"
 
     time.sleep(1.0)
