@@ -11,8 +11,9 @@ packages=(
 case "${1:-}" in
     --run) packages+=(xvfb xauth) ;;
     # The sanitizer tree and the fuzzer build with clang and its runtime libraries.
-    # The install tests validate the menu entry and AppStream data and build the Debian package.
-    --test) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev) ;;
+    # The install tests validate the menu entry and AppStream data and build the Debian package
+    # (cpack finds the libraries it depends on with dpkg-shlibdeps and `file`).
+    --test) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file) ;;
 esac
 
 missing=()
