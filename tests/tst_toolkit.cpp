@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <vector>
 
+#include "layout/layout.h"
 #include "support/harness.h"
 #include "toolkit/beep.h"
 #include "toolkit/form.h"
@@ -43,6 +44,42 @@ public:
         connect(&options[0], &tk::Option::Click, this, [this] { ++clicks; });
     }
     void Form_Load() override { ++loads; }
+};
+
+// A screen laid out from rows of the test's own, maximised or in a window of its own size.
+constexpr layout::Row kLaidRows[] = {
+    {"label",
+     -1,
+     layout::Kind::Label,
+     "laid",
+     {},
+     0,
+     layout::kNoColor,
+     layout::kNoColor,
+     0,
+     0,
+     1500,
+     300},
+};
+constexpr layout::Screen kMaximised{
+    {"Maximised", 0xFFFFFF, 3000, 2000, layout::WindowStyle::Sizable, true, true,
+     layout::Placement::Centred},
+    kLaidRows,
+};
+constexpr layout::Screen kWindowed{
+    {"Windowed", 0xFFFFFF, 3000, 2000, layout::WindowStyle::Sizable, false, true,
+     layout::Placement::Centred},
+    kLaidRows,
+};
+
+class LaidScreen : public tk::Screen<LaidScreen> {
+public:
+    static inline const layout::Screen* look = &kMaximised;
+    tk::Label label{this};
+    LaidScreen() {
+        LayWindow(*look);
+        Lay(&label, "label");
+    }
 };
 
 // A recorder of tick instants for free-standing timers.
@@ -338,6 +375,45 @@ private slots:
             tk::Beep();
         }
         QVERIFY2(elapsed.elapsed() < 200, qPrintable(QString::number(elapsed.elapsed())));
+    }
+
+    // A hidden maximised screen gives its display-sized window buffer back once control is back
+    // in the event loop, and is shown again with all its state; other screens keep their window.
+    void hiddenScreenWindow_data() {
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<bool>("shownAgainAtOnce");
+        QTest::addColumn<bool>("released");
+        QTest::newRow("maximised") << true << false << true;
+        QTest::newRow("maximised, shown again in the same handler") << true << true << false;
+        QTest::newRow("in a window") << false << false << false;
+    }
+    void hiddenScreenWindow() {
+        QFETCH(bool, maximised);
+        QFETCH(bool, shownAgainAtOnce);
+        QFETCH(bool, released);
+        LaidScreen::look = maximised ? &kMaximised : &kWindowed;
+        LaidScreen::Show();
+        LaidScreen& screen = LaidScreen::Get();
+        QVERIFY(screen.windowHandle() != nullptr);
+        screen.label.SetCaption(QStringLiteral("changed"));
+        {
+            tk::HandlerScope handler;
+            LaidScreen::Hide();
+            if (shownAgainAtOnce) {
+                LaidScreen::Show();
+            }
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(screen.windowHandle() == nullptr, released);
+        QCOMPARE(screen.isVisible(), shownAgainAtOnce);
+
+        LaidScreen::Show();
+        QVERIFY(screen.isVisible());
+        QVERIFY(screen.windowHandle() != nullptr);
+        QCOMPARE(screen.windowHandle()->isVisible(), true);
+        QCOMPARE(screen.windowState().testFlag(Qt::WindowMaximized), maximised);
+        QCOMPARE(screen.label.Caption(), QStringLiteral("changed"));
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
     }
 
     void randomNumbersAreInRangeAndRepeatable() {
