@@ -416,6 +416,45 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
     }
 
+    // A file list shows the working folder's files whose names match its pattern, letters in
+    // either case; never a folder or a hidden file.
+    void fileListShowsTheFilesItsPatternMatches_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("*.zap") << "*.zap" << QStringList{"a.zap", "B.ZAP", "c.d.zap", "x.Zap"};
+        QTest::newRow("?.zap") << "?.zap" << QStringList{"a.zap", "B.ZAP", "x.Zap"};
+        QTest::newRow("a*") << "A*" << QStringList{"a.za", "a.zap", "a.zap.txt", "a.zapx"};
+        QTest::newRow("*zap*") << "*zap*" << QStringList{"a.zap",   "a.zap.txt", "a.zapx", "B.ZAP",
+                                                         "c.d.zap", "x.Zap",     "zap"};
+        QTest::newRow("*.z*p") << "*.z*p" << QStringList{"a.zap", "B.ZAP", "c.d.zap", "x.Zap"};
+        QTest::newRow("*") << "*" << QStringList{"a.za",  "a.zap",   "a.zap.txt", "a.zapx",
+                                                 "B.ZAP", "c.d.zap", "x.Zap",     "zap"};
+        QTest::newRow("exact name") << "zap" << QStringList{"zap"};
+        QTest::newRow("nothing matches") << "*.txt?" << QStringList{};
+    }
+    void fileListShowsTheFilesItsPatternMatches() {
+        QFETCH(QString, pattern);
+        QFETCH(QStringList, listed);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        for (const char* name :
+             {"a.zap", "B.ZAP", "c.d.zap", "x.Zap", "zap", "a.zapx", "a.za", "a.zap.txt", ".zap"}) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.zap")));
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        tk::FileList list(nullptr);
+        list.SetPattern(pattern);
+        QDir::setCurrent(before);
+        QStringList shown;
+        for (int row = 0; row < list.count(); ++row) {
+            shown << list.item(row)->text();
+        }
+        QCOMPARE(shown, listed);
+    }
+
     void randomNumbersAreInRangeAndRepeatable() {
         tk::SeedRandom(42);
         std::vector<double> first;
