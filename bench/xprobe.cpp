@@ -416,7 +416,7 @@ int Game(const std::string& dir, const std::string& game, const std::vector<std:
     }
     epoch = screen.Epoch();
     screen.Click(setup, layout::kOptions, "Command1");  // "Done" with the defaults: three rounds
-    const Window board = screen.WaitPainted(epoch, kWait, any).first;
+    Window board = screen.WaitPainted(epoch, kWait, any).first;
     if (board == 0) {
         Fail("no board after the setup screen");
     }
@@ -454,6 +454,9 @@ int Game(const std::string& dir, const std::string& game, const std::vector<std:
                     Fail("no board after judging question " + std::to_string(played + 1));
                 }
                 toBoard.push_back(painted - clicked);
+                // A hidden board may have given its window back: the next click goes to the
+                // window it is shown in now.
+                board = back;
                 ++played;
                 if (played == 1) {
                     // The board waits for the next square with the first question behind it.

@@ -16,6 +16,11 @@ target_compile_definitions(zapster PRIVATE ZAPSTER_APP_ID="${ZAPSTER_APP_ID}")
 zapster_add_icons(zapster_icons)
 
 install(TARGETS zapster RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# The sound module in a folder of the game's own under the library directory, found from the
+# program's own place, wherever the tree is installed or unpacked.
+install(TARGETS zapster_sound LIBRARY DESTINATION "${ZAPSTER_SOUND_INSTALL_DIR}")
+file(RELATIVE_PATH ZAPSTER_SOUND_FROM_BIN "/${CMAKE_INSTALL_BINDIR}" "/${ZAPSTER_SOUND_INSTALL_DIR}")
+set_target_properties(zapster PROPERTIES INSTALL_RPATH "$ORIGIN/${ZAPSTER_SOUND_FROM_BIN}")
 # The menu entry runs the launcher, which starts the game in the player's category folder.
 install(PROGRAMS "${ZAPSTER_DIST_DIR}/zapster-launch" DESTINATION "${CMAKE_INSTALL_BINDIR}")
 install(FILES "${ZAPSTER_DIST_DIR}/${ZAPSTER_APP_ID}.desktop"

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Checks what installing Zapster puts on a player's machine.
 #
-#   install_check.sh tree    BUILD_DIR SOURCE_DIR APP_ID VERSION
+#   install_check.sh tree    BUILD_DIR SOURCE_DIR APP_ID VERSION SOUND_MODULE
 #       `cmake --install` into a scratch prefix: the files, the launcher's choice of folder, the
 #       menu entry and AppStream data as the desktop tools judge them, and the installed game
-#       starting up.
-#   install_check.sh package BUILD_DIR SOURCE_DIR APP_ID VERSION
+#       starting up and loading its sound module.
+#   install_check.sh package BUILD_DIR SOURCE_DIR APP_ID VERSION SOUND_MODULE
 #       The Debian package that cpack builds: its control fields and contents.
+# SOUND_MODULE is where the game's sound module is installed, relative to the prefix.
 set -uo pipefail
 
-mode=$1 build=$2 source=$3 id=$4 version=$5
+mode=$1 build=$2 source=$3 id=$4 version=$5 sound=$6
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -30,6 +31,7 @@ check() {
 expected_files() {
     echo bin/zapster
     echo bin/zapster-launch
+    echo "$sound"
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"
     local size
@@ -53,6 +55,23 @@ all_present() {
         fi
     done < <(expected_files)
     return $missing
+}
+
+# finds_sound_module ROOT: the game's run path, taken from where the game lies under ROOT, holds
+# the sound module as it is installed.
+finds_sound_module() {
+    local runpath
+    runpath=$(readelf -d "$1/bin/zapster" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]$/\1/p')
+    local dir=${runpath//\$ORIGIN/$1/bin}
+    [[ -n $runpath && $(realpath -e "$dir/${sound##*/}") == $(realpath -e "$1/$sound") ]] ||
+        { echo "      run path '$runpath' does not lead to $sound"; return 1; }
+}
+
+# loaded_module LOG...: the sound module the dynamic loader started, from its LD_DEBUG=files logs.
+loaded_module() {
+    local file
+    file=$(sed -n "s/.*calling init: \(.*\/${sound##*/}\)$/\1/p" "$@" | head -n 1)
+    [[ -n $file ]] && realpath "$file"
 }
 
 # quiet COMMAND...: succeeds when the command does and prints nothing at all.
@@ -102,8 +121,9 @@ check_tree() {
     check "cmake --install into a scratch prefix" \
         logged cmake --install "$build" --prefix "$prefix"
     check "every file in place" all_present "$prefix"
-    check "nothing installed outside bin/ and share/" \
-        expect "" "$(cd "$prefix" && ls -A | grep -vx -e bin -e share)"
+    check "nothing installed outside bin/, lib/ and share/" \
+        expect "" "$(cd "$prefix" && ls -A | grep -vx -e bin -e "${sound%%/*}" -e share)"
+    check "game's run path leads to its sound module" finds_sound_module "$prefix"
 
     check "desktop-file-validate finds nothing" \
         quiet desktop-file-validate "$prefix/share/applications/$id.desktop"
@@ -152,9 +172,12 @@ check_tree() {
     # (showing its title screen) until it is stopped.
     cp "$source"/examples/*.zap "$home/Zapster/"
     local status=0
-    HOME=$home QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/zapster-launch" \
-        >"$work/game.log" 2>&1 || status=$?
+    HOME=$home QT_QPA_PLATFORM=offscreen LD_DEBUG=files LD_DEBUG_OUTPUT="$work/loader" \
+        timeout 5 "$prefix/bin/zapster-launch" >"$work/game.log" 2>&1 || status=$?
     check "installed game starts and runs until stopped" expect 124 "$status"
+    # Once its title screen is up, the game loads the sound module, from the installed tree.
+    check "installed game loads the installed sound module" \
+        expect "$(realpath "$prefix/$sound")" "$(loaded_module "$work"/loader.*)"
 }
 
 check_package() {
@@ -180,6 +203,7 @@ check_package() {
     dpkg-deb -x "$deb" "$work/root"
     check "every file in place under /usr" all_present "$work/root/usr"
     check "nothing outside /usr" expect usr "$(ls -A "$work/root")"
+    check "game's run path leads to its sound module" finds_sound_module "$work/root/usr"
     check "game is stripped" bash -c "! readelf -S '$work/root/usr/bin/zapster' | grep -q debug_info"
     check "launcher is executable" test -x "$work/root/usr/bin/zapster-launch"
 }
@@ -187,6 +211,6 @@ check_package() {
 case $mode in
     tree) check_tree ;;
     package) check_package ;;
-    *) echo "usage: $0 tree|package BUILD_DIR SOURCE_DIR APP_ID VERSION" >&2; exit 2 ;;
+    *) echo "usage: $0 tree|package BUILD_DIR SOURCE_DIR APP_ID VERSION SOUND_MODULE" >&2; exit 2 ;;
 esac
 exit $((failures > 0))

@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <vector>
 
+#include "layout/layout.h"
 #include "support/harness.h"
 #include "toolkit/beep.h"
 #include "toolkit/form.h"
@@ -43,6 +44,42 @@ public:
         connect(&options[0], &tk::Option::Click, this, [this] { ++clicks; });
     }
     void Form_Load() override { ++loads; }
+};
+
+// A screen laid out from rows of the test's own, maximised or in a window of its own size.
+constexpr layout::Row kLaidRows[] = {
+    {"label",
+     -1,
+     layout::Kind::Label,
+     "laid",
+     {},
+     0,
+     layout::kNoColor,
+     layout::kNoColor,
+     0,
+     0,
+     1500,
+     300},
+};
+constexpr layout::Screen kMaximised{
+    {"Maximised", 0xFFFFFF, 3000, 2000, layout::WindowStyle::Sizable, true, true,
+     layout::Placement::Centred},
+    kLaidRows,
+};
+constexpr layout::Screen kWindowed{
+    {"Windowed", 0xFFFFFF, 3000, 2000, layout::WindowStyle::Sizable, false, true,
+     layout::Placement::Centred},
+    kLaidRows,
+};
+
+class LaidScreen : public tk::Screen<LaidScreen> {
+public:
+    static inline const layout::Screen* look = &kMaximised;
+    tk::Label label{this};
+    LaidScreen() {
+        LayWindow(*look);
+        Lay(&label, "label");
+    }
 };
 
 // A recorder of tick instants for free-standing timers.
@@ -338,6 +375,84 @@ private slots:
             tk::Beep();
         }
         QVERIFY2(elapsed.elapsed() < 200, qPrintable(QString::number(elapsed.elapsed())));
+    }
+
+    // A hidden maximised screen gives its display-sized window buffer back once control is back
+    // in the event loop, and is shown again with all its state; other screens keep their window.
+    void hiddenScreenWindow_data() {
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<bool>("shownAgainAtOnce");
+        QTest::addColumn<bool>("released");
+        QTest::newRow("maximised") << true << false << true;
+        QTest::newRow("maximised, shown again in the same handler") << true << true << false;
+        QTest::newRow("in a window") << false << false << false;
+    }
+    void hiddenScreenWindow() {
+        QFETCH(bool, maximised);
+        QFETCH(bool, shownAgainAtOnce);
+        QFETCH(bool, released);
+        LaidScreen::look = maximised ? &kMaximised : &kWindowed;
+        LaidScreen::Show();
+        LaidScreen& screen = LaidScreen::Get();
+        QVERIFY(screen.windowHandle() != nullptr);
+        screen.label.SetCaption(QStringLiteral("changed"));
+        {
+            tk::HandlerScope handler;
+            LaidScreen::Hide();
+            if (shownAgainAtOnce) {
+                LaidScreen::Show();
+            }
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(screen.windowHandle() == nullptr, released);
+        QCOMPARE(screen.isVisible(), shownAgainAtOnce);
+
+        LaidScreen::Show();
+        QVERIFY(screen.isVisible());
+        QVERIFY(screen.windowHandle() != nullptr);
+        QCOMPARE(screen.windowHandle()->isVisible(), true);
+        QCOMPARE(screen.windowState().testFlag(Qt::WindowMaximized), maximised);
+        QCOMPARE(screen.label.Caption(), QStringLiteral("changed"));
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    }
+
+    // A file list shows the working folder's files whose names match its pattern, letters in
+    // either case; never a folder or a hidden file.
+    void fileListShowsTheFilesItsPatternMatches_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("*.zap") << "*.zap" << QStringList{"a.zap", "B.ZAP", "c.d.zap", "x.Zap"};
+        QTest::newRow("?.zap") << "?.zap" << QStringList{"a.zap", "B.ZAP", "x.Zap"};
+        QTest::newRow("a*") << "A*" << QStringList{"a.za", "a.zap", "a.zap.txt", "a.zapx"};
+        QTest::newRow("*zap*") << "*zap*" << QStringList{"a.zap",   "a.zap.txt", "a.zapx", "B.ZAP",
+                                                         "c.d.zap", "x.Zap",     "zap"};
+        QTest::newRow("*.z*p") << "*.z*p" << QStringList{"a.zap", "B.ZAP", "c.d.zap", "x.Zap"};
+        QTest::newRow("*") << "*" << QStringList{"a.za",  "a.zap",   "a.zap.txt", "a.zapx",
+                                                 "B.ZAP", "c.d.zap", "x.Zap",     "zap"};
+        QTest::newRow("exact name") << "zap" << QStringList{"zap"};
+        QTest::newRow("nothing matches") << "*.txt?" << QStringList{};
+    }
+    void fileListShowsTheFilesItsPatternMatches() {
+        QFETCH(QString, pattern);
+        QFETCH(QStringList, listed);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        for (const char* name :
+             {"a.zap", "B.ZAP", "c.d.zap", "x.Zap", "zap", "a.zapx", "a.za", "a.zap.txt", ".zap"}) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.zap")));
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        tk::FileList list(nullptr);
+        list.SetPattern(pattern);
+        QDir::setCurrent(before);
+        QStringList shown;
+        for (int row = 0; row < list.count(); ++row) {
+            shown << list.item(row)->text();
+        }
+        QCOMPARE(shown, listed);
     }
 
     void randomNumbersAreInRangeAndRepeatable() {

@@ -1,16 +1,16 @@
 #include "toolkit/beep.h"
 
+#include <dlfcn.h>
+
 #include <QApplication>
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
 #include <cmath>
+#include <memory>
 #include <numbers>
+
+#include "toolkit/tonemodule.h"
 
 namespace tk {
 namespace {
@@ -22,7 +22,9 @@ constexpr double kFrequency = 880.0;
 constexpr int kToneMs = 60;
 constexpr int kFadeMs = 5;  // soft edges, so the tone does not click
 constexpr double kVolume = 0.45;
-constexpr int kCloseAfterMs = 1000;
+// Long enough for the title screen to be up: loading the sound module alongside the start-up
+// would hold it up, as the two take turns on the process's loader and on the processor.
+constexpr int kPrepareAfterMs = 1000;
 
 QByteArray MakeTone() {
     constexpr int samples = kSampleRate * kToneMs / 1000;
@@ -39,59 +41,31 @@ QByteArray MakeTone() {
 
 enum class Output { Unknown, Audio, Bell };
 
-// Plays the tone on a thread of its own, so that opening the audio device, or a slow sound
-// server, never holds up a click or a timer tick of the game.
+// Plays the tone on a thread of its own, so that loading the sound module, opening the audio
+// device, or a slow sound server never holds up a click or a timer tick of the game.
 class TonePlayer : public QObject {
 public:
     std::atomic<Output> output{Output::Unknown};
 
     void Open() {
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        QAudioFormat format;
-        format.setSampleRate(kSampleRate);
-        format.setChannelCount(1);
-        format.setSampleFormat(QAudioFormat::Int16);
-        if (device.isNull() || !device.isFormatSupported(format)) {
-            output = Output::Bell;
-            return;
-        }
-        tone_.setData(MakeTone());
-        sink_ = new QAudioSink(device, format, this);
-        // Once the tone has played, the stream is closed: a quiet board wakes nobody. Idle only
-        // means the tone has been handed to the sound server, so the stream stays open a little
-        // longer rather than cut the tone short.
-        closer_.setSingleShot(true);
-        closer_.setInterval(kCloseAfterMs);
-        QObject::connect(&closer_, &QTimer::timeout, this, [this] {
-            if (sink_->state() == QAudio::IdleState) {
-                sink_->stop();
-            }
-        });
-        QObject::connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-            if (state == QAudio::IdleState) {
-                closer_.start();
-            }
-        });
-        output = Output::Audio;
+        // The module stays loaded for the rest of the game: the multimedia libraries keep threads
+        // and registrations of their own that must not be pulled from under them.
+        void* module = dlopen(kToneModule, RTLD_NOW | RTLD_LOCAL);
+        const auto open = module == nullptr
+                              ? nullptr
+                              : reinterpret_cast<OpenToneOutput>(dlsym(module, kOpenToneOutput));
+        tone_.reset(open == nullptr ? nullptr : open(MakeTone(), kSampleRate));
+        output = tone_ != nullptr ? Output::Audio : Output::Bell;
     }
 
     void Play() {
-        if (sink_ == nullptr) {
-            return;
-        }
-        sink_->stop();
-        tone_.close();
-        tone_.open(QIODevice::ReadOnly);
-        sink_->start(&tone_);
-        if (sink_->error() == QAudio::OpenError) {
+        if (tone_ != nullptr && !tone_->Play()) {
             output = Output::Bell;
         }
     }
 
 private:
-    QBuffer tone_;
-    QAudioSink* sink_ = nullptr;
-    QTimer closer_{this};
+    std::unique_ptr<ToneOutput> tone_;
 };
 
 struct Beeper {
@@ -132,7 +106,8 @@ std::function<void()>& Listener() {
 }  // namespace
 
 void PrepareBeep() {
-    Beeper::Instance();
+    // The first beep is a question away; a beep before then opens the output itself.
+    QTimer::singleShot(kPrepareAfterMs, [] { Beeper::Instance(); });
 }
 
 void Beep() {

@@ -8,7 +8,8 @@ namespace tk {
 // sound output. It never blocks the handler that calls it.
 void Beep();
 
-// Opens the sound output ahead of the first beep, on a thread of its own.
+// Opens the sound output ahead of the first beep, on a thread of its own, once the first screen
+// has had time to appear.
 void PrepareBeep();
 
 // Lets a harness hear every beep (with the game clock's instant); empty to stop listening.

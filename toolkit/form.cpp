@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QTimer>
 #include <algorithm>
 
 #include "toolkit/look.h"
@@ -34,8 +35,23 @@ void Form::ShowScreen() {
 }
 
 void Form::HideScreen() {
-    if (!unloaded_) {
-        hide();
+    if (unloaded_) {
+        return;
+    }
+    hide();
+    // A maximised screen's window buffer is as large as the display (8 MB at 1920x1080), and the
+    // window system keeps it while the screen is hidden; on a projector the board, the question
+    // and the answer would hold three. A hidden maximised screen gives its window back and gets a
+    // new one when it is shown again, as a newly loaded screen does. Only once control is back in
+    // the event loop: the handler that hides the screen may be running on one of its widgets.
+    if (maximised_) {
+        QTimer::singleShot(0, this, &Form::ReleaseWindow);
+    }
+}
+
+void Form::ReleaseWindow() {
+    if (!unloaded_ && isHidden() && testAttribute(Qt::WA_WState_Created)) {
+        destroy();
     }
 }
 

@@ -66,6 +66,7 @@ protected:
 private:
     friend class Timer;
     void AddTimer(Timer* timer) { timers_.push_back(timer); }
+    void ReleaseWindow();
     void RemoveTimer(Timer* timer);
 
     QColor backColor_;

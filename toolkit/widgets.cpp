@@ -311,6 +311,41 @@ FileList::FileList(QWidget* parent) : QListWidget(parent) {
     });
 }
 
+namespace {
+
+// Whether a file name matches a pattern of '*' (any run of characters), '?' (any one character)
+// and plain characters, letters in either case. The file lists match their names here rather than
+// hand the pattern to QDir, which compiles a regular expression for it: the setup screen's
+// fifteen lists would load the regular expression engine for "*.zap" alone.
+bool MatchesPattern(QStringView name, QStringView pattern) {
+    qsizetype n = 0;
+    qsizetype p = 0;
+    qsizetype star = -1;  // the latest '*' of the pattern, and where in the name it began
+    qsizetype starFrom = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == u'*') {
+            star = p++;
+            starFrom = n;
+        } else if (p < pattern.size() &&
+                   (pattern[p] == u'?' || pattern[p].toCaseFolded() == name[n].toCaseFolded())) {
+            ++p;
+            ++n;
+        } else if (star >= 0) {
+            // The latest '*' takes one more character, and the rest is matched again after it.
+            p = star + 1;
+            n = ++starFrom;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+}  // namespace
+
 void FileList::SetPattern(const QString& pattern) {
     pattern_ = pattern;
     Refresh();
@@ -319,7 +354,8 @@ void FileList::SetPattern(const QString& pattern) {
 void FileList::Refresh() {
     const QString selected = FileName();
     // Files written on any system are listed, "Quiz.ZAP" as well as "quiz.zap".
-    QStringList names = QDir::current().entryList(QStringList{pattern_}, QDir::Files);
+    QStringList names = QDir::current().entryList(QDir::Files);
+    names.removeIf([this](const QString& name) { return !MatchesPattern(name, pattern_); });
     // Case-insensitive alphabetical order, ties broken by the exact name so that the order is
     // the same on every run.
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
