@@ -199,6 +199,28 @@ private slots:
         QVERIFY2(inked * 200 > qsizetype(image.width()) * image.height(),
                  qPrintable(QStringLiteral("%1 pixels of text").arg(inked)));
     }
+
+    // Captions are kept as pictures between paints; any change of text, colour or box must show.
+    void captionPicturesFollowEveryChange() {
+        Form1& board = Form1::Get();
+        tk::Label& score = board.Label8;
+        score.SetCaption(QStringLiteral("125"));
+        const QImage first = score.grab().toImage();
+        score.SetCaption(QStringLiteral("150"));
+        const QImage changed = score.grab().toImage();
+        QVERIFY(changed != first);
+        score.SetCaption(QStringLiteral("125"));
+        QCOMPARE(score.grab().toImage(), first);
+        score.resize(score.size() + QSize(40, 0));  // right-aligned: the digits move
+        QVERIFY(score.grab().toImage().copy(QRect(QPoint(), first.size())) != first);
+
+        // A Zapster question turns from yellow to white once its clock appears.
+        tk::Label& question = frmQuestion::Get().Label1;
+        question.SetCaption(QStringLiteral("Which planet is red?"));
+        const QImage yellow = question.grab().toImage();
+        question.SetForeColor(QColor(0xFF, 0xFF, 0xFF));
+        QVERIFY(question.grab().toImage() != yellow);
+    }
 };
 
 QTEST_MAIN(TestLayout)

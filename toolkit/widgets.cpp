@@ -1,6 +1,7 @@
 #include "toolkit/widgets.h"
 
 #include <QDir>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -131,12 +132,18 @@ void Label::Refit() {
 
 void Label::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (!transparent_) {
+    // A label in the colour of the screen beneath it has nothing to fill: on a 4K display the
+    // question box alone is five million pixels written again in the same colour.
+    const QWidget* under = parentWidget();
+    const bool sameAsUnder = under != nullptr && under->autoFillBackground() &&
+                             backColor_.alpha() == 255 &&
+                             under->palette().color(under->backgroundRole()) == backColor_;
+    if (!transparent_ && !sameAsUnder) {
         painter.fillRect(rect(), backColor_);
     }
     painter.setPen(isEnabled() ? foreColor_ : kGreyText);
     painter.setFont(font());
-    painter.drawText(QRectF(contentsRect()), caption_, LabelText(align_));
+    text_.Draw(painter, contentsRect(), caption_, font(), painter.pen().color(), LabelText(align_));
     painter.end();
     QFrame::paintEvent(event);  // the border
 }
@@ -172,6 +179,50 @@ void Label::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double-click is not a second click.
     pressed_ = false;
     QFrame::mouseDoubleClickEvent(event);
+}
+
+// ---- TextPicture ----
+
+void TextPicture::Draw(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
+                       const QColor& color, const QTextOption& option) {
+    if (text.isEmpty() || box.isEmpty()) {
+        return;
+    }
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QString fontKey = font.key();
+    if (pixmap_.isNull() || text != text_ || fontKey != fontKey_ || color != color_ ||
+        box.size() != size_ || ratio != ratio_ || option.alignment() != alignment_ ||
+        option.wrapMode() != wrap_ || option.flags() != flags_) {
+        // Only the inked part is kept: blending a mostly empty picture the size of a 4K
+        // question box would cost as much as drawing the letters.
+        const QRectF whole(QPointF(0, 0), QSizeF(box.size()));
+        QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+        QPainter measure(&probe);
+        measure.setFont(font);
+        const QRect inked = measure.boundingRect(whole, text, option)
+                                .toAlignedRect()
+                                .adjusted(-2, -2, 2, 2)
+                                .intersected(whole.toRect());
+        measure.end();
+        offset_ = inked.topLeft();
+        pixmap_ = QPixmap(inked.size().expandedTo(QSize(1, 1)) * ratio);
+        pixmap_.setDevicePixelRatio(ratio);
+        pixmap_.fill(Qt::transparent);
+        QPainter picture(&pixmap_);
+        picture.setPen(color);
+        picture.setFont(font);
+        picture.translate(-offset_);
+        picture.drawText(whole, text, option);
+        text_ = text;
+        fontKey_ = fontKey;
+        color_ = color;
+        size_ = box.size();
+        ratio_ = ratio;
+        alignment_ = option.alignment();
+        wrap_ = option.wrapMode();
+        flags_ = option.flags();
+    }
+    painter.drawPixmap(box.topLeft() + offset_, pixmap_);
 }
 
 // ---- Button ----
@@ -223,7 +274,9 @@ void Button::paintEvent(QPaintEvent* event) {
     painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(0x80, 0x80, 0x80));
     painter.setFont(font());
     const QRect text = face.adjusted(3, 3, -3, -3).translated(down ? 1 : 0, down ? 1 : 0);
-    painter.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, caption_);
+    QTextOption centred(Qt::AlignCenter);
+    centred.setWrapMode(QTextOption::WordWrap);
+    text_.Draw(painter, text, caption_, font(), painter.pen().color(), centred);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

@@ -5,8 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextOption>
 #include <array>
 #include <optional>
 #include <stdexcept>
@@ -14,6 +16,27 @@
 namespace tk {
 
 enum class Align { Left, Right, Center };
+
+// A caption drawn once and kept as a picture until its text, font, colour, box or options change.
+// Letters grown to a projector's size are filled as outlines on every paint, which made a whole
+// repaint of a 4K question screen (every blink of a Zapster announcement) cost over 10 ms.
+class TextPicture {
+public:
+    void Draw(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
+              const QColor& color, const QTextOption& option);
+
+private:
+    QPixmap pixmap_;
+    QPoint offset_;  // where the inked part starts in the box
+    QString text_;
+    QString fontKey_;
+    QColor color_;
+    QSize size_;
+    qreal ratio_ = 0;
+    Qt::Alignment alignment_;
+    QTextOption::WrapMode wrap_ = QTextOption::NoWrap;
+    QTextOption::Flags flags_;
+};
 
 // Widgets show plain text only: a team name such as "<b>x</b>" or a question such as "a < b" is
 // shown as typed, never read as markup, and runs of spaces are kept.
@@ -60,6 +83,7 @@ protected:
 private:
     void Refit();
 
+    TextPicture text_;
     QString caption_;
     QColor backColor_{Qt::white};
     QColor foreColor_{Qt::black};
@@ -89,6 +113,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    TextPicture text_;
     QString caption_;
     QColor backColor_;
 };

@@ -92,6 +92,8 @@ try:
     click_scaled(answer, "answer", 120 + 2287, 7200 + 487)  # "Got it!"
 
     time.sleep(0.8)
+    # A hidden board gives back its window, so it comes back as a new one.
+    board = sh("xdotool", "getactivewindow")
     click_scaled(board, "board", 4320 + 187, 6720 + 187)  # team 1 calls a Zapster on team 2
     click_scaled(board, "board", 7080 + 1100, 2400 + 720 * 4 + 325)
     question = window("Form2")
@@ -107,6 +109,7 @@ try:
     click_scaled(answer, "answer", 7200 + 2287, 7200 + 487)  # "Zapster!"
 
     time.sleep(0.8)
+    board = sh("xdotool", "getactivewindow")
     click_scaled(board, "board", 240 + 3630, 645)  # the banner ends the game
     shot("9-game-over")
 finally:
