@@ -202,7 +202,11 @@ private slots:
 
     // Captions are kept as pictures between paints; any change of text, colour or box must show.
     void captionPicturesFollowEveryChange() {
+        // At 4K the letters are over 64 pixels, the size from which captions are kept.
+        const QSize display(3840, 2160);
         Form1& board = Form1::Get();
+        board.resize(display);
+        board.FitTo(display);
         tk::Label& score = board.Label8;
         score.SetCaption(QStringLiteral("125"));
         const QImage first = score.grab().toImage();
@@ -215,6 +219,8 @@ private slots:
         QVERIFY(score.grab().toImage().copy(QRect(QPoint(), first.size())) != first);
 
         // A Zapster question turns from yellow to white once its clock appears.
+        frmQuestion::Get().resize(display);
+        frmQuestion::Get().FitTo(display);
         tk::Label& question = frmQuestion::Get().Label1;
         question.SetCaption(QStringLiteral("Which planet is red?"));
         const QImage yellow = question.grab().toImage();

@@ -183,12 +183,24 @@ void Label::mouseDoubleClickEvent(QMouseEvent* event) {
 
 // ---- TextPicture ----
 
+static constexpr int kLargestCachedGlyph = 64;
+
 void TextPicture::Draw(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
                        const QColor& color, const QTextOption& option) {
     if (text.isEmpty() || box.isEmpty()) {
         return;
     }
     const qreal ratio = painter.device()->devicePixelRatioF();
+    // Qt keeps drawn letters of up to 64 pixels itself; only larger ones are worth a picture.
+    if (QFontInfo(font).pixelSize() * ratio <= kLargestCachedGlyph) {
+        pixmap_ = QPixmap();
+        painter.save();
+        painter.setPen(color);
+        painter.setFont(font);
+        painter.drawText(QRectF(box), text, option);
+        painter.restore();
+        return;
+    }
     const QString fontKey = font.key();
     if (pixmap_.isNull() || text != text_ || fontKey != fontKey_ || color != color_ ||
         box.size() != size_ || ratio != ratio_ || option.alignment() != alignment_ ||
