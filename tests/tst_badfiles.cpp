@@ -40,14 +40,6 @@ QString BuiltInTitle(int slot) {
     return {};
 }
 
-QByteArray Repeat(const QByteArray& line, int times) {
-    QByteArray out;
-    for (int i = 0; i < times; ++i) {
-        out += line;
-    }
-    return out;
-}
-
 QStringList Titles(int blocks) {
     QStringList out;
     for (int k = 0; k < blocks; ++k) {
@@ -82,7 +74,7 @@ private slots:
                                   << QStringList(7, QString());
         QTest::newRow("only LFs") << x << Turn::Bytes << QByteArray(30, '\n')
                                   << QStringList(2, QString());
-        QTest::newRow("NUL bytes") << x << Turn::Bytes << Repeat(QByteArray("\0T\0\r\n", 5), 13)
+        QTest::newRow("NUL bytes") << x << Turn::Bytes << QByteArray("\0T\0\r\n", 5).repeated(13)
                                    << QStringList{QString(QChar(0)) + u'T' + QChar(0)};
         QTest::newRow("invalid UTF-8")
             << x << Turn::Bytes << QByteArray("Caf\xe9 \xc3\x28\n") + good.sliced(8)

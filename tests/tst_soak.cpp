@@ -13,6 +13,7 @@
 #include "screens/frmGameOver.h"
 #include "screens/frmOptions.h"
 #include "screens/frmQuestion.h"
+#include "support/files.h"
 #include "support/harness.h"
 #include "toolkit/beep.h"
 #include "toolkit/program.h"
@@ -151,13 +152,13 @@ public:
     explicit Moderator(std::uint64_t seed) : seed_(seed), rng_(seed) {}
 
     // Plays one game from start-up to the end of the program; returns the events it checked.
-    int Play(const QString& folder);
+    int Play();
 
 private:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
     bool Chance(double p) { return std::bernoulli_distribution(p)(rng_); }
 
-    void Setup(const QString& folder);
+    void Setup();
     void Act();
     void AdvanceClock();
     void Observe();
@@ -188,8 +189,7 @@ QString Moderator::RandomName() {
     }
 }
 
-void Moderator::Setup(const QString& folder) {
-    Q_UNUSED(folder);
+void Moderator::Setup() {
     {
         tk::HandlerScope scope;
         Main();
@@ -434,10 +434,10 @@ void Moderator::Check() {
     }
 }
 
-int Moderator::Play(const QString& folder) {
+int Moderator::Play() {
     FreshProgram(seed_);
     tk::SetBeepListener([this] { beepedWhileOff_ = beepedWhileOff_ || !SoundOn; });
-    Setup(folder);
+    Setup();
     Check();
     // A whole game is at most 90 questions; a moderator who dawdles still ends within this.
     for (int step = 0; step < 20000 && !tk::ProgramEnded(); ++step) {
@@ -474,11 +474,6 @@ class TestSoak : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(QDir::setCurrent(dir_.path()));
-        auto write = [](const QString& name, const QByteArray& bytes) {
-            QFile file(name);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        };
         QByteArray blocks;
         for (int k = 0; k < 15; ++k) {
             blocks += "Category " + QByteArray::number(k) + "\r\n";
@@ -487,10 +482,10 @@ private slots:
                 blocks += "A: answer\r\n";
             }
         }
-        write(QStringLiteral("good.zap"), blocks);
-        write(QStringLiteral("short.zap"), blocks.left(blocks.size() / 3));
-        write(QStringLiteral("empty.zap"), QByteArray());
-        write(QStringLiteral("binary.zap"), QByteArray(5000, '\0') + "\xff\xfe\r\r\n\n");
+        WriteFile(QStringLiteral("good.zap"), blocks);
+        WriteFile(QStringLiteral("short.zap"), blocks.left(blocks.size() / 3));
+        WriteFile(QStringLiteral("empty.zap"), QByteArray());
+        WriteFile(QStringLiteral("binary.zap"), QByteArray(5000, '\0') + "\xff\xfe\r\r\n\n");
     }
 
     void randomModeratorPlaysWholeGames() {
@@ -500,7 +495,7 @@ private slots:
         for (int game = 0; game < games; ++game) {
             const std::uint64_t seed = firstSeed + std::uint64_t(game);
             try {
-                events += Moderator(seed).Play(dir_.path());
+                events += Moderator(seed).Play();
             } catch (const Failure& failure) {
                 QFAIL(
                     qPrintable(QStringLiteral("seed %1 (replay: tst_soak --seed %1 --games 1): %2")
