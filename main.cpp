@@ -1,13 +1,20 @@
 #include <QApplication>
 
 #include "game/module1.h"
+#include "layout/layout.h"
+#include "toolkit/fontwarmup.h"
 #include "toolkit/program.h"
 
 int main(int argc, char** argv) {
+    // The title screen comes first; its fonts are readied while Qt starts.
+    tk::FontWarmUp fontWarmUp(layout::kAbout);
     // The game takes nothing from its command line: only the program name reaches Qt.
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
+    fontWarmUp.ApplicationReady();
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZAPSTER_APP_ID));
-    return tk::Run(&Module1::Main);
+    const int status = tk::Run(&Module1::Main);
+    fontWarmUp.Finish();
+    return status;
 }

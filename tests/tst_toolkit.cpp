@@ -4,6 +4,7 @@
 #include "layout/layout.h"
 #include "support/harness.h"
 #include "toolkit/beep.h"
+#include "toolkit/fontwarmup.h"
 #include "toolkit/form.h"
 #include "toolkit/program.h"
 #include "toolkit/random.h"
@@ -453,6 +454,36 @@ private slots:
             shown << list.item(row)->text();
         }
         QCOMPARE(shown, listed);
+    }
+
+    // The program may end before or after Qt is up (a failed start, a quick close): the helper
+    // thread that readies the fonts must be let go either way, and only once.
+    void fontWarmUpAlwaysFinishes_data() {
+        QTest::addColumn<bool>("ready");
+        QTest::addColumn<bool>("finish");
+        QTest::newRow("ready, finished") << true << true;
+        QTest::newRow("ready, left to its end") << true << false;
+        QTest::newRow("never ready, finished") << false << true;
+        QTest::newRow("never ready, left to its end") << false << false;
+    }
+
+    void fontWarmUpAlwaysFinishes() {
+        QFETCH(bool, ready);
+        QFETCH(bool, finish);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        {
+            tk::FontWarmUp warmUp(layout::kAbout);
+            if (ready) {
+                warmUp.ApplicationReady();
+            }
+            if (finish) {
+                warmUp.Finish();
+                warmUp.Finish();
+            }
+        }
+        // Reading the fonts takes milliseconds; a helper left waiting for Qt would hang here.
+        QVERIFY2(elapsed.elapsed() < 3000, qPrintable(QString::number(elapsed.elapsed())));
     }
 
     void randomNumbersAreInRangeAndRepeatable() {
