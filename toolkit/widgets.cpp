@@ -185,6 +185,19 @@ void Label::mouseDoubleClickEvent(QMouseEvent* event) {
 
 static constexpr int kLargestCachedGlyph = 64;
 
+namespace {
+
+void DrawLetters(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
+                 const QColor& color, const QTextOption& option) {
+    painter.save();
+    painter.setPen(color);
+    painter.setFont(font);
+    painter.drawText(box, text, option);
+    painter.restore();
+}
+
+}  // namespace
+
 void TextPicture::Draw(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
                        const QColor& color, const QTextOption& option) {
     if (text.isEmpty() || box.isEmpty()) {
@@ -194,17 +207,29 @@ void TextPicture::Draw(QPainter& painter, const QRect& box, const QString& text,
     // Qt keeps drawn letters of up to 64 pixels itself; only larger ones are worth a picture.
     if (QFontInfo(font).pixelSize() * ratio <= kLargestCachedGlyph) {
         pixmap_ = QPixmap();
-        painter.save();
-        painter.setPen(color);
-        painter.setFont(font);
-        painter.drawText(QRectF(box), text, option);
-        painter.restore();
+        DrawLetters(painter, QRectF(box), text, font, color, option);
         return;
     }
     const QString fontKey = font.key();
-    if (pixmap_.isNull() || text != text_ || fontKey != fontKey_ || color != color_ ||
-        box.size() != size_ || ratio != ratio_ || option.alignment() != alignment_ ||
-        option.wrapMode() != wrap_ || option.flags() != flags_) {
+    if (text != text_ || fontKey != fontKey_ || color != color_ || box.size() != size_ ||
+        ratio != ratio_ || option.alignment() != alignment_ || option.wrapMode() != wrap_ ||
+        option.flags() != flags_) {
+        // A new caption is drawn as it is: most captions of this size (a question, its answer)
+        // are painted once and then replaced, and their picture would only take memory. One
+        // painted again unchanged (a blinking announcement, the board's values) gets its picture.
+        pixmap_ = QPixmap();
+        text_ = text;
+        fontKey_ = fontKey;
+        color_ = color;
+        size_ = box.size();
+        ratio_ = ratio;
+        alignment_ = option.alignment();
+        wrap_ = option.wrapMode();
+        flags_ = option.flags();
+        DrawLetters(painter, QRectF(box), text, font, color, option);
+        return;
+    }
+    if (pixmap_.isNull()) {
         // Only the inked part is kept: blending a mostly empty picture the size of a 4K
         // question box would cost as much as drawing the letters.
         const QRectF whole(QPointF(0, 0), QSizeF(box.size()));
@@ -225,14 +250,6 @@ void TextPicture::Draw(QPainter& painter, const QRect& box, const QString& text,
         picture.setFont(font);
         picture.translate(-offset_);
         picture.drawText(whole, text, option);
-        text_ = text;
-        fontKey_ = fontKey;
-        color_ = color;
-        size_ = box.size();
-        ratio_ = ratio;
-        alignment_ = option.alignment();
-        wrap_ = option.wrapMode();
-        flags_ = option.flags();
     }
     painter.drawPixmap(box.topLeft() + offset_, pixmap_);
 }

@@ -17,9 +17,10 @@ namespace tk {
 
 enum class Align { Left, Right, Center };
 
-// A caption drawn once and kept as a picture until its text, font, colour, box or options change.
-// Letters grown to a projector's size are filled as outlines on every paint, which made a whole
-// repaint of a 4K question screen (every blink of a Zapster announcement) cost over 10 ms.
+// A caption painted a second time unchanged is kept as a picture until its text, font, colour,
+// box or options change. Letters grown to a projector's size are filled as outlines on every
+// paint, which made a whole repaint of a 4K question screen (every blink of a Zapster
+// announcement) cost over 10 ms.
 class TextPicture {
 public:
     void Draw(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
