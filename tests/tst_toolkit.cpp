@@ -378,15 +378,16 @@ private slots:
         QVERIFY2(elapsed.elapsed() < 200, qPrintable(QString::number(elapsed.elapsed())));
     }
 
-    // A hidden maximised screen gives its display-sized window buffer back once control is back
-    // in the event loop, and is shown again with all its state; other screens keep their window.
+    // A hidden screen gives its window buffer back once control is back in the event loop, and is
+    // shown again with all its state, a screen in a window where it was.
     void hiddenScreenWindow_data() {
         QTest::addColumn<bool>("maximised");
         QTest::addColumn<bool>("shownAgainAtOnce");
         QTest::addColumn<bool>("released");
         QTest::newRow("maximised") << true << false << true;
         QTest::newRow("maximised, shown again in the same handler") << true << true << false;
-        QTest::newRow("in a window") << false << false << false;
+        QTest::newRow("in a window") << false << false << true;
+        QTest::newRow("in a window, shown again in the same handler") << false << true << false;
     }
     void hiddenScreenWindow() {
         QFETCH(bool, maximised);
@@ -396,6 +397,7 @@ private slots:
         LaidScreen::Show();
         LaidScreen& screen = LaidScreen::Get();
         QVERIFY(screen.windowHandle() != nullptr);
+        const QRect placed = screen.geometry();
         screen.label.SetCaption(QStringLiteral("changed"));
         {
             tk::HandlerScope handler;
@@ -415,6 +417,9 @@ private slots:
         QCOMPARE(screen.windowState().testFlag(Qt::WindowMaximized), maximised);
         QCOMPARE(screen.label.Caption(), QStringLiteral("changed"));
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        if (!maximised) {
+            QCOMPARE(screen.geometry(), placed);
+        }
     }
 
     // A file list shows the working folder's files whose names match its pattern, letters in

@@ -39,14 +39,13 @@ void Form::HideScreen() {
         return;
     }
     hide();
-    // A maximised screen's window buffer is as large as the display (8 MB at 1920x1080), and the
-    // window system keeps it while the screen is hidden; on a projector the board, the question
-    // and the answer would hold three. A hidden maximised screen gives its window back and gets a
-    // new one when it is shown again, as a newly loaded screen does. Only once control is back in
-    // the event loop: the handler that hides the screen may be running on one of its widgets.
-    if (maximised_) {
-        QTimer::singleShot(0, this, &Form::ReleaseWindow);
-    }
+    // The window system keeps a hidden window's buffer: as large as the display for a maximised
+    // screen (8 MB at 1920x1080; on a projector the board, the question and the answer would hold
+    // three), and over a megabyte for the setup screen, hidden for the whole game. A hidden screen
+    // gives its window back and gets a new one, in the same place, when it is shown again, as a
+    // newly loaded screen does. Only once control is back in the event loop: the handler that
+    // hides the screen may be running on one of its widgets.
+    QTimer::singleShot(0, this, &Form::ReleaseWindow);
 }
 
 void Form::ReleaseWindow() {
