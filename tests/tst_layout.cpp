@@ -235,6 +235,23 @@ private slots:
         QCOMPARE(yellowKept, yellow);
         question.SetForeColor(QColor(0xFF, 0xFF, 0xFF));
         QVERIFY(paintedTwice(question).second != yellow);
+
+        // Identical captions share a picture; one that differs only in colour or box must not
+        // be given it.
+        tk::Label twin(&frmQuestion::Get());
+        twin.SetBaseFont(question.font());
+        twin.SetAlignment(question.Alignment());
+        twin.SetCaption(question.Caption());
+        twin.SetBorder(question.frameWidth() > 0);
+        twin.setGeometry(question.geometry());
+        twin.SetBackColor(Qt::black);
+        twin.SetForeColor(QColor(0xFF, 0xFF, 0x00));
+        const auto [twinDirect, twinKept] = paintedTwice(twin);
+        QCOMPARE(twinKept, twinDirect);
+        twin.SetForeColor(question.ForeColor());
+        twin.resize(twin.size() - QSize(40, 0));  // centred: the words move
+        const auto [narrower, narrowerKept] = paintedTwice(twin);
+        QCOMPARE(narrowerKept, narrower);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "toolkit/widgets.h"
 
 #include <QDir>
+#include <QHash>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -198,6 +199,61 @@ void DrawLetters(QPainter& painter, const QRectF& box, const QString& text, cons
 
 }  // namespace
 
+namespace {
+
+// The pictures alive, by everything that decides their pixels. Identical captions share one:
+// the board shows each value five times over, one per column.
+QHash<QString, std::weak_ptr<const TextPicture::Kept>>& KeptPictures() {
+    static QHash<QString, std::weak_ptr<const TextPicture::Kept>> kept;
+    return kept;
+}
+
+}  // namespace
+
+std::shared_ptr<const TextPicture::Kept> TextPicture::Make(const QRect& box, const QString& text,
+                                                           const QFont& font, const QColor& color,
+                                                           const QTextOption& option, qreal ratio) {
+    const QString key = QStringLiteral("%1|%2x%3|%4|%5|%6|%7|%8|")
+                            .arg(fontKey_)
+                            .arg(box.width())
+                            .arg(box.height())
+                            .arg(color.rgba())
+                            .arg(ratio)
+                            .arg(int(option.alignment()))
+                            .arg(int(option.wrapMode()))
+                            .arg(int(option.flags())) +
+                        text;
+    auto& all = KeptPictures();
+    if (auto found = all.value(key).lock()) {
+        return found;
+    }
+    // Only the inked part is kept: blending a mostly empty picture the size of a 4K question box
+    // would cost as much as drawing the letters.
+    const QRectF whole(QPointF(0, 0), QSizeF(box.size()));
+    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter measure(&probe);
+    measure.setFont(font);
+    const QRect inked = measure.boundingRect(whole, text, option)
+                            .toAlignedRect()
+                            .adjusted(-2, -2, 2, 2)
+                            .intersected(whole.toRect());
+    measure.end();
+    auto made = std::make_shared<Kept>();
+    made->offset = inked.topLeft();
+    made->pixmap = QPixmap(inked.size().expandedTo(QSize(1, 1)) * ratio);
+    made->pixmap.setDevicePixelRatio(ratio);
+    made->pixmap.fill(Qt::transparent);
+    QPainter picture(&made->pixmap);
+    picture.setPen(color);
+    picture.setFont(font);
+    picture.translate(-made->offset);
+    picture.drawText(whole, text, option);
+    picture.end();
+    all.removeIf([](const auto& entry) { return entry.value().expired(); });
+    all.insert(key, made);
+    return made;
+}
+
 void TextPicture::Draw(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
                        const QColor& color, const QTextOption& option) {
     if (text.isEmpty() || box.isEmpty()) {
@@ -206,7 +262,7 @@ void TextPicture::Draw(QPainter& painter, const QRect& box, const QString& text,
     const qreal ratio = painter.device()->devicePixelRatioF();
     // Qt keeps drawn letters of up to 64 pixels itself; only larger ones are worth a picture.
     if (QFontInfo(font).pixelSize() * ratio <= kLargestCachedGlyph) {
-        pixmap_ = QPixmap();
+        kept_.reset();
         DrawLetters(painter, QRectF(box), text, font, color, option);
         return;
     }
@@ -217,7 +273,7 @@ void TextPicture::Draw(QPainter& painter, const QRect& box, const QString& text,
         // A new caption is drawn as it is: most captions of this size (a question, its answer)
         // are painted once and then replaced, and their picture would only take memory. One
         // painted again unchanged (a blinking announcement, the board's values) gets its picture.
-        pixmap_ = QPixmap();
+        kept_.reset();
         text_ = text;
         fontKey_ = fontKey;
         color_ = color;
@@ -229,29 +285,10 @@ void TextPicture::Draw(QPainter& painter, const QRect& box, const QString& text,
         DrawLetters(painter, QRectF(box), text, font, color, option);
         return;
     }
-    if (pixmap_.isNull()) {
-        // Only the inked part is kept: blending a mostly empty picture the size of a 4K
-        // question box would cost as much as drawing the letters.
-        const QRectF whole(QPointF(0, 0), QSizeF(box.size()));
-        QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
-        QPainter measure(&probe);
-        measure.setFont(font);
-        const QRect inked = measure.boundingRect(whole, text, option)
-                                .toAlignedRect()
-                                .adjusted(-2, -2, 2, 2)
-                                .intersected(whole.toRect());
-        measure.end();
-        offset_ = inked.topLeft();
-        pixmap_ = QPixmap(inked.size().expandedTo(QSize(1, 1)) * ratio);
-        pixmap_.setDevicePixelRatio(ratio);
-        pixmap_.fill(Qt::transparent);
-        QPainter picture(&pixmap_);
-        picture.setPen(color);
-        picture.setFont(font);
-        picture.translate(-offset_);
-        picture.drawText(whole, text, option);
+    if (kept_ == nullptr) {
+        kept_ = Make(box, text, font, color, option, ratio);
     }
-    painter.drawPixmap(box.topLeft() + offset_, pixmap_);
+    painter.drawPixmap(box.topLeft() + kept_->offset, kept_->pixmap);
 }
 
 // ---- Button ----

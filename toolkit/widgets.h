@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTextOption>
 #include <array>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
@@ -18,17 +19,24 @@ namespace tk {
 enum class Align { Left, Right, Center };
 
 // A caption painted a second time unchanged is kept as a picture until its text, font, colour,
-// box or options change. Letters grown to a projector's size are filled as outlines on every
-// paint, which made a whole repaint of a 4K question screen (every blink of a Zapster
-// announcement) cost over 10 ms.
+// box or options change; identical captions share their picture. Letters grown to a projector's
+// size are filled as outlines on every paint, which made a whole repaint of a 4K question screen
+// (every blink of a Zapster announcement) cost over 10 ms.
 class TextPicture {
 public:
     void Draw(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
               const QColor& color, const QTextOption& option);
 
+    struct Kept {
+        QPixmap pixmap;
+        QPoint offset;  // where the inked part starts in the box
+    };
+
 private:
-    QPixmap pixmap_;
-    QPoint offset_;  // where the inked part starts in the box
+    std::shared_ptr<const Kept> Make(const QRect& box, const QString& text, const QFont& font,
+                                     const QColor& color, const QTextOption& option, qreal ratio);
+
+    std::shared_ptr<const Kept> kept_;
     QString text_;
     QString fontKey_;
     QColor color_;
