@@ -1,5 +1,6 @@
 #include "layout/pictures.h"
 
+#include <QImageReader>
 #include <QString>
 
 // The pictures are compiled into the static game library. Registering them by name here means a
@@ -15,7 +16,11 @@ namespace {
 QPixmap Load(const char* name) {
     static const bool registered = (RegisterPictures(), true);
     (void)registered;
-    return QPixmap(QStringLiteral(":/pictures/") + QLatin1String(name));
+    // Read as the PNG files they are: guessing the format would load every image plugin there is
+    // to ask each whether it can read them.
+    QImageReader reader(QStringLiteral(":/pictures/") + QLatin1String(name), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 }  // namespace

@@ -41,9 +41,9 @@ Form1::Form1() {
     Lay(&Command11, "Command11");
     Lay(&Image2, "Image2");
     Lay(&Image3, "Image3");
-    Image1.SetPicture(layout::Banner());
-    Image2.SetPicture(layout::LogoBlue());
-    Image3.SetPicture(layout::LogoRed());
+    Image1.SetPicture(&layout::Banner);
+    Image2.SetPicture(&layout::LogoBlue);
+    Image3.SetPicture(&layout::LogoRed);
     connect(&Command6, &tk::Button::Click, this, &Form1::Command6_Click);
     connect(&Command7, &tk::Button::Click, this, &Form1::Command7_Click);
     connect(&Command8, &tk::Button::Click, this, &Form1::Command8_Click);

@@ -11,8 +11,8 @@ frmGameOver::frmGameOver() {
     Lay(&Image1, "Image1");
     Lay(&Command1, "Command1");
     Lay(&Image2, "Image2");
-    Image1.SetPicture(layout::LogoRed());
-    Image2.SetPicture(layout::LogoRed());
+    Image1.SetPicture(&layout::LogoRed);
+    Image2.SetPicture(&layout::LogoRed);
     connect(&Command1, &tk::Button::Click, this, &frmGameOver::Command1_Click);
 }
 

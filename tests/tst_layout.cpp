@@ -2,6 +2,7 @@
 
 #include "game/module1.h"
 #include "layout/layout.h"
+#include "layout/pictures.h"
 #include "screens/Form1.h"
 #include "screens/frmAbout.h"
 #include "screens/frmAnswer.h"
@@ -145,8 +146,31 @@ private slots:
         QVERIFY(!board.Image2.isHidden());
         QVERIFY(board.Image3.isHidden());
         QCOMPARE(board.Image2.geometry(), board.Image3.geometry());
-        QCOMPARE(board.Image1.pixmap().size(), QSize(476, 78));
-        QCOMPARE(board.Image2.pixmap().size(), QSize(269, 181));
+        QVERIFY(board.Image1.PictureSource() == &layout::Banner);
+        QVERIFY(board.Image2.PictureSource() == &layout::LogoBlue);
+        QVERIFY(board.Image3.PictureSource() == &layout::LogoRed);
+    }
+
+    // A picture fills its box stretched smoothly, at every size the board takes, and follows a
+    // change of size (the stretched copy is all it keeps).
+    void picturesFillTheirBoxes() {
+        Form1& board = Form1::Get();
+        for (const QSize display : {QSize(), QSize(1920, 1080), QSize(3840, 2160)}) {
+            if (display.isValid()) {
+                board.resize(display);
+                board.FitTo(display);
+            }
+            for (tk::Picture* picture : {&board.Image1, &board.Image2}) {
+                const QImage shown =
+                    picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                const QImage expected =
+                    picture->PictureSource()()
+                        .toImage()
+                        .scaled(picture->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_RGB32);
+                QCOMPARE(shown, expected);
+            }
+        }
     }
 
     // A question too long for its box at the layout's font is drawn smaller until every line

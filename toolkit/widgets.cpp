@@ -353,12 +353,32 @@ void Button::paintEvent(QPaintEvent* event) {
 
 // ---- Picture ----
 
-Picture::Picture(QWidget* parent) : QLabel(parent) {
-    setScaledContents(true);
+Picture::Picture(QWidget* parent) : QLabel(parent) {}
+
+void Picture::SetPicture(Source source) {
+    source_ = source;
+    shown_ = QPixmap();
+    update();
 }
 
-void Picture::SetPicture(const QPixmap& pixmap) {
-    setPixmap(pixmap);
+void Picture::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    const QRect box = contentsRect();
+    if (source_ == nullptr || box.isEmpty()) {
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    const QSize wanted = box.size() * ratio;
+    if (shown_.size() != wanted) {
+        QImage picture = source_().toImage();
+        if (picture.size() != wanted) {
+            picture = picture.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        shown_ = QPixmap::fromImage(std::move(picture));
+        shown_.setDevicePixelRatio(ratio);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(box.topLeft(), shown_);
 }
 
 void Picture::Press() {

@@ -127,20 +127,30 @@ private:
     QColor backColor_;
 };
 
-// A picture stretched to its box, clickable.
+// A picture stretched to its box, clickable. Only the stretched copy is kept: the picture itself
+// is read again from where it comes from whenever the box changes size, which on a maximised
+// screen is once.
 class Picture : public QLabel {
     Q_OBJECT
 
 public:
+    using Source = QPixmap (*)();
+
     explicit Picture(QWidget* parent);
-    void SetPicture(const QPixmap& pixmap);
+    void SetPicture(Source source);
+    Source PictureSource() const { return source_; }
     void Press();
 
 signals:
     void Click();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Source source_ = nullptr;
+    QPixmap shown_;
 };
 
 // One element of an option group. Selecting it in code has the same effect as a user's click,
