@@ -197,12 +197,23 @@ void DrawLetters(QPainter& painter, const QRectF& box, const QString& text, cons
     painter.restore();
 }
 
-}  // namespace
+// Everything that decides a caption's pixels.
+QString PictureKey(QSize box, const QString& text, const QFont& font, const QColor& color,
+                   const QTextOption& option, qreal ratio) {
+    return QStringLiteral("%1|%2x%3|%4|%5|%6|%7|%8|")
+               .arg(font.key())
+               .arg(box.width())
+               .arg(box.height())
+               .arg(color.rgba())
+               .arg(ratio)
+               .arg(int(option.alignment()))
+               .arg(int(option.wrapMode()))
+               .arg(int(option.flags())) +
+           text;
+}
 
-namespace {
-
-// The pictures alive, by everything that decides their pixels. Identical captions share one:
-// the board shows each value five times over, one per column.
+// The pictures alive, by their keys. Identical captions share one: the board shows each value
+// five times over, one per column.
 QHash<QString, std::weak_ptr<const TextPicture::Kept>>& KeptPictures() {
     static QHash<QString, std::weak_ptr<const TextPicture::Kept>> kept;
     return kept;
@@ -213,18 +224,8 @@ QHash<QString, std::weak_ptr<const TextPicture::Kept>>& KeptPictures() {
 std::shared_ptr<const TextPicture::Kept> TextPicture::Make(const QRect& box, const QString& text,
                                                            const QFont& font, const QColor& color,
                                                            const QTextOption& option, qreal ratio) {
-    const QString key = QStringLiteral("%1|%2x%3|%4|%5|%6|%7|%8|")
-                            .arg(fontKey_)
-                            .arg(box.width())
-                            .arg(box.height())
-                            .arg(color.rgba())
-                            .arg(ratio)
-                            .arg(int(option.alignment()))
-                            .arg(int(option.wrapMode()))
-                            .arg(int(option.flags())) +
-                        text;
     auto& all = KeptPictures();
-    if (auto found = all.value(key).lock()) {
+    if (auto found = all.value(key_).lock()) {
         return found;
     }
     // Only the inked part is kept: blending a mostly empty picture the size of a 4K question box
@@ -244,13 +245,11 @@ std::shared_ptr<const TextPicture::Kept> TextPicture::Make(const QRect& box, con
     made->pixmap.setDevicePixelRatio(ratio);
     made->pixmap.fill(Qt::transparent);
     QPainter picture(&made->pixmap);
-    picture.setPen(color);
-    picture.setFont(font);
     picture.translate(-made->offset);
-    picture.drawText(whole, text, option);
+    DrawLetters(picture, whole, text, font, color, option);
     picture.end();
     all.removeIf([](const auto& entry) { return entry.value().expired(); });
-    all.insert(key, made);
+    all.insert(key_, made);
     return made;
 }
 
@@ -263,25 +262,17 @@ void TextPicture::Draw(QPainter& painter, const QRect& box, const QString& text,
     // Qt keeps drawn letters of up to 64 pixels itself; only larger ones are worth a picture.
     if (QFontInfo(font).pixelSize() * ratio <= kLargestCachedGlyph) {
         kept_.reset();
+        key_.clear();
         DrawLetters(painter, QRectF(box), text, font, color, option);
         return;
     }
-    const QString fontKey = font.key();
-    if (text != text_ || fontKey != fontKey_ || color != color_ || box.size() != size_ ||
-        ratio != ratio_ || option.alignment() != alignment_ || option.wrapMode() != wrap_ ||
-        option.flags() != flags_) {
+    QString key = PictureKey(box.size(), text, font, color, option, ratio);
+    if (key != key_) {
         // A new caption is drawn as it is: most captions of this size (a question, its answer)
         // are painted once and then replaced, and their picture would only take memory. One
         // painted again unchanged (a blinking announcement, the board's values) gets its picture.
         kept_.reset();
-        text_ = text;
-        fontKey_ = fontKey;
-        color_ = color;
-        size_ = box.size();
-        ratio_ = ratio;
-        alignment_ = option.alignment();
-        wrap_ = option.wrapMode();
-        flags_ = option.flags();
+        key_ = std::move(key);
         DrawLetters(painter, QRectF(box), text, font, color, option);
         return;
     }

@@ -33,18 +33,12 @@ public:
     };
 
 private:
+    // The shared picture of the caption whose key is key_, made if no caption holds it.
     std::shared_ptr<const Kept> Make(const QRect& box, const QString& text, const QFont& font,
                                      const QColor& color, const QTextOption& option, qreal ratio);
 
     std::shared_ptr<const Kept> kept_;
-    QString text_;
-    QString fontKey_;
-    QColor color_;
-    QSize size_;
-    qreal ratio_ = 0;
-    Qt::Alignment alignment_;
-    QTextOption::WrapMode wrap_ = QTextOption::NoWrap;
-    QTextOption::Flags flags_;
+    QString key_;  // of the caption last painted
 };
 
 // Widgets show plain text only: a team name such as "<b>x</b>" or a question such as "a < b" is
