@@ -92,6 +92,11 @@ void frmQuestion::Form_Load() {
     if (ZapsterCalled) {
         Timer6.Stop();
     }
+    // The first beep is half a second away: the sound output gets ready now, so that it is heard
+    // as evenly in time as the rest.
+    if (Timer6.Running() && SoundOn) {
+        tk::ReadyBeep();
+    }
 }
 
 // The time bar: the moderator reveals the answer, unless the time is already up.

@@ -1,51 +1,134 @@
-// The sound output module: plays the beep's tone through Qt Multimedia.
+// The sound output module: one stream that plays the beep's tone through Qt Multimedia.
+//
+// A question's beeps are not played one stream each: starting and stopping a stream for every beep
+// lets the sound server drop tones and puts each onset at the mercy of how long the stream takes to
+// start. Instead one stream runs while the question beeps, always fed: silence, with the tone
+// written in at the sample that matches the instant the game asked for (see ToneSource). The
+// spacing of the beeps is then the spacing of the samples, whatever the reading rhythm of the sound
+// server or the load of the machine.
+//
+// The stream is fed by this module's own clock (push mode): every few milliseconds it is topped up
+// to its full buffer. Left to pull in whole periods, Qt's output can stop short of the buffer the
+// server waits for before it starts playing, and the first beeps of a question go unheard.
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QBuffer>
 #include <QMediaDevices>
 #include <QTimer>
+#include <chrono>
+#include <memory>
 
+#include "sound/tonesource.h"
 #include "toolkit/tonemodule.h"
 
 namespace {
 
-constexpr int kCloseAfterMs = 1000;
+// The buffer asked of the sound server: small, so that a tone is heard soon after its instant, yet
+// enough to ride out a busy moment of the machine without running dry.
+constexpr int kBufferMs = 100;
+// How often the stream is topped up.
+constexpr int kFeedEveryMs = 10;
+// Beyond the buffer, how late every tone is placed: room for the feeding rhythm and a late
+// wake-up of this thread.
+constexpr int kSpareMs = 60;
+// Beeps come at most a second apart while a question runs: a stream that has had none for longer
+// than this is closed, so that an idle board keeps no stream awake.
+constexpr int kCloseAfterMs = 2500;
+
+std::int64_t SteadyNowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 class AudioTone final : public QObject, public tk::ToneOutput {
 public:
-    AudioTone(const QAudioDevice& device, const QAudioFormat& format, const QByteArray& pcm)
-        : sink_(new QAudioSink(device, format, this)) {
-        tone_.setData(pcm);
-        // Once the tone has played, the stream is closed: a quiet board wakes nobody. Idle only
-        // means the tone has been handed to the sound server, so the stream stays open a little
-        // longer rather than cut the tone short.
+    AudioTone(const QAudioFormat& format, const QByteArray& pcm)
+        : format_(format), source_(pcm, format.sampleRate(), SteadyNowNs) {
         closer_.setSingleShot(true);
         closer_.setInterval(kCloseAfterMs);
-        QObject::connect(&closer_, &QTimer::timeout, this, [this] {
-            if (sink_->state() == QAudio::IdleState) {
-                sink_->stop();
-            }
-        });
-        QObject::connect(sink_, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-            if (state == QAudio::IdleState) {
-                closer_.start();
-            }
-        });
+        QObject::connect(&closer_, &QTimer::timeout, this, [this] { Close(); });
+        feeder_.setTimerType(Qt::PreciseTimer);
+        feeder_.setInterval(kFeedEveryMs);
+        QObject::connect(&feeder_, &QTimer::timeout, this, [this] { Feed(); });
     }
 
-    bool Play() override {
-        sink_->stop();
-        tone_.close();
-        tone_.open(QIODevice::ReadOnly);
-        sink_->start(&tone_);
-        return sink_->error() != QAudio::OpenError;
+    ~AudioTone() override { Close(); }
+
+    bool Ready() override {
+        if (sink_ != nullptr && sink_->state() == QAudio::StoppedState) {
+            Close();  // the server went away or the stream broke: try a new one
+        }
+        if (sink_ == nullptr && !Open()) {
+            return false;
+        }
+        closer_.start();
+        return true;
+    }
+
+    bool Play(std::int64_t dueNs) override {
+        if (!Ready()) {
+            return false;
+        }
+        source_.PlaceTone(dueNs);
+        return true;
     }
 
 private:
-    QBuffer tone_;
-    QAudioSink* sink_;
+    bool Open() {
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        if (device.isNull()) {
+            return false;
+        }
+        sink_ = std::make_unique<QAudioSink>(device, format_);
+        const qsizetype asked = format_.bytesForDuration(kBufferMs * 1000);
+        sink_->setBufferSize(asked);
+        source_.Restart(LeadFor(asked));
+        source_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        stream_ = sink_->start();
+        if (stream_ == nullptr || sink_->error() != QAudio::NoError) {
+            Close();
+            return false;
+        }
+        // The server may have granted a larger buffer than asked for.
+        source_.SetLead(LeadFor(std::max<qsizetype>(sink_->bufferSize(), asked)));
+        Feed();
+        feeder_.start();
+        return true;
+    }
+
+    void Feed() {
+        const qsizetype bytes = format_.bytesForFrames(format_.framesForBytes(sink_->bytesFree()));
+        if (bytes <= 0) {
+            return;
+        }
+        chunk_.resize(bytes);
+        source_.read(chunk_.data(), bytes);
+        stream_->write(chunk_.constData(), bytes);
+    }
+
+    std::int64_t LeadFor(qsizetype bufferBytes) const {
+        return format_.framesForBytes(bufferBytes) + format_.framesForDuration(kSpareMs * 1000);
+    }
+
+    void Close() {
+        closer_.stop();
+        feeder_.stop();
+        stream_ = nullptr;
+        if (sink_ != nullptr) {
+            sink_->stop();
+            sink_.reset();
+        }
+        source_.close();
+    }
+
+    QAudioFormat format_;
+    sound::ToneSource source_;
+    std::unique_ptr<QAudioSink> sink_;
+    QIODevice* stream_ = nullptr;  // belongs to the sink
+    QByteArray chunk_;
     QTimer closer_{this};
+    QTimer feeder_{this};
 };
 
 }  // namespace
@@ -60,7 +143,7 @@ extern "C" Q_DECL_EXPORT tk::ToneOutput* zapster_open_tone_output(const QByteArr
     if (device.isNull() || !device.isFormatSupported(format)) {
         return nullptr;
     }
-    return new AudioTone(device, format, pcm);
+    return new AudioTone(format, pcm);
 }
 
 // The game looks the entry point up by name and calls it through this type.

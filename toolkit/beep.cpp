@@ -6,10 +6,12 @@
 #include <QThread>
 #include <QTimer>
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <memory>
 #include <numbers>
 
+#include "toolkit/timer.h"
 #include "toolkit/tonemodule.h"
 
 namespace tk {
@@ -58,8 +60,14 @@ public:
         output = tone_ != nullptr ? Output::Audio : Output::Bell;
     }
 
-    void Play() {
-        if (tone_ != nullptr && !tone_->Play()) {
+    void Ready() {
+        if (tone_ != nullptr && !tone_->Ready()) {
+            output = Output::Bell;
+        }
+    }
+
+    void Play(std::int64_t dueNs) {
+        if (tone_ != nullptr && !tone_->Play(dueNs)) {
             output = Output::Bell;
         }
     }
@@ -114,7 +122,8 @@ void Beep() {
     if (Listener()) {
         Listener()();
     }
-    Beeper* beeper = Beeper::Instance();
+    // On the manual clock a whole question passes in an instant: its beeps are for the listener.
+    Beeper* beeper = clock::IsManual() ? nullptr : Beeper::Instance();
     if (beeper == nullptr) {
         return;
     }
@@ -122,9 +131,28 @@ void Beep() {
         QApplication::beep();
         return;
     }
+    // The beep is due at its tick's instant, not when the tick got to run: the sound output keeps
+    // the spacing the game asked for even when the game's thread was held up.
+    const std::int64_t dueNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                   std::chrono::steady_clock::now().time_since_epoch())
+                                   .count() -
+                               clock::Lateness() * 1'000'000;
     // Queued to the audio thread: the caller goes on at once.
     QMetaObject::invokeMethod(
-        beeper->player, [p = beeper->player] { p->Play(); }, Qt::QueuedConnection);
+        beeper->player, [p = beeper->player, dueNs] { p->Play(dueNs); }, Qt::QueuedConnection);
+}
+
+void ReadyBeep() {
+    Beeper* beeper = clock::IsManual() ? nullptr : Beeper::Instance();
+    if (beeper != nullptr && beeper->player->output != Output::Bell) {
+        QMetaObject::invokeMethod(
+            beeper->player, [p = beeper->player] { p->Ready(); }, Qt::QueuedConnection);
+    }
+}
+
+bool BeepOutputSettled() {
+    Beeper* beeper = Beeper::Instance(false);
+    return beeper != nullptr && beeper->player->output != Output::Unknown;
 }
 
 void SetBeepListener(std::function<void()> listener) {

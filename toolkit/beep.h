@@ -5,12 +5,20 @@
 namespace tk {
 
 // The system beep: a short tone through the sound output, or the system bell where there is no
-// sound output. It never blocks the handler that calls it.
+// sound output. It never blocks the handler that calls it. A beep inside a timer's tick sounds
+// at the tick's own instant, however late the tick ran, shifted only by the output's fixed delay.
 void Beep();
 
 // Opens the sound output ahead of the first beep, on a thread of its own, once the first screen
 // has had time to appear.
 void PrepareBeep();
+
+// Readies the sound output for beeps that are to come within a second or two: their timing is
+// then as even from the first beep on as it is later. It never blocks the caller either.
+void ReadyBeep();
+
+// True once the sound output has been opened, or found missing, by PrepareBeep or a first beep.
+bool BeepOutputSettled();
 
 // Lets a harness hear every beep (with the game clock's instant); empty to stop listening.
 void SetBeepListener(std::function<void()> listener);

@@ -179,6 +179,14 @@ std::int64_t Now() {
     return Sched().Now();
 }
 
+std::int64_t Lateness() {
+    Scheduler& s = Sched();
+    if (s.manual || s.tickInstant < 0 || !s.realClock.isValid()) {
+        return 0;
+    }
+    return std::max<std::int64_t>(0, s.realClock.elapsed() - s.tickInstant);
+}
+
 void Advance(std::int64_t ms) {
     Scheduler& s = Sched();
     if (!s.manual || ms < 0) {

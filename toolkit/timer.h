@@ -56,6 +56,9 @@ void UseReal();
 void UseManual();  // resets the manual time to 0
 bool IsManual();
 std::int64_t Now();
+// Inside a tick on the real clock: how long after its instant the tick is running, in
+// milliseconds. Zero elsewhere, and always on the manual clock.
+std::int64_t Lateness();
 // Manual clock only: moves time forward by `ms`, delivering every due tick in time order, one
 // handler at a time, including ticks of timers that earlier ticks started.
 void Advance(std::int64_t ms);

@@ -1,19 +1,25 @@
 #pragma once
 
 #include <QByteArray>
+#include <cstdint>
 
 namespace tk {
 
 // The sound output is a module of its own, loaded at run time: the multimedia libraries it needs
 // are many, and the game should not wait for them to load before it shows its title screen.
 
-// One tone, ready to play on the default sound output.
+// One tone, played on the default sound output at the instants the game asks for.
 class ToneOutput {
 public:
     virtual ~ToneOutput() = default;
-    // Plays the tone from its start, cutting short one still playing. False when the sound
-    // device could not be opened.
-    virtual bool Play() = 0;
+    // Opens the output for tones to come within the next second or two, so that the first of
+    // them is as much in time as the rest. False when the sound device could not be opened.
+    virtual bool Ready() = 0;
+    // Plays the tone at `dueNs` on the steady clock (std::chrono::steady_clock), keeping the
+    // spacing between tones exactly as asked: the whole output is delayed by the same small amount,
+    // never one tone more than another. A tone whose instant has passed plays as soon as it can.
+    // False when the sound device could not be opened.
+    virtual bool Play(std::int64_t dueNs) = 0;
 };
 
 // The module's one entry point: a mono 16-bit tone at `sampleRate` on the default output, or null

@@ -13,7 +13,9 @@ case "${1:-}" in
     # The sanitizer tree and the fuzzer build with clang and its runtime libraries.
     # The install tests validate the menu entry and AppStream data and build the Debian package
     # (cpack finds the libraries it depends on with dpkg-shlibdeps and `file`).
-    --test) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file) ;;
+    # The listening test plays to a private PulseAudio server and records it (parec, pacat).
+    --test) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
+        pulseaudio pulseaudio-utils) ;;
 esac
 
 missing=()

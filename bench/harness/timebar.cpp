@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <cmath>
+#include <optional>
 
 #include "common.h"
 #include "figures.h"
@@ -13,6 +14,7 @@
 #include "screens/frmQuestion.h"
 #include "support/game.h"
 #include "support/harness.h"
+#include "support/listening.h"
 #include "toolkit/beep.h"
 #include "toolkit/timer.h"
 
@@ -28,6 +30,8 @@ struct Run {
     std::vector<double> steps;  // error of each bar step against its ideal instant, ms
     double timeOut = NAN;       // error of the time-out
     std::vector<double> beeps;  // instants of the beeps from the start, ms
+    // What the sound server received, where a private one could be started.
+    std::optional<listening::Match> heard;
 };
 
 // The beeps of a question left alone, on the manual clock: the instants the game itself schedules.
@@ -74,7 +78,8 @@ private:
     std::vector<double> ticks_;
 };
 
-Run TimeQuestion(bool sound, std::unique_ptr<PlainTimer>* alongside) {
+Run TimeQuestion(bool sound, std::unique_ptr<PlainTimer>* alongside,
+                 listening::SoundServer* server) {
     FreshProgram(3);
     tk::clock::UseReal();
     play::NewGame(kThreeRounds, kNoZapsters);
@@ -83,9 +88,14 @@ Run TimeQuestion(bool sound, std::unique_ptr<PlainTimer>* alongside) {
     RunFor(500);  // the board painted and the machine quiet
 
     Run run;
-    std::vector<double> stepAt, beepAt;
+    std::vector<double> stepAt, beepAt, beepDue;
     double timeOutAt = NAN;
-    tk::SetBeepListener([&] { beepAt.push_back(NowMs()); });
+    QString error;
+    const bool recording = sound && server != nullptr && server->StartRecording(&error);
+    tk::SetBeepListener([&] {
+        beepAt.push_back(NowMs());
+        beepDue.push_back(double(tk::clock::Now()));
+    });
     play::ClickSquare(1, 0);
     CheckPlay("opening a question");
     if (alongside != nullptr) {
@@ -100,6 +110,10 @@ Run TimeQuestion(bool sound, std::unique_ptr<PlainTimer>* alongside) {
     RunUntil([&] { return !std::isnan(timeOutAt); }, (kSteps + 2) * kStepMs);
     RunUntil([&] { return alongside == nullptr || (*alongside)->Done(); }, 2 * kStepMs);
     tk::SetBeepListener({});
+    if (recording) {
+        RunFor(kStepMs);  // the last tone on its way through the output and the server
+        run.heard = listening::Compare(listening::FindTones(server->StopRecording()), beepDue);
+    }
 
     for (std::size_t n = 0; n < stepAt.size(); ++n) {
         run.steps.push_back(stepAt[n] - start - double(n + 1) * kStepMs);
@@ -127,13 +141,23 @@ double WorstAbs(const std::vector<double>& errors) {
 
 int TimeBar(int soundOn, int soundOff, bool baselineAlongside) {
     const std::vector<double> ideal = IdealBeeps();
+    // The beeps are recorded from a private sound server's null output; the sound output is
+    // opened as the program opens it while its title screen shows.
+    listening::SoundServer server;
+    QString serverError;
+    const bool listen = soundOn > 0 && server.Start(&serverError);
+    if (listen) {
+        tk::PrepareBeep();
+        RunUntil([] { return tk::BeepOutputSettled(); }, 30000);
+    }
     std::vector<Run> on, off;
     std::unique_ptr<PlainTimer> plain;
     for (int i = 0; i < soundOn; ++i) {
-        on.push_back(TimeQuestion(true, i == 0 && baselineAlongside ? &plain : nullptr));
+        on.push_back(TimeQuestion(true, i == 0 && baselineAlongside ? &plain : nullptr,
+                                  listen ? &server : nullptr));
     }
     for (int i = 0; i < soundOff; ++i) {
-        off.push_back(TimeQuestion(false, nullptr));
+        off.push_back(TimeQuestion(false, nullptr, nullptr));
     }
     if (!plain) {
         RunFor(300);
@@ -195,6 +219,35 @@ int TimeBar(int soundOn, int soundOff, bool baselineAlongside) {
               "-", "-", "<= 5 ms; 1000/500/100 ms",
               beepWorst <= 5 && std::abs(Median(slow) - 1000) <= 5 &&
                   std::abs(Median(medium) - 500) <= 5 && std::abs(Median(fast) - 100) <= 5);
+
+    // What reached the sound server: every due tone, each onset against its instant (relative to
+    // the first tone), over all the beeping questions.
+    const std::string heardFigure =
+        "Beeps heard (recorded): tones received / due; worst onset error";
+    int received = 0, due = 0;
+    double onsetWorst = 0;
+    bool recorded = listen;
+    for (const Run& run : on) {
+        recorded = recorded && run.heard.has_value();
+        if (run.heard) {
+            received += run.heard->received;
+            due += run.heard->due;
+            onsetWorst = std::max(onsetWorst, run.heard->worstOnsetErrorMs);
+        }
+    }
+    if (recorded) {
+        PrintText(heardFigure,
+                  std::to_string(received) + " / " + std::to_string(due) + "; " +
+                      Format(onsetWorst, 1) + " ms",
+                  "-", "-", "all; <= 15 ms", received == due && onsetWorst <= 15);
+    } else {
+        PrintText(heardFigure,
+                  "not recorded (" +
+                      (serverError.isEmpty() ? std::string("no question with sound")
+                                             : serverError.toStdString()) +
+                      ")",
+                  "-", "-", "all; <= 15 ms", {});
+    }
     return 0;
 }
 
