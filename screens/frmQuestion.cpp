@@ -95,7 +95,7 @@ void frmQuestion::Form_Load() {
     // The first beep is half a second away: the sound output gets ready now, so that it is heard
     // as evenly in time as the rest.
     if (Timer6.Running() && SoundOn) {
-        tk::ReadyBeep();
+        tk::ReadyBeep(Timer6);
     }
 }
 

@@ -34,6 +34,8 @@ constexpr int kSpareMs = 60;
 // Beeps come at most a second apart while a question runs: a stream that has had none for longer
 // than this is closed, so that an idle board keeps no stream awake.
 constexpr int kCloseAfterMs = 2500;
+// Once the game says the beeps have stopped: long enough for the last tone to be heard.
+constexpr int kReleaseAfterMs = 500;
 
 std::int64_t SteadyNowNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -46,7 +48,6 @@ public:
     AudioTone(const QAudioFormat& format, const QByteArray& pcm)
         : format_(format), source_(pcm, format.sampleRate(), SteadyNowNs) {
         closer_.setSingleShot(true);
-        closer_.setInterval(kCloseAfterMs);
         QObject::connect(&closer_, &QTimer::timeout, this, [this] { Close(); });
         feeder_.setTimerType(Qt::PreciseTimer);
         feeder_.setInterval(kFeedEveryMs);
@@ -62,8 +63,14 @@ public:
         if (sink_ == nullptr && !Open()) {
             return false;
         }
-        closer_.start();
+        closer_.start(kCloseAfterMs);
         return true;
+    }
+
+    void Release() override {
+        if (sink_ != nullptr) {
+            closer_.start(kReleaseAfterMs);
+        }
     }
 
     bool Play(std::int64_t dueNs) override {

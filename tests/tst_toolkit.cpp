@@ -376,7 +376,9 @@ private slots:
         tk::clock::UseReal();
         QElapsedTimer elapsed;
         elapsed.start();
-        tk::ReadyBeep();
+        tk::Timer beepTimer(nullptr, 100);
+        beepTimer.Start();
+        tk::ReadyBeep(beepTimer);
         for (int i = 0; i < 100; ++i) {
             tk::Beep();
         }

@@ -66,6 +66,12 @@ public:
         }
     }
 
+    void Release() {
+        if (tone_ != nullptr) {
+            tone_->Release();
+        }
+    }
+
     void Play(std::int64_t dueNs) {
         if (tone_ != nullptr && !tone_->Play(dueNs)) {
             output = Output::Bell;
@@ -142,12 +148,16 @@ void Beep() {
         beeper->player, [p = beeper->player, dueNs] { p->Play(dueNs); }, Qt::QueuedConnection);
 }
 
-void ReadyBeep() {
+void ReadyBeep(const Timer& beepTimer) {
     Beeper* beeper = clock::IsManual() ? nullptr : Beeper::Instance();
-    if (beeper != nullptr && beeper->player->output != Output::Bell) {
-        QMetaObject::invokeMethod(
-            beeper->player, [p = beeper->player] { p->Ready(); }, Qt::QueuedConnection);
+    if (beeper == nullptr || beeper->player->output == Output::Bell) {
+        return;
     }
+    QMetaObject::invokeMethod(
+        beeper->player, [p = beeper->player] { p->Ready(); }, Qt::QueuedConnection);
+    // The stream is let go as soon as the beeps stop, so that the board is quiet at once.
+    QObject::connect(&beepTimer, &Timer::Stopped, beeper->player, &TonePlayer::Release,
+                     Qt::QueuedConnection);
 }
 
 bool BeepOutputSettled() {

@@ -13,9 +13,12 @@ void Beep();
 // has had time to appear.
 void PrepareBeep();
 
-// Readies the sound output for beeps that are to come within a second or two: their timing is
-// then as even from the first beep on as it is later. It never blocks the caller either.
-void ReadyBeep();
+class Timer;
+
+// Readies the sound output for the beeps that `beepTimer` is to give, from within a second or two:
+// their timing is then as even from the first beep on as it is later. The output is let go when
+// the timer stops. It never blocks the caller either.
+void ReadyBeep(const Timer& beepTimer);
 
 // True once the sound output has been opened, or found missing, by PrepareBeep or a first beep.
 bool BeepOutputSettled();

@@ -141,6 +141,7 @@ void Timer::Stop() {
     }
     running_ = false;
     Sched().Remove(this);
+    emit Stopped();
 }
 
 void Timer::SetInterval(int ms) {

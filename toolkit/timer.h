@@ -32,6 +32,8 @@ public:
 
 signals:
     void Tick();
+    // The timer was running and has been stopped (by Stop, or with its screen).
+    void Stopped();
 
 private:
     friend class Form;

@@ -20,6 +20,8 @@ public:
     // never one tone more than another. A tone whose instant has passed plays as soon as it can.
     // False when the sound device could not be opened.
     virtual bool Play(std::int64_t dueNs) = 0;
+    // No more tones for now: the output closes once the last one has been heard.
+    virtual void Release() = 0;
 };
 
 // The module's one entry point: a mono 16-bit tone at `sampleRate` on the default output, or null
