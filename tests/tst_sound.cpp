@@ -93,7 +93,6 @@ private slots:
         source.Restart(0);
         QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
         std::vector<qint16> out(kToneFrames * 2);
-        source.read(reinterpret_cast<char*>(out.data()), 0);  // the first read fixes the clock
         source.PlaceTone(0);
         source.PlaceTone(kMs / 2);  // 24 frames later
         source.read(reinterpret_cast<char*>(out.data()), qint64(out.size() * sizeof(qint16)));
@@ -136,9 +135,11 @@ private slots:
         QVERIFY2(heard.worstOnsetErrorMs <= 15, qPrintable(QStringLiteral("tone %1 is %2 ms off")
                                                                .arg(heard.worstTone)
                                                                .arg(heard.worstOnsetErrorMs)));
-        // The tone lasts 60 ms; its soft edges are partly below the threshold.
+        // The tone lasts 60 ms; its soft edges are partly below the threshold. A busy server may
+        // stretch one by a few milliseconds; a cut tone is far shorter, two run together far
+        // longer.
         QVERIFY2(
-            heard.shortestMs >= 50 && heard.longestMs <= 62,
+            heard.shortestMs >= 50 && heard.longestMs <= 70,
             qPrintable(QStringLiteral("%1 to %2 ms").arg(heard.shortestMs).arg(heard.longestMs)));
     }
 };
