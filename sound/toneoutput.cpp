@@ -15,7 +15,6 @@
 #include <QAudioSink>
 #include <QMediaDevices>
 #include <QTimer>
-#include <chrono>
 #include <memory>
 
 #include "sound/tonesource.h"
@@ -37,16 +36,10 @@ constexpr int kCloseAfterMs = 2500;
 // Once the game says the beeps have stopped: long enough for the last tone to be heard.
 constexpr int kReleaseAfterMs = 500;
 
-std::int64_t SteadyNowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 class AudioTone final : public QObject, public tk::ToneOutput {
 public:
     AudioTone(const QAudioFormat& format, const QByteArray& pcm)
-        : format_(format), source_(pcm, format.sampleRate(), SteadyNowNs) {
+        : format_(format), source_(pcm, format.sampleRate(), tk::SteadyNowNs) {
         closer_.setSingleShot(true);
         QObject::connect(&closer_, &QTimer::timeout, this, [this] { Close(); });
         feeder_.setTimerType(Qt::PreciseTimer);

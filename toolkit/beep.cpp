@@ -6,7 +6,6 @@
 #include <QThread>
 #include <QTimer>
 #include <atomic>
-#include <chrono>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -139,10 +138,7 @@ void Beep() {
     }
     // The beep is due at its tick's instant, not when the tick got to run: the sound output keeps
     // the spacing the game asked for even when the game's thread was held up.
-    const std::int64_t dueNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                   std::chrono::steady_clock::now().time_since_epoch())
-                                   .count() -
-                               clock::Lateness() * 1'000'000;
+    const std::int64_t dueNs = SteadyNowNs() - clock::Lateness() * 1'000'000;
     // Queued to the audio thread: the caller goes on at once.
     QMetaObject::invokeMethod(
         beeper->player, [p = beeper->player, dueNs] { p->Play(dueNs); }, Qt::QueuedConnection);
