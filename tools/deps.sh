@@ -15,7 +15,7 @@ case "${1:-}" in
     # (cpack finds the libraries it depends on with dpkg-shlibdeps and `file`).
     # The listening test plays to a private PulseAudio server and records it (parec, pacat).
     --test) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
-        pulseaudio pulseaudio-utils) ;;
+        pulseaudio pulseaudio-utils librsvg2-bin) ;;
 esac
 
 missing=()

@@ -11,11 +11,12 @@ The list is drawn from the sources with a fixed seed, spread over the files by t
 same sources always give the same list; `run` reads the kept list (tools/mutants.list) so that runs
 before and after a change of the tests are measured on the same mutants.
 
-For each mutant, `run` changes the line, rebuilds incrementally in its own build tree and runs the
-suite (everything but the install checks) with a time limit. The mutant is killed when a test
-fails, survives when all pass, timed out when the suite hits the limit, and stillborn when it does
-not compile (not counted). The source file is put back after every mutant, and whatever happens
-(an error, Ctrl+C, a kill by SIGTERM).
+`run` first checks that the suite passes on the sources as they are. Then, for each mutant, it
+changes the line, rebuilds the test programs incrementally in its own build tree and runs the suite
+(everything but the install checks), quick tests first, with a time limit. The mutant is killed
+when a test fails (the tests that failed are named), survives when all pass, timed out when the
+suite hits the limit, and stillborn when it does not compile (not counted). The source file is put
+back after every mutant, and whatever happens (an error, Ctrl+C, a kill by SIGTERM).
 """
 import argparse
 import os
@@ -127,6 +128,79 @@ def decode(line):
     return rel, kind, int(number) - 1, eval(old), eval(new)  # our own file, written by encode
 
 
+class Suite:
+    """The test programs of a build tree, run quick ones first: most mutants are killed by a test
+    that takes a second, and none then waits for the soak."""
+
+    SLOW_SECONDS = 10
+
+    def __init__(self, build, env):
+        self.build_dir = build
+        self.env = env
+        listed = subprocess.run(["ctest", "--test-dir", build, "-N"], capture_output=True,
+                                text=True, check=True).stdout
+        self.tests = [t for t in re.findall(r"Test\s+#\d+: (\S+)", listed)
+                      if not t.startswith("install_")]
+        self.slow = []
+
+    def ctest(self, names, timeout):
+        pattern = "^(" + "|".join(re.escape(n) for n in names) + ")$"
+        # A session of its own, so that a time-out takes the test programs down with ctest.
+        process = subprocess.Popen(["ctest", "--test-dir", self.build_dir, "-j",
+                                    str(os.cpu_count() or 1), "--stop-on-failure", "-R", pattern],
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                   env=self.env, start_new_session=True)
+        try:
+            return process.wait(timeout=timeout) == 0
+        except subprocess.TimeoutExpired:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
+            raise
+
+    def passes_unmutated(self):
+        """Runs the whole suite once on the sources as they are, and learns which tests are slow."""
+        started = time.time()
+        if not self.ctest(self.tests, None):
+            return False
+        costs = {}
+        with open(os.path.join(self.build_dir, "Testing", "Temporary", "CTestCostData.txt")) as f:
+            for line in f:
+                parts = line.split()
+                if len(parts) == 3:
+                    costs[parts[0]] = float(parts[2])
+        self.slow = [t for t in self.tests if costs.get(t, 0) > self.SLOW_SECONDS]
+        print(f"suite green without mutants in {time.time() - started:.0f} s; "
+              f"run last: {', '.join(self.slow) or 'none'}", flush=True)
+        return True
+
+    def build(self):
+        """Rebuilds what the tests run (not the benchmarks or the installer's extras)."""
+        targets = [t for t in self.tests if t.startswith("tst_")]
+        return subprocess.run(["cmake", "--build", self.build_dir, "--target"] + targets,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+
+    def failed(self):
+        """The tests that failed in the last run, as ctest noted them."""
+        path = os.path.join(self.build_dir, "Testing", "Temporary", "LastTestsFailed.log")
+        try:
+            with open(path) as f:
+                return [line.strip().split(":", 1)[-1] for line in f if line.strip()]
+        except OSError:
+            return []
+
+    def run(self, timeout):
+        """The mutant's fate, and the tests that killed it."""
+        deadline = time.time() + timeout
+        quick = [t for t in self.tests if t not in self.slow]
+        try:
+            for group in (quick, self.slow):
+                if group and not self.ctest(group, max(1, deadline - time.time())):
+                    return "killed", self.failed()
+            return "survived", []
+        except subprocess.TimeoutExpired:
+            return "timed out", []
+
+
 class Restorer:
     """Puts a mutated file back on every way out."""
 
@@ -162,6 +236,10 @@ def run(args):
     subprocess.run(["cmake", "-S", root, "-B", build, "-G", "Ninja",
                     "-DCMAKE_BUILD_TYPE=RelWithDebInfo"], check=True, stdout=subprocess.DEVNULL)
     subprocess.run(["cmake", "--build", build], check=True, stdout=subprocess.DEVNULL)
+    suite = Suite(build, env)
+    if not suite.passes_unmutated():
+        print("the suite fails without any mutant; fix it first", file=sys.stderr)
+        return 1
     restorer = Restorer()
     results = {"killed": [], "survived": [], "timed out": [], "stillborn": [], "stale": []}
     started = time.time()
@@ -179,26 +257,14 @@ def run(args):
             lines[index:index + len(old)] = new
             restorer.mutate(path, "\n".join(lines))
             try:
-                built = subprocess.run(["cmake", "--build", build], stdout=subprocess.DEVNULL,
-                                       stderr=subprocess.DEVNULL).returncode == 0
-                if not built:
-                    outcome = "stillborn"
-                else:
-                    try:
-                        tested = subprocess.run(
-                            ["ctest", "--test-dir", build, "-j", str(os.cpu_count() or 1),
-                             "--stop-on-failure", "-E", "^install_"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env,
-                            timeout=args.timeout)
-                        outcome = "survived" if tested.returncode == 0 else "killed"
-                    except subprocess.TimeoutExpired:
-                        outcome = "timed out"
+                outcome, killers = ("stillborn", []) if not suite.build() else suite.run(args.timeout)
             finally:
                 restorer.restore()
             change = " / ".join(l.strip() for l in old) + "  ->  " + (
                 " / ".join(l.strip() for l in new) or "(dropped)")
             results[outcome].append(f"{where}: {change}")
-            print(f"{where}: {outcome}", flush=True)
+            print(f"{where}: {outcome}" + (f" by {', '.join(killers)}" if killers else ""),
+                  flush=True)
         # Leave the build tree matching the sources again.
         subprocess.run(["cmake", "--build", build], stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL)

@@ -1,17 +1,14 @@
-// Feeds arbitrary bytes to the category reader as a file in the quiz folder, and checks it against
-// a plain in-memory reading of the same bytes: whatever a file holds, the reader must neither
-// crash nor hang, and must hand the game exactly the block those bytes spell.
+// Arbitrary bytes as a category file: the reader must not crash or hang, and must give exactly the
+// block that a plain in-memory reading of the same bytes spells.
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
-#include <optional>
-#include <vector>
 
 #include "game/zapfile.h"
 #include "toolkit/linereader.h"
@@ -29,49 +26,35 @@ QByteArray Capped(QByteArrayView line) {
     if (line.size() <= max) {
         return line.toByteArray();
     }
-    auto at = [&](qsizetype i) { return static_cast<unsigned char>(line[i]); };
-    qsizetype keep = max;
-    if ((at(max) & 0xC0) == 0x80) {
-        qsizetype lead = max - 1;
-        while (lead > max - 4 && (at(lead) & 0xC0) == 0x80) {
-            --lead;
-        }
-        const int length = at(lead) >= 0xF0 && at(lead) <= 0xF4   ? 4
-                           : at(lead) >= 0xE0 && at(lead) <= 0xEF ? 3
-                           : at(lead) >= 0xC2 && at(lead) <= 0xDF ? 2
-                                                                  : 1;
-        if ((at(lead) & 0xC0) != 0x80 && lead + length > max) {
-            keep = lead;
-        }
+    auto continues = [&](qsizetype i) { return (uchar(line[i]) & 0xC0) == 0x80; };
+    qsizetype lead = max;  // where the character that the cut falls in starts
+    while (lead > max - 4 && continues(lead)) {
+        --lead;
     }
-    return line.first(keep).toByteArray();
+    const uchar b = line[lead];
+    const int length = b >= 0xF5 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 ? 2 : 1;
+    return line.first(!continues(lead) && lead + length > max ? lead : max).toByteArray();
 }
 
-// The file's lines as an editor would show them: ends at CR, CR LF or LF, a byte-order mark at
-// the start dropped, each line cut at the reader's limit.
-std::vector<QByteArray> SplitLines(QByteArrayView bytes) {
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        bytes = bytes.sliced(3);
-    }
-    std::vector<QByteArray> lines;
+// The lines as an editor shows them: ends at CR, CR LF or LF, a leading byte-order mark dropped.
+QList<QByteArray> SplitLines(QByteArrayView bytes) {
+    bytes = bytes.sliced(bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0);
+    QList<QByteArray> lines;
     qsizetype start = 0;
-    for (qsizetype i = 0; i <= bytes.size(); ++i) {
-        const bool end = i == bytes.size();
-        if (!end && bytes[i] != '\r' && bytes[i] != '\n') {
-            continue;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') {
+            lines.append(Capped(bytes.sliced(start, i - start)));
+            i += bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n';
+            start = i + 1;
         }
-        if (end && start == bytes.size()) {
-            break;  // a line end as the file's last bytes does not open another line
-        }
-        lines.push_back(Capped(bytes.sliced(start, i - start)));
-        if (!end && bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-            ++i;
-        }
-        start = i + 1;
+    }
+    if (start < bytes.size()) {
+        lines.append(Capped(bytes.sliced(start)));  // a last line without an end
     }
     return lines;
 }
 
+// Qt's own decoder is the reference for strict UTF-8; anything else is one character per byte.
 void CheckDecoding(QByteArrayView bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     const QString asUtf8 = utf8.decode(bytes);
@@ -85,51 +68,38 @@ void CheckDecoding(QByteArrayView bytes) {
     }
 }
 
-QString Folder() {
-    static QTemporaryDir dir;
-    return dir.path();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
         return 0;
     }
-    const int index = data[0] % 4;
+    const int index = data[0] % 4;  // the first byte picks the block the game asks for
     const QByteArrayView bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     CheckDecoding(bytes.first(std::min<qsizetype>(bytes.size(), 4096)));
 
-    static const bool entered = QDir::setCurrent(Folder());
-    if (!entered) {
+    static QTemporaryDir folder;
+    static const bool entered = QDir::setCurrent(folder.path());
+    QFile file(QStringLiteral("fuzz.zap"));
+    if (!entered || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes.data(), bytes.size()) != bytes.size()) {
         abort();
     }
-    {
-        QFile file(QStringLiteral("fuzz.zap"));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(bytes.data(), bytes.size()) != bytes.size()) {
-            abort();
-        }
-    }
+    file.close();
     const std::optional<CategoryBlock> block = ReadCategoryBlock(QStringLiteral("fuzz.zap"), index);
 
-    const std::vector<QByteArray> lines = SplitLines(bytes);
-    const std::size_t first = std::size_t(kLinesPerBlock) * std::size_t(index);
-    if (lines.size() < first + kLinesPerBlock) {
-        if (block) {
-            Fail("a block from a file too short to hold it");
-        }
-        return 0;
+    const QList<QByteArray> lines = SplitLines(bytes);
+    const qsizetype first = qsizetype(kLinesPerBlock) * index;
+    if (block.has_value() != (lines.size() >= first + kLinesPerBlock)) {
+        Fail("whether the file holds the block");
     }
-    if (!block) {
-        Fail("no block from a file that holds one");
-    }
-    if (block->title != tk::decodeLine(lines[first])) {
+    if (block && block->title != tk::decodeLine(lines[first])) {
         Fail("title");
     }
-    for (std::size_t row = 0; row < 6; ++row) {
-        if (block->questions[row] != StripTag(tk::decodeLine(lines[first + 1 + 2 * row])) ||
-            block->answers[row] != StripTag(tk::decodeLine(lines[first + 2 + 2 * row]))) {
+    for (std::size_t row = 0; block && row < 6; ++row) {
+        const qsizetype at = first + 1 + 2 * qsizetype(row);
+        if (block->questions[row] != StripTag(tk::decodeLine(lines[at])) ||
+            block->answers[row] != StripTag(tk::decodeLine(lines[at + 1]))) {
             Fail("question or answer");
         }
     }

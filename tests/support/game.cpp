@@ -12,6 +12,12 @@
 #include "support/harness.h"
 
 namespace play {
+namespace {
+template <class S>
+bool Shown() {
+    return S::Loaded() && S::Get().isVisible();
+}
+}  // namespace
 
 void ToSetup() {
     {
@@ -21,16 +27,12 @@ void ToSetup() {
     UserClick(frmAbout::Get().cmdOK);
 }
 
-void StartGame(int roundsOption, int scheduleOption) {
+void NewGame(int roundsOption, int scheduleOption) {
+    ToSetup();
     frmOptions& options = frmOptions::Get();
     UserClick(options.Option1[roundsOption]);
     UserClick(options.Option2[scheduleOption]);
     UserClick(options.Command1);
-}
-
-void NewGame(int roundsOption, int scheduleOption) {
-    ToSetup();
-    StartGame(roundsOption, scheduleOption);
 }
 
 void ClickSquare(int column, int index) {
@@ -42,48 +44,38 @@ void Reveal() {
 }
 
 void Judge(bool correct) {
-    frmAnswer& answer = frmAnswer::Get();
-    UserClick(correct ? answer.Command1 : answer.Command2);
+    UserClick(correct ? frmAnswer::Get().Command1 : frmAnswer::Get().Command2);
 }
 
 void PlayNext(bool correct) {
-    Form1& board = Form1::Get();
-    for (int column = 1; column <= 5; ++column) {
-        for (int index = 0; index < 6; ++index) {
-            if (board.Column(column)[index].isEnabled()) {
-                ClickSquare(column, index);
-                Reveal();
-                Judge(correct);
-                return;
-            }
+    for (int square = 0; square < 30; ++square) {
+        if (Form1::Get().Column(square / 6 + 1)[square % 6].isEnabled()) {
+            ClickSquare(square / 6 + 1, square % 6);
+            Reveal();
+            Judge(correct);
+            return;
         }
     }
     QFAIL("no open square left on the board");
 }
 
-int TeamOnTurn() {
-    return ::TeamOnTurn();
-}
-
 bool BoardShown() {
-    return Form1::Loaded() && Form1::Get().isVisible();
+    return Shown<Form1>();
 }
 bool QuestionShown() {
-    return frmQuestion::Loaded() && frmQuestion::Get().isVisible();
+    return Shown<frmQuestion>();
 }
 bool AnswerShown() {
-    return frmAnswer::Loaded() && frmAnswer::Get().isVisible();
+    return Shown<frmAnswer>();
 }
 bool GameOverShown() {
-    return frmGameOver::Loaded() && frmGameOver::Get().isVisible();
+    return Shown<frmGameOver>();
 }
 
 QStringList BoardCaptions() {
     QStringList captions;
-    for (int column = 1; column <= 5; ++column) {
-        for (int index = 0; index < 6; ++index) {
-            captions << Form1::Get().Column(column)[index].Caption();
-        }
+    for (int square = 0; square < 30; ++square) {
+        captions << Form1::Get().Column(square / 6 + 1)[square % 6].Caption();
     }
     return captions;
 }

@@ -2,160 +2,98 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QStandardPaths>
 #include <QThread>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace listening {
 namespace {
 
-// Generous: a loaded machine may take a while to start a process.
-constexpr int kStartLimitMs = 30000;
-// A tone is sound above a tenth of full scale; the game's tone peaks at nearly half of it.
-constexpr int kThreshold = 3277;
-constexpr int kSilenceBetweenTonesMs = 20;
-constexpr int kIdleBlockMs = 2500;
+constexpr int kStartLimitMs = 30000;  // generous: a loaded machine starts processes slowly
+constexpr int kThreshold = 3277;  // a tenth of full scale; the game's tone peaks near half of it
+// What pacat and parec send and receive: raw mono samples, in small blocks.
+const QStringList kStream{"--raw", "--format=s16le", QStringLiteral("--rate=%1").arg(kRecordRate),
+                          "--channels=1", "--latency-msec=20"};
+
+// `error` is set either way: it also stands for a server that dies before it opens its socket.
+bool Launch(QProcess& process, const QString& name, const QStringList& args, QString* error) {
+    process.start(name, args);
+    *error = name + " did not start (tools/deps.sh --test installs it)";
+    return process.waitForStarted(kStartLimitMs);
+}
 
 }  // namespace
 
 bool SoundServer::Start(QString* error) {
-    const QString pulseaudio = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
-    if (pulseaudio.isEmpty() || !dir_.isValid()) {
-        *error = QStringLiteral("pulseaudio is not installed (tools/deps.sh --test installs it)");
-        return false;
-    }
-    const QString socket = dir_.filePath(QStringLiteral("native"));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // A server of its own: its runtime files and its settings stay in the temporary folder.
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir_.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_.path());
-    env.insert(QStringLiteral("HOME"), dir_.path());
-    server_.setProcessEnvironment(env);
-    server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    server_.setStandardOutputFile(QProcess::nullDevice());
-    server_.start(
-        pulseaudio,
-        {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-         QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
-         QStringLiteral("--log-level=error"), QStringLiteral("--disable-shm=yes"),
-         QStringLiteral("--load=module-null-sink sink_name=cap rate=%1 channels=1")
-             .arg(kRecordRate),
-         QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket});
-    if (!server_.waitForStarted(kStartLimitMs)) {
-        *error = QStringLiteral("pulseaudio did not start: ") + server_.errorString();
-        return false;
-    }
-    QDeadlineTimer limit(kStartLimitMs);
-    while (!QFile::exists(socket)) {
+    const QString dir = dir_.path(), socket = dir_.filePath("native");
+    server_.setEnvironment(QProcess::systemEnvironment()
+                           << "XDG_RUNTIME_DIR=" + dir << "XDG_CONFIG_HOME=" + dir
+                           << "HOME=" + dir);
+    server_.setProcessChannelMode(QProcess::ForwardedChannels);
+    Launch(server_, "pulseaudio",
+           {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--log-level=error",
+            "--disable-shm=yes",
+            QStringLiteral("--load=module-null-sink sink_name=cap rate=%1 channels=1")
+                .arg(kRecordRate),
+            "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket},
+           error);
+    for (QDeadlineTimer limit(kStartLimitMs); !QFile::exists(socket); QThread::msleep(20)) {
         if (limit.hasExpired() || server_.state() != QProcess::Running) {
-            *error = QStringLiteral("pulseaudio did not open its socket");
             return false;
         }
-        QThread::msleep(20);
     }
     qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
     qputenv("PULSE_SINK", "cap");
-    // A null sink left idle renders two seconds ahead and takes up to that long to start a new
-    // stream, where a sound card starts it at once: a low-latency stream of silence keeps it
-    // running as a card would, from the moment the block it rendered while idle has run out.
-    // Silence adds nothing to the recording.
-    const QString pacat = QStandardPaths::findExecutable(QStringLiteral("pacat"));
-    keepAlive_.setStandardInputFile(QStringLiteral("/dev/zero"));
-    keepAlive_.setStandardOutputFile(QProcess::nullDevice());
-    keepAlive_.start(pacat, {QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
-                             QStringLiteral("--rate=%1").arg(kRecordRate),
-                             QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=20")});
-    if (pacat.isEmpty() || !keepAlive_.waitForStarted(kStartLimitMs)) {
-        *error = QStringLiteral("pacat did not start (tools/deps.sh --test installs it)");
-        return false;
-    }
-    QThread::msleep(kIdleBlockMs);
-    return true;
+    // An idle null sink renders two seconds ahead, so a new stream waits that long; a stream of
+    // silence keeps it running as a sound card would, once that rendered block has run out.
+    keepAlive_.setStandardInputFile("/dev/zero");
+    const bool started = Launch(keepAlive_, "pacat", kStream, error);
+    QThread::msleep(2500);
+    return started;
 }
 
 SoundServer::~SoundServer() {
-    for (QProcess* p : {&recorder_, &keepAlive_, &server_}) {
-        if (p->state() != QProcess::NotRunning) {
-            p->kill();
-            p->waitForFinished(kStartLimitMs);
-        }
+    for (QProcess* process : {&recorder_, &keepAlive_, &server_}) {
+        process->kill();
+        process->waitForFinished(kStartLimitMs);
     }
 }
 
 bool SoundServer::StartRecording(QString* error) {
-    const QString parec = QStandardPaths::findExecutable(QStringLiteral("parec"));
-    if (parec.isEmpty()) {
-        *error = QStringLiteral("parec is not installed (tools/deps.sh --test installs it)");
-        return false;
-    }
-    recorded_.clear();
-    QObject::connect(&recorder_, &QProcess::readyReadStandardOutput,
-                     [this] { recorded_ += recorder_.readAllStandardOutput(); });
-    recorder_.start(parec,
-                    {QStringLiteral("--device=cap.monitor"), QStringLiteral("--raw"),
-                     QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(kRecordRate),
-                     QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=20")});
-    if (!recorder_.waitForStarted(kStartLimitMs)) {
-        *error = QStringLiteral("parec did not start: ") + recorder_.errorString();
-        return false;
-    }
-    return true;
+    return Launch(recorder_, "parec", QStringList{"--device=cap.monitor"} + kStream, error);
 }
 
 QByteArray SoundServer::StopRecording() {
     recorder_.terminate();
     recorder_.waitForFinished(kStartLimitMs);
-    recorded_ += recorder_.readAllStandardOutput();
-    QObject::disconnect(&recorder_, nullptr, nullptr, nullptr);
-    return recorded_;
+    return recorder_.readAllStandardOutput();
 }
 
 std::vector<Tone> FindTones(const QByteArray& samples) {
     const auto* s = reinterpret_cast<const qint16*>(samples.constData());
-    const qsizetype count = samples.size() / qsizetype(sizeof(qint16));
-    constexpr qsizetype gap = kRecordRate * kSilenceBetweenTonesMs / 1000;
     std::vector<Tone> tones;
-    qsizetype first = -1, last = -1;
-    auto close = [&] {
-        if (first >= 0) {
-            tones.push_back({first * 1000.0 / kRecordRate, (last - first) * 1000.0 / kRecordRate});
+    qsizetype last = 0;
+    for (qsizetype i = 0; i < samples.size() / 2; ++i) {
+        if (std::abs(int(s[i])) > kThreshold) {
+            if (tones.empty() || i - last > kRecordRate / 50) {  // after 20 ms of silence
+                tones.push_back({i * 1000.0 / kRecordRate, 0});
+            }
+            tones.back().lengthMs = i * 1000.0 / kRecordRate - tones.back().onsetMs;
+            last = i;
         }
-    };
-    for (qsizetype i = 0; i < count; ++i) {
-        if (std::abs(int(s[i])) <= kThreshold) {
-            continue;
-        }
-        if (first < 0 || i - last > gap) {
-            close();
-            first = i;
-        }
-        last = i;
     }
-    close();
     return tones;
 }
 
 Match Compare(const std::vector<Tone>& tones, const std::vector<double>& dueMs) {
-    Match m;
-    m.received = int(tones.size());
-    m.due = int(dueMs.size());
-    if (tones.empty()) {
-        return m;
-    }
-    m.shortestMs = m.longestMs = tones.front().lengthMs;
-    for (const Tone& t : tones) {
-        m.shortestMs = std::min(m.shortestMs, t.lengthMs);
-        m.longestMs = std::max(m.longestMs, t.lengthMs);
-    }
-    const std::size_t n = std::min(tones.size(), dueMs.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const double error = (tones[i].onsetMs - tones[0].onsetMs) - (dueMs[i] - dueMs[0]);
-        if (std::abs(error) > m.worstOnsetErrorMs) {
-            m.worstOnsetErrorMs = std::abs(error);
-            m.worstTone = int(i);
-        }
+    Match m{int(tones.size()), int(dueMs.size())};
+    for (std::size_t i = 0; i < tones.size(); ++i) {
+        m.shortestMs = i == 0 ? tones[i].lengthMs : std::min(m.shortestMs, tones[i].lengthMs);
+        m.longestMs = std::max(m.longestMs, tones[i].lengthMs);
+        const double error =
+            i < dueMs.size() ? tones[i].onsetMs - tones[0].onsetMs - (dueMs[i] - dueMs[0]) : 0;
+        m.worstOnsetErrorMs = std::max(m.worstOnsetErrorMs, std::abs(error));
     }
     return m;
 }

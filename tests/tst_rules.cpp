@@ -1,0 +1,381 @@
+// The game's rules at the instants and values a moderator would check them: start-up, the setup
+// screen, a square's draw, a question's time line, the end of a round and of the game. Whole
+// random games, scoring and turn passing step by step, are the soak's business.
+
+#include <QtTest>
+
+#include "game/module1.h"
+#include "screens/Form1.h"
+#include "screens/frmAbout.h"
+#include "screens/frmAnswer.h"
+#include "screens/frmGameOver.h"
+#include "screens/frmOptions.h"
+#include "screens/frmQuestion.h"
+#include "support/game.h"
+#include "support/harness.h"
+#include "toolkit/program.h"
+#include "toolkit/timer.h"
+
+using namespace Module1;
+
+namespace {
+
+constexpr int kNone = 0, kZeroZeroThree = 1, kThreeSixNine = 3, kTotal = 5;
+constexpr int kOneRound = 0, kThreeRounds = 2;
+const QColor kRed(0xFF, 0, 0), kBlue(0, 0, 0xC0);
+
+Form1& Board() {
+    return Form1::Get();
+}
+frmQuestion& Q() {
+    return frmQuestion::Get();
+}
+frmOptions& Options() {
+    return frmOptions::Get();
+}
+
+void SetTurn(int team) {
+    Board().Label8.setEnabled(team == 1);
+    Board().Label9.setEnabled(team == 2);
+}
+
+std::int64_t opened = 0;  // the instant the open question was loaded
+
+void Open(int column, int index) {
+    play::ClickSquare(column, index);
+    opened = tk::clock::Now();
+}
+
+// Moves the clock to `ms` after the question opened.
+void At(std::int64_t ms) {
+    QVERIFY2(opened + ms >= tk::clock::Now(), "the clock only moves forward");
+    tk::clock::Advance(opened + ms - tk::clock::Now());
+}
+
+bool ZapsterOpened() {
+    return frmAnswer::Get().Command1.Caption() == QStringLiteral("NO Zapster!") &&
+           frmAnswer::Get().Command2.Caption() == QStringLiteral("Zapster!") &&
+           !Q().Label1.isVisibleTo(&Q());
+}
+
+QStringList ZapsterButtons() {
+    QStringList states;
+    for (tk::Button* b : {&Board().Command6, &Board().Command7, &Board().Command8,
+                          &Board().Command9, &Board().Command10, &Board().Command11}) {
+        states << b->Caption() + (b->isEnabled() ? "+" : "-");
+    }
+    return states;
+}
+
+}  // namespace
+
+class TestRules : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(QDir::setCurrent(dir_.path()));
+        WriteFile(QStringLiteral("full.zap"), Blocks(15));
+        WriteFile(QStringLiteral("crlf.zap"), Blocks(15, "\r\n"));
+        WriteFile(QStringLiteral("Short.zap"), Blocks(8).chopped(1 + QByteArray("A: a7.6").size()));
+        WriteFile(QStringLiteral("notes.txt"), Blocks(15));
+        QVERIFY(QDir().mkdir(QStringLiteral("folder.zap")));
+    }
+    void init() { FreshProgram(); }
+
+    // The sound button decides from the setting, which the board's logos may have changed.
+    void soundButtonFollowsTheSetting() {
+        play::ToSetup();
+        UserClick(Options().Command2);
+        SoundOn = true;
+        UserClick(Options().Command2);
+        QVERIFY(!SoundOn);
+        QCOMPARE(Options().Command2.Caption(), QStringLiteral("OFF"));
+    }
+
+    void slotsListCategoryFilesAndDoubleClickClears() {
+        play::ToSetup();
+        tk::FileList& slot = Options().File1[3];
+        QStringList listed;
+        for (int row = 0; row < slot.count(); ++row) {
+            listed << slot.item(row)->text();
+        }
+        QCOMPARE(listed, (QStringList{"crlf.zap", "full.zap", "Short.zap"}));
+        const QPoint second = slot.visualItemRect(slot.item(1)).center();
+        QTest::mouseClick(slot.viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(slot.FileName(), QStringLiteral("full.zap"));
+        QTest::mouseDClick(slot.viewport(), Qt::LeftButton, {}, second);
+        QVERIFY(slot.FileName().isEmpty());
+        QTest::mouseDClick(slot.viewport(), Qt::LeftButton, {}, second);
+        QVERIFY(slot.FileName().isEmpty());
+    }
+
+    void doneWithNoFilePlaysTheBuiltInBank() {
+        play::NewGame(kThreeRounds, kThreeSixNine);
+        QVERIFY(!Options().isVisible() && frmOptions::Loaded() && play::BoardShown());
+        QCOMPARE(play::CategoryTitles(), (QStringList{"Famous Psychologists", "Physiology",
+                                                      "Statistics", "History", "Abnormal?"}));
+        QCOMPARE(QuestionText(30, 1),
+                 QStringLiteral("Hallucinations, hearing voices in the head, and feelings of "
+                                "pursecution are typical of what disorder?"));
+        QCOMPARE(CategoryName(2, 2), QStringLiteral("Cognitive"));
+        QCOMPARE(QuestionText(11, 2).left(9), QStringLiteral("Name the "));
+        QVERIFY(QuestionText(8, 2).isEmpty() && CategoryName(3, 2).isEmpty());
+        QVERIFY(QuestionText(1, 3).isEmpty() && CategoryName(1, 3).isEmpty());
+        QCOMPARE(ZapsterButtons(), (QStringList{"1+", "2+", "3+", "1+", "2+", "3+"}));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, QuestionText(31, 1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, QuestionText(-1, 1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, QuestionText(1, 4));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PointValue(7, 1));
+    }
+
+    // Slot i takes block i of its file, whichever round is played; a file that cannot give the
+    // whole block leaves the bank's category whole.
+    void chosenFilesFillTheirCategories() {
+        play::ToSetup();
+        const QStringList chosen{"crlf.zap", "Short.zap", "",          "", "full.zap",
+                                 "",         "",          "Short.zap", "", "",
+                                 "",         "",          "",          "", "full.zap"};
+        for (int slot = 0; slot < 15; ++slot) {
+            Options().File1[slot].SelectFile(chosen[slot]);
+        }
+        // One round: the greyed slots keep their choices and are read all the same.
+        UserClick(Options().Option1[0]);
+        UserClick(Options().Command1);
+        QCOMPARE(QuestionText(1, 1), QStringLiteral("q0.1"));
+        QCOMPARE(AnswerText(6, 1), QStringLiteral("a0.6"));
+        QVERIFY(QuestionText(13, 2).isEmpty());  // Short.zap's block 7 lacks its last line
+        QCOMPARE(CategoryName(5, 3), QStringLiteral("Title 14"));
+        QCOMPARE(QuestionText(30, 3), QStringLiteral("q14.6"));
+        QCOMPARE(play::CategoryTitles(),
+                 (QStringList{"Title 0", "Title 1", "Statistics", "History", "Title 4"}));
+    }
+
+    // Buttons used in a round are re-armed for the next only if they are a team's "1"; a
+    // "Total!" round blanks all six, and the round after it re-arms only the "1" buttons.
+    void zapsterButtonsOverRounds() {
+        play::NewGame(kThreeRounds, kThreeSixNine);
+        for (tk::Button* b : {&Board().Command6, &Board().Command7, &Board().Command11}) {
+            b->setEnabled(false);
+            b->SetCaption(QString());
+        }
+        RoundNumber = 2;
+        ResetZapsterButtons();
+        QCOMPARE(ZapsterButtons(), (QStringList{"1+", "2-", "3+", "1+", "2+", "3-"}));
+        ZapsterCount3 = 30;
+        RoundNumber = 3;
+        ResetZapsterButtons();
+        QCOMPARE(ZapsterButtons(), QStringList(6, QStringLiteral("-")));
+        RoundNumber = 4;
+        ResetZapsterButtons();
+        QCOMPARE(ZapsterButtons(), (QStringList{"1+", "2-", "3-", "1+", "2-", "3-"}));
+        FreshProgram();
+        play::NewGame(kThreeRounds, kTotal);
+        QCOMPARE(ZapsterButtons(), QStringList(6, QStringLiteral("-")));
+    }
+
+    void squareOpensItsQuestion() {
+        play::NewGame(kThreeRounds, kNone);
+        play::ClickSquare(3, 2);
+        QVERIFY(play::QuestionShown() && !play::BoardShown() && !frmAnswer::Get().isVisible());
+        QCOMPARE(Q().Label1.Caption(),
+                 QStringLiteral("How many means can one compare using a t-test?"));
+        QCOMPARE(frmAnswer::Get().Label1.Caption(), QStringLiteral("Only two"));
+        QCOMPARE(frmAnswer::Get().Command1.Caption(), QStringLiteral("Got it!"));
+        QCOMPARE(frmAnswer::Get().Command2.Caption(), QStringLiteral("Missed it"));
+        QVERIFY(Board().Command3[2].Caption().isEmpty() && !Board().Command3[2].isEnabled());
+    }
+
+    // Forcing happens only inside "planned > used": the Zapsters still owed equal the squares
+    // left (the clicked one included), so this square is one whatever the draw says.
+    void drawIsForcedWhenTheOwedZapstersFillTheSquaresLeft_data() {
+        const auto row = Columns<int, int, int, bool>("schedule", "used", "left", "zapster");
+        row("3 planned, 1 used, 2 left", kThreeSixNine, 1, 2, true);
+        row("3 planned, 3 used, 0 left", kThreeSixNine, 3, 0, false);
+        row("none planned, 0 left", kNone, 0, 0, false);
+        row("Total!", kTotal, 29, 1, true);
+    }
+    void drawIsForcedWhenTheOwedZapstersFillTheSquaresLeft() {
+        QFETCH(int, schedule);
+        QFETCH(int, used);
+        QFETCH(int, left);
+        QFETCH(bool, zapster);
+        for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+            FreshProgram(seed);
+            play::NewGame(kThreeRounds, schedule);
+            ZapstersUsed1 = static_cast<Integer>(used);
+            SquaresLeft1 = static_cast<Integer>(left);
+            IsZapster = false;
+            play::ClickSquare(5, 5);
+            QCOMPARE(ZapsterOpened(), zapster);
+            QCOMPARE(ZapstersUsed1, Integer(used + (zapster ? 1 : 0)));
+        }
+    }
+
+    // 3 planned of 30 squares: the draw has a 1 in 10 chance, computed as a real fraction. Over
+    // many first squares of a round (no forcing: 3 owed < 30 left) about a tenth are Zapsters.
+    void drawChanceIsPlannedOverThirty() {
+        int zapsters = 0;
+        for (int game = 0; game < 400; ++game) {
+            FreshProgram(1000 + static_cast<std::uint64_t>(game));
+            play::NewGame(kThreeRounds, kZeroZeroThree);
+            RoundNumber = 3;  // round 3 of "0, 0, 3" plans 3 Zapsters
+            play::ClickSquare(1, 0);
+            zapsters += ZapsterOpened() ? 1 : 0;
+        }
+        QVERIFY2(zapsters > 20 && zapsters < 65, qPrintable(QString::number(zapsters)));
+    }
+
+    // A used-up schedule clears a drawn flag left over from an earlier question; a call still
+    // counts and goes past the plan, hiding the question even when the draw says no.
+    void calledZapsterGoesPastThePlan() {
+        play::NewGame(kThreeRounds, kThreeSixNine);
+        ZapstersUsed1 = 3;
+        IsZapster = true;
+        play::ClickSquare(2, 0);
+        QVERIFY(!IsZapster && !ZapsterOpened());
+        play::Reveal();
+        play::Judge(true);
+        ZapsterCalled = true;
+        play::ClickSquare(2, 1);
+        QVERIFY(!IsZapster && ZapsterOpened());
+        QCOMPARE(ZapstersUsed1, Integer{4});
+    }
+
+    // Points that are not a whole number score nothing; a score stops at the 16-bit limit.
+    void oddScores_data() {
+        const auto row = Columns<QString, int, int>("points", "before", "after");
+        row("150 points", "150 points", 0, 0);
+        row("32700 + 150", "", 32700, 32767);
+    }
+    void oddScores() {
+        QFETCH(QString, points);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        play::NewGame(kThreeRounds, kNone);
+        Team1Score = static_cast<Integer>(before);
+        play::ClickSquare(1, 5);
+        play::Reveal();
+        if (!points.isEmpty()) {
+            frmAnswer::Get().Label2.SetCaption(points);
+        }
+        play::Judge(true);
+        QCOMPARE(Team1Score, Integer(after));
+        QCOMPARE(Board().Label8.Caption(), QString::number(after));
+    }
+
+    // The game ends differently on the two teams' turns: on team 1's the headings stay and the
+    // answer screen is only hidden; on team 2's the headings are cleared and it is closed.
+    void gameEnd_data() {
+        QTest::addColumn<int>("lastTeam");
+        QTest::newRow("team 1") << 1;
+        QTest::newRow("team 2") << 2;
+    }
+    void gameEnd() {
+        QFETCH(int, lastTeam);
+        play::NewGame(kOneRound, kNone);
+        for (int question = 0; question < 29; ++question) {
+            play::PlayNext(false);
+        }
+        SetTurn(lastTeam);
+        play::ClickSquare(5, 5);
+        play::Reveal();
+        QCOMPARE(Board().Label1.Caption(), QStringLiteral("Round: 1"));
+        play::Judge(false);
+        QVERIFY(play::GameOverShown() && play::BoardShown() && !frmQuestion::Loaded());
+        QCOMPARE(frmAnswer::Loaded(), lastTeam == 1);
+        const QStringList kept{"Famous Psychologists", "Physiology", "Statistics", "History",
+                               "Abnormal?"};
+        QCOMPARE(play::CategoryTitles(), lastTeam == 1 ? kept : QStringList(5, QString()));
+        UserClick(frmGameOver::Get().Command1);
+        QVERIFY(tk::ProgramEnded() && tk::LoadedScreenCount() == 0);
+    }
+
+    void zapsterTimeline() {
+        play::NewGame(kThreeRounds, kNone);
+        SetTurn(2);
+        ZapsterCalled = true;
+        Open(4, 5);  // 150 points
+        QCOMPARE(Q().BackColor(), kBlue);
+        At(249);
+        QVERIFY(Q().Label2.Caption().isEmpty());
+        At(250);
+        QCOMPARE(Q().Label2.Caption(), QStringLiteral("Zapster!  "));
+        QCOMPARE(Q().Label2.Alignment(), tk::Align::Right);
+        QCOMPARE(Q().Label2.ForeColor(), kBlue);
+        QCOMPARE(Q().BackColor(), kRed);
+        At(500);
+        QCOMPARE(Q().BackColor(), kBlue);
+        At(750);
+        QCOMPARE(Q().BackColor(), kRed);
+        // Every blink re-starts the running announcement timer, which keeps its own schedule.
+        At(5249);
+        QVERIFY(!Q().Label3.isVisibleTo(&Q()));
+        QCOMPARE(Q().BackColor(), kBlue);
+        At(5250);
+        QCOMPARE(Q().BackColor(), kRed);
+        QVERIFY(Q().Label3.isVisibleTo(&Q()) && Q().Label3.isEnabled());
+        QCOMPARE(Q().Label3.Caption(), QStringLiteral("0"));
+        QVERIFY(!Q().Label1.isVisibleTo(&Q()));
+        At(5750);
+        QVERIFY(Q().Label1.isVisibleTo(&Q()));
+        QCOMPARE(Q().Label1.ForeColor(), QColor(Qt::white));
+        At(8250);
+        QCOMPARE(Q().Label3.Caption(), QStringLiteral("3"));
+        QVERIFY(!Q().Label2.isEnabled());
+        At(8600);
+        UserClick(Q().Label3);
+        UserClick(Q().Label3);  // the clock turns once
+        At(9599);
+        QCOMPARE(Q().Label3.Caption(), QStringLiteral("3"));
+        At(9600);
+        QCOMPARE(Q().Label3.Caption(), QStringLiteral("2"));
+        QVERIFY(Q().Label2.isEnabled());
+        At(11599);
+        QCOMPARE(Team2Score, Integer{0});
+        At(11600);
+        QCOMPARE(Q().Label3.Caption(), QStringLiteral("0"));
+        QCOMPARE(Q().Label2.Caption(), QStringLiteral("Time Is Up!"));
+        QCOMPARE(Team2Score, Integer{300});
+        At(14599);
+        QVERIFY(play::QuestionShown());
+        At(14600);
+        QVERIFY(play::BoardShown() && !frmQuestion::Loaded());
+    }
+
+    // A clock turned before its first step counts below zero and never times out; a clock at a
+    // 16-bit limit stays there.
+    void zapsterClockLimits_data() {
+        const auto row = Columns<int, bool, int>("start", "down", "end");  // start 0: as set
+        row("turned at once", 0, true, -4);
+        row("up at the limit", INT16_MAX - 1, false, INT16_MAX);
+        row("down at the limit", INT16_MIN + 1, true, INT16_MIN);
+    }
+    void zapsterClockLimits() {
+        QFETCH(int, start);
+        QFETCH(bool, down);
+        QFETCH(int, end);
+        play::NewGame(kThreeRounds, kTotal);
+        Open(1, 0);
+        At(5500);
+        if (down) {
+            UserClick(Q().Label3);
+        }
+        if (start != 0) {
+            ClockSeconds = static_cast<Integer>(start);
+        }
+        At(9500);
+        QCOMPARE(ClockSeconds, Integer(end));
+        QCOMPARE(Q().Label3.Caption(), QString::number(end));
+        if (down) {  // turned: the bar takes a click again
+            At(60000);
+            play::Reveal();
+            QVERIFY(play::AnswerShown());
+        }
+    }
+};
+
+QTEST_MAIN(TestRules)
+#include "tst_rules.moc"
