@@ -80,6 +80,7 @@ struct Reference {
     int score[3] = {0, 0, 0};
     bool label8 = true, label9 = true, called = false;  // the lit scores: whose turn it is
     bool open = false, revealed = false, timedOut = false, zapster = false;  // the open question
+    bool overShown = false;  // the game-over screen: at the end, or brought by the banner
 
     int Turn() const { return label8 ? 1 : label9 ? 2 : 0; }
     bool GameOver() const { return round == rounds + 1; }
@@ -118,6 +119,7 @@ struct Reference {
         if (team == 2 && GameOver()) {
             label8 = label9 = false;
         }
+        overShown = overShown || GameOver();
         if (asked == 0 && score[1] != score[2]) {
             label8 = score[1] < score[2];
             label9 = !label8;
@@ -257,6 +259,7 @@ void Moderator::CloseInFront(bool overUp) {
     if (overUp && Chance(0.6)) {
         // Play goes on; the banner brings this screen back.
         CloseByFrame(frmGameOver::Get(), "game over, " + when);
+        ref_.overShown = false;
         Expect(!frmGameOver::Loaded() && !tk::ProgramEnded(), "only the game-over screen closes");
         return;
     }
@@ -345,6 +348,7 @@ void Moderator::Act() {
         tk::Picture& picture = which == 0 ? board.Image1 : which == 1 ? board.Image2 : board.Image3;
         if (picture.isVisibleTo(&board) && picture.isEnabled()) {
             picture.Press();
+            ref_.overShown = ref_.overShown || which == 0;
             if (which > 0) {  // the blue logo switches the sound off, the red one on
                 ExpectEq(bool(SoundOn), which == 2, "sound after a logo");
                 Expect(board.Image2.isVisibleTo(&board) == SoundOn &&
@@ -443,6 +447,7 @@ void Moderator::Observe() {
         if (ref_.GameOver()) {
             Expect(frmGameOver::Loaded() && frmGameOver::Get().isVisible(),
                    "game over after the last time-out");
+            ref_.overShown = true;
         }
     }
 }
@@ -478,6 +483,8 @@ void Moderator::Check() {
     ExpectEq(int(RoundNumber), ref_.round, "round");
     ExpectEq(int(QuestionsAsked), ref_.asked, "questions asked");
     ExpectEq(ZapsterCalled, ref_.called, "Zapster called");
+    ExpectEq(frmGameOver::Loaded() && frmGameOver::Get().isVisible(), ref_.overShown,
+             "game-over screen shown");
     // The bar grows a step a second, coloured by its length before it grows.
     if (ref_.open && !ref_.revealed && !ref_.timedOut && !ref_.zapster) {
         const tk::Label& bar = frmQuestion::Get().Label2;
@@ -537,6 +544,7 @@ int Moderator::Play() {
             }
         } else if (Form1::Get().isVisible() && Chance(0.5)) {
             Form1::Get().Image1.Press();
+            ref_.overShown = true;
         }
     }
     Expect(tk::ProgramEnded(), "the game reached its end");

@@ -80,6 +80,8 @@ private slots:
         QSignalSpy timedOut(&frmQuestion::Get().Timer2, &tk::Timer::Tick);
         QTRY_VERIFY_WITH_TIMEOUT(!timedOut.isEmpty(), 60000);
         QTest::qWait(1000);  // the last tone on its way through the output and the server
+        // The beeps are over: the game lets its stream go within half a second.
+        QCOMPARE(server.Streams(), 1);
         const auto heard = listening::Compare(listening::FindTones(server.StopRecording()), due);
         FreshProgram();
         QCOMPARE(heard.due, 141);

@@ -70,6 +70,13 @@ QByteArray SoundServer::StopRecording() {
     return recorder_.readAllStandardOutput();
 }
 
+int SoundServer::Streams() {
+    QProcess pactl;
+    pactl.start("pactl", {"list", "short", "sink-inputs"});
+    pactl.waitForFinished(kStartLimitMs);
+    return int(pactl.readAllStandardOutput().count('\n'));
+}
+
 std::vector<Tone> FindTones(const QByteArray& samples) {
     const auto* s = reinterpret_cast<const qint16*>(samples.constData());
     std::vector<Tone> tones;

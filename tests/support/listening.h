@@ -17,6 +17,7 @@ public:
     // Records the null sink until StopRecording(), as mono 16-bit samples at kRecordRate.
     bool StartRecording(QString* error);
     QByteArray StopRecording();  // the samples wait in the pipe, read whenever the event loop runs
+    int Streams();  // playing to the server now, the one that keeps it running included
 
 private:
     QTemporaryDir dir_;
