@@ -60,6 +60,8 @@ private slots:
         row("limit plus one", As(kMax + 1) + "\rnext", As(kMax) + "[C!]next[-]");
         row("cut splits 2-byte sequence", As(kMax - 1) + "\xC3\xA9\n", As(kMax - 1) + "[L!]");
         row("cut splits emoji", As(kMax - 3) + kEmoji + "\n", As(kMax - 3) + "[L!]");
+        row("cut inside a read", "x\n" + As(kMax - 3) + kEmoji + "\n",
+            "x[L]" + As(kMax - 3) + "[L!]");
         row("emoji just fits", As(kMax - 4) + kEmoji + "x\n", As(kMax - 4) + kEmoji + "[L!]");
         row("1252 letter at the cut is whole", As(kMax - 1) + "\xE9x\n", As(kMax - 1) + "\xE9[L!]");
     }

@@ -6,7 +6,6 @@
 
 #include "game/module1.h"
 #include "screens/Form1.h"
-#include "screens/frmAbout.h"
 #include "screens/frmAnswer.h"
 #include "screens/frmGameOver.h"
 #include "screens/frmOptions.h"

@@ -133,7 +133,13 @@ private slots:
         QTest::mouseClick(&label, Qt::LeftButton);
         label.setEnabled(false);
         label.Press();
+        tk::Picture logo(nullptr);  // the logos and the banner take a left click, too
+        logo.resize(40, 40);
+        QObject::connect(&logo, &tk::Picture::Click, [&] { ++clicks; });
+        QTest::mouseClick(&logo, Qt::RightButton);
         QCOMPARE(clicks, 1);
+        QTest::mouseClick(&logo, Qt::LeftButton);
+        QCOMPARE(clicks, 2);
         tk::Button button(nullptr);
         button.SetCaption(text);
         QVERIFY(!button.text().contains(QRegularExpression(QStringLiteral("(^|[^&])&[^&]"))));
