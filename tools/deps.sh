@@ -13,7 +13,8 @@ case "${1:-}" in
     # The sanitizer tree and the fuzzer build with clang and its runtime libraries.
     # The install tests validate the menu entry and AppStream data and build the Debian package
     # (cpack finds the libraries it depends on with dpkg-shlibdeps and `file`).
-    # The listening test plays to a private PulseAudio server and records it (parec, pacat).
+    # The listening test plays to a private PulseAudio server and records it (parec, pacat); the
+    # icon test draws the SVG icon with rsvg-convert, the renderer desktops use.
     --test) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
         pulseaudio pulseaudio-utils librsvg2-bin) ;;
 esac
