@@ -1,6 +1,6 @@
 #include "game/module1.h"
 
-#include "screens/frmAbout.h"
+#include "screens/title.h"
 #include "toolkit/random.h"
 
 namespace Module1 {
@@ -14,7 +14,7 @@ void Main() {
     SquaresLeft1 = 30;
     SquaresLeft2 = 30;
     SquaresLeft3 = 30;
-    frmAbout::Show();
+    TitleScreen::Show();
     SoundOn = true;
 }
 

@@ -3,8 +3,8 @@
 #include "game/bank.h"
 #include "game/module1.h"
 #include "game/zapfile.h"
-#include "screens/Form1.h"
-#include "screens/frmOptions.h"
+#include "screens/board.h"
+#include "screens/setup.h"
 
 namespace Module1 {
 namespace {
@@ -13,8 +13,6 @@ namespace {
 constexpr Integer kPoints[6][3] = {
     {25, 50, 50}, {50, 75, 100}, {75, 100, 150}, {100, 125, 200}, {125, 150, 250}, {150, 200, 300},
 };
-
-constexpr int kCategorySlots = 15;
 
 void WriteBuiltInBank() {
     QuestionText.fill(QString());
@@ -33,11 +31,11 @@ void WriteBuiltInBank() {
 // Category slot i stands for round i / 5 + 1, column i mod 5 + 1, and takes block i of its file.
 // A file that cannot supply the whole block leaves the category as the bank has it.
 void ReadChosenCategories() {
-    frmOptions& options = frmOptions::Get();
-    for (int i = 0; i < kCategorySlots; ++i) {
+    SetupScreen& setup = SetupScreen::Get();
+    for (int i = 0; i < SetupScreen::kCategorySlots; ++i) {
         const int round = i / 5 + 1;
         const int column = i % 5 + 1;
-        const QString name = options.File1[i].FileName();
+        const QString name = setup.categorySlots[i].FileName();
         if (name.isEmpty()) {
             continue;
         }
@@ -67,46 +65,47 @@ void StartGame() {
     ReadChosenCategories();
 
     RoundNumber = 1;
-    Form1& board = Form1::Get();
-    board.Label1.SetCaption(QStringLiteral("Round: ") + QString::number(RoundNumber));
-    frmOptions::Hide();
-    for (int k = 0; k <= 5; ++k) {
-        const QString points = QString::number(PointValue(k + 1, RoundNumber));
-        for (int column = 1; column <= 5; ++column) {
-            board.Column(column)[k].SetCaption(points);
+    BoardScreen& board = BoardScreen::Get();
+    board.roundLabel.SetCaption(QStringLiteral("Round: ") + QString::number(RoundNumber));
+    SetupScreen::Hide();
+    for (int row = 0; row < BoardScreen::kRows; ++row) {
+        const QString points = QString::number(PointValue(row + 1, RoundNumber));
+        for (int column = 0; column < BoardScreen::kColumns; ++column) {
+            board.squares[column][row].SetCaption(points);
         }
-        if (k <= 4) {
-            board.Label2[k].SetCaption(CategoryName(k + 1, RoundNumber));
-        }
+    }
+    for (int column = 0; column < BoardScreen::kColumns; ++column) {
+        board.categoryTitles[column].SetCaption(CategoryName(column + 1, RoundNumber));
     }
     ZapsterCalled = false;
     QuestionsAsked = 0;
     Team1Score = 0;
     Team2Score = 0;
-    board.Label8.SetCaption(QString::number(Team1Score));
-    board.Label9.SetCaption(QString::number(Team2Score));
-    Form1::Show();
+    board.teamScore[0].SetCaption(QString::number(Team1Score));
+    board.teamScore[1].SetCaption(QString::number(Team2Score));
+    BoardScreen::Show();
 }
 
 void ResetZapsterButtons() {
-    Form1& board = Form1::Get();
-    board.Command6.setEnabled(true);
-    board.Command6.SetCaption(QStringLiteral("1"));
-    board.Command9.setEnabled(true);
-    board.Command7.SetCaption(QStringLiteral("2"));
-    board.Command8.SetCaption(QStringLiteral("3"));
-    board.Command10.SetCaption(QStringLiteral("2"));
-    board.Command9.SetCaption(QStringLiteral("1"));
-    board.Command11.SetCaption(QStringLiteral("3"));
+    BoardScreen& board = BoardScreen::Get();
+    // Every button shows its number again, but only "1" comes back: a "2" or "3" spent in an
+    // earlier round stays spent for the game.
+    for (int team = 0; team < 2; ++team) {
+        board.zapsterButtons[team][0].setEnabled(true);
+        for (int button = 0; button < BoardScreen::kZapsterButtons; ++button) {
+            board.zapsterButtons[team][button].SetCaption(QString::number(button + 1));
+        }
+    }
     // At the start of the game RoundNumber is still 0: the round about to be played is round 1.
     const int round = RoundNumber == 0 ? 1 : RoundNumber;
     const Integer* count = ForRound(round, ZapsterCount1, ZapsterCount2, ZapsterCount3);
     if (count != nullptr && *count == 30) {
         // "Total!": every question of the round is a Zapster already; there is nothing to call.
-        for (tk::Button* button : {&board.Command6, &board.Command7, &board.Command8,
-                                   &board.Command9, &board.Command10, &board.Command11}) {
-            button->setEnabled(false);
-            button->SetCaption(QString());
+        for (int team = 0; team < 2; ++team) {
+            for (int button = 0; button < BoardScreen::kZapsterButtons; ++button) {
+                board.zapsterButtons[team][button].setEnabled(false);
+                board.zapsterButtons[team][button].SetCaption(QString());
+            }
         }
     }
 }

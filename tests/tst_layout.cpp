@@ -1,11 +1,11 @@
 #include <QtTest>
 
-#include "screens/Form1.h"
-#include "screens/frmAbout.h"
-#include "screens/frmAnswer.h"
-#include "screens/frmGameOver.h"
-#include "screens/frmOptions.h"
-#include "screens/frmQuestion.h"
+#include "screens/answer.h"
+#include "screens/board.h"
+#include "screens/game_over.h"
+#include "screens/question.h"
+#include "screens/setup.h"
+#include "screens/title.h"
 #include "support/harness.h"
 #include "toolkit/look.h"
 
@@ -16,8 +16,9 @@ tk::Form& Get() {
     return T::Get();  // each screen is created on first reference
 }
 const QHash<QString, tk::Form& (*)()> kScreens{
-    {"board", &Get<Form1>},          {"title", &Get<frmAbout>},   {"setup", &Get<frmOptions>},
-    {"question", &Get<frmQuestion>}, {"answer", &Get<frmAnswer>}, {"game over", &Get<frmGameOver>}};
+    {"board", &Get<BoardScreen>},   {"title", &Get<TitleScreen>},
+    {"setup", &Get<SetupScreen>},   {"question", &Get<QuestionScreen>},
+    {"answer", &Get<AnswerScreen>}, {"game over", &Get<GameOverScreen>}};
 
 QWidget* Widget(tk::Form& form, const QString& name, int index) {
     const auto found = std::ranges::find_if(form.Laid(), [&](const auto& laid) {
@@ -109,7 +110,7 @@ private slots:
         QFETCH(QString, widget);
         QFETCH(QSize, size);
         QFETCH(bool, mostlyBlue);
-        auto* picture = qobject_cast<tk::Picture*>(Widget(Form1::Get(), widget, -1));
+        auto* picture = qobject_cast<tk::Picture*>(Widget(BoardScreen::Get(), widget, -1));
         QVERIFY(picture != nullptr);
         const QPixmap source = picture->PictureSource()();  // its size and colours tell which
         QVERIFY(source.size() == size && !source.hasAlphaChannel());
@@ -120,8 +121,8 @@ private slots:
         QCOMPARE(blue * 2 > qsizetype(pixels.size()), mostlyBlue);
         QCOMPARE(picture->isHidden(), widget == "Image3");  // the sound starts on
         for (const QSize display : {QSize(777, 545), QSize(1920, 1080), QSize(3840, 2160)}) {
-            Form1::Get().resize(display);  // the stretched copy must follow
-            Form1::Get().FitTo(display);
+            BoardScreen::Get().resize(display);  // the stretched copy must follow
+            BoardScreen::Get().FitTo(display);
             QCOMPARE(
                 picture->grab().toImage().convertToFormat(QImage::Format_RGB32),
                 image.scaled(picture->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
@@ -139,9 +140,9 @@ private slots:
     void questionText() {
         QFETCH(QSize, display);
         QFETCH(double, points);
-        frmQuestion::Get().resize(display);
-        frmQuestion::Get().FitTo(display);
-        tk::Label& label = frmQuestion::Get().Label1;
+        QuestionScreen::Get().resize(display);
+        QuestionScreen::Get().FitTo(display);
+        tk::Label& label = QuestionScreen::Get().questionText;
         label.SetCaption(QStringLiteral("Which planet is red?"));
         QCOMPARE(label.font().pointSizeF(), points);
         for (const QColor ink : {label.ForeColor(), QColor(Qt::white)}) {  // a Zapster's is white
@@ -161,9 +162,9 @@ private slots:
 
     // A large caption painted again unchanged comes from a kept picture, which must follow changes.
     void captionPicturesFollowEveryChange() {
-        Form1::Get().resize(3840, 2160);
-        Form1::Get().FitTo({3840, 2160});
-        tk::Label& score = Form1::Get().Label8;
+        BoardScreen::Get().resize(3840, 2160);
+        BoardScreen::Get().FitTo({3840, 2160});
+        tk::Label& score = BoardScreen::Get().teamScore[0];
         QImage before;
         for (const char* points : {"125", "150"}) {
             score.SetCaption(QString::fromLatin1(points));

@@ -10,8 +10,8 @@
 #include "game/bank.h"
 #include "game/module1.h"
 #include "game/zapfile.h"
-#include "screens/Form1.h"
-#include "screens/frmOptions.h"
+#include "screens/board.h"
+#include "screens/setup.h"
 #include "support/game.h"
 #include "support/harness.h"
 #include "toolkit/linereader.h"
@@ -206,10 +206,10 @@ private slots:
         WriteFile(name, Blocks(15));
         FreshProgram();
         play::ToSetup();
-        frmOptions& options = frmOptions::Get();
-        UserClick(options.Option2[0]);  // no Zapsters: the scores below are plain sums
+        SetupScreen& options = SetupScreen::Get();
+        UserClick(options.scheduleChoice[0]);  // no Zapsters: the scores below are plain sums
         for (int slot = 0; slot < 15; ++slot) {
-            options.File1[slot].SelectFile(name);
+            options.categorySlots[slot].SelectFile(name);
         }
 
         const QByteArray path = QFile::encodeName(name);
@@ -221,7 +221,7 @@ private slots:
         QVERIFY(turn != Turn::Directory || QDir().mkdir(name));
         QVERIFY(turn != Turn::Fifo || ::mkfifo(path.constData(), 0600) == 0);
         QVERIFY(turn != Turn::Symlink || ::symlink(bytes.constData(), path.constData()) == 0);
-        UserClick(options.Command1);  // a pipe must not hold "Done" up: the test would hang
+        UserClick(options.doneButton);  // a pipe must not hold "Done" up: the test would hang
 
         QStringList builtIn(15);  // the bank's titles, slot by slot, round by round
         for (const ::BankTitle& t : kBankTitles) {
@@ -235,8 +235,8 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             play::PlayNext(i % 2 == 0);
         }
-        QCOMPARE(Form1::Get().Label8.Caption(), QStringLiteral("100"));  // 25 and 75
-        QCOMPARE(Form1::Get().Label9.Caption(), QStringLiteral("0"));
+        QCOMPARE(BoardScreen::Get().teamScore[0].Caption(), QStringLiteral("100"));  // 25 and 75
+        QCOMPARE(BoardScreen::Get().teamScore[1].Caption(), QStringLiteral("0"));
         QVERIFY(play::BoardShown() && !tk::ProgramEnded());
     }
 };

@@ -5,11 +5,11 @@
 #include <QtTest>
 
 #include "game/module1.h"
-#include "screens/Form1.h"
-#include "screens/frmAnswer.h"
-#include "screens/frmGameOver.h"
-#include "screens/frmOptions.h"
-#include "screens/frmQuestion.h"
+#include "screens/answer.h"
+#include "screens/board.h"
+#include "screens/game_over.h"
+#include "screens/question.h"
+#include "screens/setup.h"
 #include "support/game.h"
 #include "support/harness.h"
 #include "toolkit/program.h"
@@ -23,19 +23,19 @@ constexpr int kNone = 0, kZeroZeroThree = 1, kThreeSixNine = 3, kTotal = 5;
 constexpr int kOneRound = 0, kThreeRounds = 2;
 const QColor kRed(0xFF, 0, 0), kBlue(0, 0, 0xC0);
 
-Form1& Board() {
-    return Form1::Get();
+BoardScreen& Board() {
+    return BoardScreen::Get();
 }
-frmQuestion& Q() {
-    return frmQuestion::Get();
+QuestionScreen& Q() {
+    return QuestionScreen::Get();
 }
-frmOptions& Options() {
-    return frmOptions::Get();
+SetupScreen& Options() {
+    return SetupScreen::Get();
 }
 
 void SetTurn(int team) {
-    Board().Label8.setEnabled(team == 1);
-    Board().Label9.setEnabled(team == 2);
+    Board().teamScore[0].setEnabled(team == 1);
+    Board().teamScore[1].setEnabled(team == 2);
 }
 
 std::int64_t opened = 0;  // the instant the open question was loaded
@@ -52,15 +52,16 @@ void At(std::int64_t ms) {
 }
 
 bool ZapsterOpened() {
-    return frmAnswer::Get().Command1.Caption() == QStringLiteral("NO Zapster!") &&
-           frmAnswer::Get().Command2.Caption() == QStringLiteral("Zapster!") &&
-           !Q().Label1.isVisibleTo(&Q());
+    return AnswerScreen::Get().rightButton.Caption() == QStringLiteral("NO Zapster!") &&
+           AnswerScreen::Get().wrongButton.Caption() == QStringLiteral("Zapster!") &&
+           !Q().questionText.isVisibleTo(&Q());
 }
 
 QStringList ZapsterButtons() {
     QStringList states;
-    for (tk::Button* b : {&Board().Command6, &Board().Command7, &Board().Command8,
-                          &Board().Command9, &Board().Command10, &Board().Command11}) {
+    for (tk::Button* b : {&Board().zapsterButtons[0][0], &Board().zapsterButtons[0][1],
+                          &Board().zapsterButtons[0][2], &Board().zapsterButtons[1][0],
+                          &Board().zapsterButtons[1][1], &Board().zapsterButtons[1][2]}) {
         states << b->Caption() + (b->isEnabled() ? "+" : "-");
     }
     return states;
@@ -87,16 +88,16 @@ private slots:
     // The sound button decides from the setting, which the board's logos may have changed.
     void soundButtonFollowsTheSetting() {
         play::ToSetup();
-        UserClick(Options().Command2);
+        UserClick(Options().soundButton);
         SoundOn = true;
-        UserClick(Options().Command2);
+        UserClick(Options().soundButton);
         QVERIFY(!SoundOn);
-        QCOMPARE(Options().Command2.Caption(), QStringLiteral("OFF"));
+        QCOMPARE(Options().soundButton.Caption(), QStringLiteral("OFF"));
     }
 
     void slotsListCategoryFilesAndDoubleClickClears() {
         play::ToSetup();
-        tk::FileList& slot = Options().File1[3];
+        tk::FileList& slot = Options().categorySlots[3];
         QStringList listed;
         for (int row = 0; row < slot.count(); ++row) {
             listed << slot.item(row)->text();
@@ -113,7 +114,7 @@ private slots:
 
     void doneWithNoFilePlaysTheBuiltInBank() {
         play::NewGame(kThreeRounds, kThreeSixNine);
-        QVERIFY(!Options().isVisible() && frmOptions::Loaded() && play::BoardShown());
+        QVERIFY(!Options().isVisible() && SetupScreen::Loaded() && play::BoardShown());
         QCOMPARE(play::CategoryTitles(), (QStringList{"Famous Psychologists", "Physiology",
                                                       "Statistics", "History", "Abnormal?"}));
         QCOMPARE(QuestionText(30, 1),
@@ -138,11 +139,11 @@ private slots:
                                  "",         "",          "Short.zap", "", "",
                                  "",         "",          "",          "", "full.zap"};
         for (int slot = 0; slot < 15; ++slot) {
-            Options().File1[slot].SelectFile(chosen[slot]);
+            Options().categorySlots[slot].SelectFile(chosen[slot]);
         }
         // One round: the greyed slots keep their choices and are read all the same.
-        UserClick(Options().Option1[0]);
-        UserClick(Options().Command1);
+        UserClick(Options().roundsChoice[0]);
+        UserClick(Options().doneButton);
         QCOMPARE(QuestionText(1, 1), QStringLiteral("q0.1"));
         QCOMPARE(AnswerText(6, 1), QStringLiteral("a0.6"));
         QVERIFY(QuestionText(13, 2).isEmpty());  // Short.zap's block 7 lacks its last line
@@ -156,7 +157,8 @@ private slots:
     // "Total!" round blanks all six, and the round after it re-arms only the "1" buttons.
     void zapsterButtonsOverRounds() {
         play::NewGame(kThreeRounds, kThreeSixNine);
-        for (tk::Button* b : {&Board().Command6, &Board().Command7, &Board().Command11}) {
+        for (tk::Button* b : {&Board().zapsterButtons[0][0], &Board().zapsterButtons[0][1],
+                              &Board().zapsterButtons[1][2]}) {
             b->setEnabled(false);
             b->SetCaption(QString());
         }
@@ -178,13 +180,13 @@ private slots:
     void squareOpensItsQuestion() {
         play::NewGame(kThreeRounds, kNone);
         play::ClickSquare(3, 2);
-        QVERIFY(play::QuestionShown() && !play::BoardShown() && !frmAnswer::Get().isVisible());
-        QCOMPARE(Q().Label1.Caption(),
+        QVERIFY(play::QuestionShown() && !play::BoardShown() && !AnswerScreen::Get().isVisible());
+        QCOMPARE(Q().questionText.Caption(),
                  QStringLiteral("How many means can one compare using a t-test?"));
-        QCOMPARE(frmAnswer::Get().Label1.Caption(), QStringLiteral("Only two"));
-        QCOMPARE(frmAnswer::Get().Command1.Caption(), QStringLiteral("Got it!"));
-        QCOMPARE(frmAnswer::Get().Command2.Caption(), QStringLiteral("Missed it"));
-        QVERIFY(Board().Command3[2].Caption().isEmpty() && !Board().Command3[2].isEnabled());
+        QCOMPARE(AnswerScreen::Get().answerText.Caption(), QStringLiteral("Only two"));
+        QCOMPARE(AnswerScreen::Get().rightButton.Caption(), QStringLiteral("Got it!"));
+        QCOMPARE(AnswerScreen::Get().wrongButton.Caption(), QStringLiteral("Missed it"));
+        QVERIFY(Board().squares[2][2].Caption().isEmpty() && !Board().squares[2][2].isEnabled());
     }
 
     // Forcing happens only inside "planned > used": the Zapsters still owed equal the squares
@@ -258,11 +260,11 @@ private slots:
         play::ClickSquare(1, 5);
         play::Reveal();
         if (!points.isEmpty()) {
-            frmAnswer::Get().Label2.SetCaption(points);
+            AnswerScreen::Get().points.SetCaption(points);
         }
         play::Judge(true);
         QCOMPARE(Team1Score, Integer(after));
-        QCOMPARE(Board().Label8.Caption(), QString::number(after));
+        QCOMPARE(Board().teamScore[0].Caption(), QString::number(after));
     }
 
     // The game ends differently on the two teams' turns: on team 1's the headings stay and the
@@ -281,14 +283,14 @@ private slots:
         SetTurn(lastTeam);
         play::ClickSquare(5, 5);
         play::Reveal();
-        QCOMPARE(Board().Label1.Caption(), QStringLiteral("Round: 1"));
+        QCOMPARE(Board().roundLabel.Caption(), QStringLiteral("Round: 1"));
         play::Judge(false);
-        QVERIFY(play::GameOverShown() && play::BoardShown() && !frmQuestion::Loaded());
-        QCOMPARE(frmAnswer::Loaded(), lastTeam == 1);
+        QVERIFY(play::GameOverShown() && play::BoardShown() && !QuestionScreen::Loaded());
+        QCOMPARE(AnswerScreen::Loaded(), lastTeam == 1);
         const QStringList kept{"Famous Psychologists", "Physiology", "Statistics", "History",
                                "Abnormal?"};
         QCOMPARE(play::CategoryTitles(), lastTeam == 1 ? kept : QStringList(5, QString()));
-        UserClick(frmGameOver::Get().Command1);
+        UserClick(GameOverScreen::Get().thanksButton);
         QVERIFY(tk::ProgramEnded() && tk::LoadedScreenCount() == 0);
     }
 
@@ -299,11 +301,11 @@ private slots:
         Open(4, 5);  // 150 points
         QCOMPARE(Q().BackColor(), kBlue);
         At(249);
-        QVERIFY(Q().Label2.Caption().isEmpty());
+        QVERIFY(Q().timeBar.Caption().isEmpty());
         At(250);
-        QCOMPARE(Q().Label2.Caption(), QStringLiteral("Zapster!  "));
-        QCOMPARE(Q().Label2.Alignment(), tk::Align::Right);
-        QCOMPARE(Q().Label2.ForeColor(), kBlue);
+        QCOMPARE(Q().timeBar.Caption(), QStringLiteral("Zapster!  "));
+        QCOMPARE(Q().timeBar.Alignment(), tk::Align::Right);
+        QCOMPARE(Q().timeBar.ForeColor(), kBlue);
         QCOMPARE(Q().BackColor(), kRed);
         At(500);
         QCOMPARE(Q().BackColor(), kBlue);
@@ -311,37 +313,37 @@ private slots:
         QCOMPARE(Q().BackColor(), kRed);
         // Every blink re-starts the running announcement timer, which keeps its own schedule.
         At(5249);
-        QVERIFY(!Q().Label3.isVisibleTo(&Q()));
+        QVERIFY(!Q().zapsterClock.isVisibleTo(&Q()));
         QCOMPARE(Q().BackColor(), kBlue);
         At(5250);
         QCOMPARE(Q().BackColor(), kRed);
-        QVERIFY(Q().Label3.isVisibleTo(&Q()) && Q().Label3.isEnabled());
-        QCOMPARE(Q().Label3.Caption(), QStringLiteral("0"));
-        QVERIFY(!Q().Label1.isVisibleTo(&Q()));
+        QVERIFY(Q().zapsterClock.isVisibleTo(&Q()) && Q().zapsterClock.isEnabled());
+        QCOMPARE(Q().zapsterClock.Caption(), QStringLiteral("0"));
+        QVERIFY(!Q().questionText.isVisibleTo(&Q()));
         At(5750);
-        QVERIFY(Q().Label1.isVisibleTo(&Q()));
-        QCOMPARE(Q().Label1.ForeColor(), QColor(Qt::white));
+        QVERIFY(Q().questionText.isVisibleTo(&Q()));
+        QCOMPARE(Q().questionText.ForeColor(), QColor(Qt::white));
         At(8250);
-        QCOMPARE(Q().Label3.Caption(), QStringLiteral("3"));
-        QVERIFY(!Q().Label2.isEnabled());
+        QCOMPARE(Q().zapsterClock.Caption(), QStringLiteral("3"));
+        QVERIFY(!Q().timeBar.isEnabled());
         At(8600);
-        UserClick(Q().Label3);
-        UserClick(Q().Label3);  // the clock turns once
+        UserClick(Q().zapsterClock);
+        UserClick(Q().zapsterClock);  // the clock turns once
         At(9599);
-        QCOMPARE(Q().Label3.Caption(), QStringLiteral("3"));
+        QCOMPARE(Q().zapsterClock.Caption(), QStringLiteral("3"));
         At(9600);
-        QCOMPARE(Q().Label3.Caption(), QStringLiteral("2"));
-        QVERIFY(Q().Label2.isEnabled());
+        QCOMPARE(Q().zapsterClock.Caption(), QStringLiteral("2"));
+        QVERIFY(Q().timeBar.isEnabled());
         At(11599);
         QCOMPARE(Team2Score, Integer{0});
         At(11600);
-        QCOMPARE(Q().Label3.Caption(), QStringLiteral("0"));
-        QCOMPARE(Q().Label2.Caption(), QStringLiteral("Time Is Up!"));
+        QCOMPARE(Q().zapsterClock.Caption(), QStringLiteral("0"));
+        QCOMPARE(Q().timeBar.Caption(), QStringLiteral("Time Is Up!"));
         QCOMPARE(Team2Score, Integer{300});
         At(14599);
         QVERIFY(play::QuestionShown());
         At(14600);
-        QVERIFY(play::BoardShown() && !frmQuestion::Loaded());
+        QVERIFY(play::BoardShown() && !QuestionScreen::Loaded());
     }
 
     // A clock turned before its first step counts below zero and never times out; a clock at a
@@ -360,14 +362,14 @@ private slots:
         Open(1, 0);
         At(5500);
         if (down) {
-            UserClick(Q().Label3);
+            UserClick(Q().zapsterClock);
         }
         if (start != 0) {
             ClockSeconds = static_cast<Integer>(start);
         }
         At(9500);
         QCOMPARE(ClockSeconds, Integer(end));
-        QCOMPARE(Q().Label3.Caption(), QString::number(end));
+        QCOMPARE(Q().zapsterClock.Caption(), QString::number(end));
         if (down) {  // turned: the bar takes a click again
             At(60000);
             play::Reveal();

@@ -11,12 +11,12 @@
 #include <stdexcept>
 
 #include "game/module1.h"
-#include "screens/Form1.h"
-#include "screens/frmAbout.h"
-#include "screens/frmAnswer.h"
-#include "screens/frmGameOver.h"
-#include "screens/frmOptions.h"
-#include "screens/frmQuestion.h"
+#include "screens/answer.h"
+#include "screens/board.h"
+#include "screens/game_over.h"
+#include "screens/question.h"
+#include "screens/setup.h"
+#include "screens/title.h"
 #include "support/harness.h"
 #include "toolkit/beep.h"
 #include "toolkit/program.h"
@@ -167,37 +167,39 @@ bool Moderator::Setup() {
     }
     // The title: its button, Enter or Escape, or now and then its close box.
     if (Chance(0.03)) {
-        CloseByFrame(frmAbout::Get(), QStringLiteral("title"));
+        CloseByFrame(TitleScreen::Get(), QStringLiteral("title"));
         closedByFrame_ = true;
         return false;
     }
-    QTest::keyClick(&frmAbout::Get(), Chance(0.5) ? Qt::Key_Space : Qt::Key_A);
-    Expect(!frmOptions::Loaded(), "only OK, Enter and Escape leave the title");
+    QTest::keyClick(&TitleScreen::Get(), Chance(0.5) ? Qt::Key_Space : Qt::Key_A);
+    Expect(!SetupScreen::Loaded(), "only OK, Enter and Escape leave the title");
     if (const int how = Pick(4); how == 0) {
-        frmAbout::Get().cmdOK.click();
+        TitleScreen::Get().okButton.click();
     } else {
-        QTest::keyClick(&frmAbout::Get(), how == 1   ? Qt::Key_Return
-                                          : how == 2 ? Qt::Key_Enter
-                                                     : Qt::Key_Escape);
+        QTest::keyClick(&TitleScreen::Get(), how == 1   ? Qt::Key_Return
+                                             : how == 2 ? Qt::Key_Enter
+                                                        : Qt::Key_Escape);
     }
-    Expect(frmOptions::Loaded() && frmOptions::Get().isVisible(), "setup screen shown");
-    frmOptions& options = frmOptions::Get();
+    Expect(SetupScreen::Loaded() && SetupScreen::Get().isVisible(), "setup screen shown");
+    SetupScreen& options = SetupScreen::Get();
     // The setup screen's load puts the defaults in place, on the board too.
     Expect(QList<int>{NumRounds, ZapsterCount1, ZapsterCount2, ZapsterCount3} ==
                    QList<int>{3, 3, 6, 9} &&
                SoundOn,
            QStringLiteral("default rounds, schedule and sound"));
-    Expect(options.Option1[2].isChecked() && options.Option2[3].isChecked() &&
-               Form1::Get().Label10.Caption() == QStringLiteral("Team 1") &&
-               Form1::Get().Label11.Caption() == QStringLiteral("Team 2") &&
-               !Form1::Get().isVisible(),
+    Expect(options.roundsChoice[2].isChecked() && options.scheduleChoice[3].isChecked() &&
+               BoardScreen::Get().teamName[0].Caption() == QStringLiteral("Team 1") &&
+               BoardScreen::Get().teamName[1].Caption() == QStringLiteral("Team 2") &&
+               !BoardScreen::Get().isVisible(),
            QStringLiteral("defaults shown"));
     for (int slot = 0; slot < 15; ++slot) {
-        Expect(options.File1[slot].isEnabled() && options.File1[slot].FileName().isEmpty(),
+        Expect(options.categorySlots[slot].isEnabled() &&
+                   options.categorySlots[slot].FileName().isEmpty(),
                QStringLiteral("slots empty"));
     }
-    for (auto [text, label] : {std::pair{&options.Text1, &Form1::Get().Label10},
-                               std::pair{&options.Text2, &Form1::Get().Label11}}) {
+    for (auto [text, label] :
+         {std::pair{&options.teamNameBox[0], &BoardScreen::Get().teamName[0]},
+          std::pair{&options.teamNameBox[1], &BoardScreen::Get().teamName[1]}}) {
         const QString names[] = {QString(), QString(200 + Pick(500), u'W'),
                                  QStringLiteral("Ωμάδα Ä <b>&amp;</b> 队伍 🎲"),
                                  QStringLiteral("  spaced  "),
@@ -209,19 +211,19 @@ bool Moderator::Setup() {
     ref_.schedule = Pick(6);
     // Options may be clicked several times and in any order; the last click counts.
     for (int i = Pick(3); i > 0; --i) {
-        options.Option1[Pick(3)].click();
-        options.Option2[Pick(6)].click();
+        options.roundsChoice[Pick(3)].click();
+        options.scheduleChoice[Pick(6)].click();
     }
-    options.Option1[ref_.rounds - 1].click();
-    options.Option2[ref_.schedule].click();
+    options.roundsChoice[ref_.rounds - 1].click();
+    options.scheduleChoice[ref_.schedule].click();
     for (int i = Pick(3); i > 0; --i) {
-        options.Command2.click();
-        ExpectEq(options.Command2.Caption(), QString(SoundOn ? "ON" : "OFF"), "sound button");
-        ExpectEq(options.Command2.BackColor(), SoundOn ? QColor(0, 0xFF, 0) : QColor(0xC0, 0, 0),
+        options.soundButton.click();
+        ExpectEq(options.soundButton.Caption(), QString(SoundOn ? "ON" : "OFF"), "sound button");
+        ExpectEq(options.soundButton.BackColor(), SoundOn ? QColor(0, 0xFF, 0) : QColor(0xC0, 0, 0),
                  "sound button's colour");
     }
     for (int slot = 0; slot < 15; ++slot) {
-        tk::FileList& list = options.File1[slot];
+        tk::FileList& list = options.categorySlots[slot];
         if (list.count() > 0 && list.isEnabled() && Chance(0.5)) {
             list.SelectFile(list.item(Pick(list.count()))->text());
             if (Chance(0.1)) {
@@ -232,24 +234,25 @@ bool Moderator::Setup() {
     // The rounds not played are greyed, their slots disabled; the schedule plans every round.
     ExpectEq(int(NumRounds), ref_.rounds, "rounds");
     const Integer planned[] = {ZapsterCount1, ZapsterCount2, ZapsterCount3};
-    const tk::Label* roundLabels[] = {&options.Label3, &options.Label4, &options.Label5};
+    const tk::Label* roundLabels[] = {&options.roundHeadings[0], &options.roundHeadings[1],
+                                      &options.roundHeadings[2]};
     for (int round = 0; round < 3; ++round) {
         ExpectEq(int(planned[round]), kSchedules[ref_.schedule][round], "round's Zapsters");
         const bool played = round < ref_.rounds;
         ExpectEq(roundLabels[round]->ForeColor(),
                  played ? QColor(0, 0, 0) : QColor(0x80, 0x80, 0x80), "round heading");
         for (int slot = 5 * round; slot < 5 * round + 5; ++slot) {
-            ExpectEq(options.File1[slot].isEnabled(), round == 0 || played, "slot enabled");
+            ExpectEq(options.categorySlots[slot].isEnabled(), round == 0 || played, "slot enabled");
         }
     }
     if (Chance(0.03)) {
         CloseByFrame(options, QStringLiteral("setup"));
         closedByFrame_ = true;
-        Expect(!Form1::Loaded(), "no board after the setup screen is closed");
+        Expect(!BoardScreen::Loaded(), "no board after the setup screen is closed");
         return false;
     }
-    options.Command1.click();
-    Expect(Form1::Loaded() && Form1::Get().isVisible(), "board shown after Done");
+    options.doneButton.click();
+    Expect(BoardScreen::Loaded() && BoardScreen::Get().isVisible(), "board shown after Done");
     return true;
 }
 
@@ -258,26 +261,27 @@ void Moderator::CloseInFront(bool overUp) {
     const QString when = ref_.GameOver() ? QStringLiteral("the end") : QStringLiteral("mid-game");
     if (overUp && Chance(0.6)) {
         // Play goes on; the banner brings this screen back.
-        CloseByFrame(frmGameOver::Get(), "game over, " + when);
+        CloseByFrame(GameOverScreen::Get(), "game over, " + when);
         ref_.overShown = false;
-        Expect(!frmGameOver::Loaded() && !tk::ProgramEnded(), "only the game-over screen closes");
+        Expect(!GameOverScreen::Loaded() && !tk::ProgramEnded(),
+               "only the game-over screen closes");
         return;
     }
-    CloseByFrame(Form1::Get(), (overUp ? "board behind the game over, " : "board, ") + when);
+    CloseByFrame(BoardScreen::Get(), (overUp ? "board behind the game over, " : "board, ") + when);
     closedByFrame_ = true;
     Expect(tk::ProgramEnded(), "closing the board ends the program");
     ExpectEq(tk::clock::RunningTimers(), 0, "timers running after the end");
 }
 
 void Moderator::Act() {
-    Form1& board = Form1::Get();
+    BoardScreen& board = BoardScreen::Get();
     const bool boardUp = board.isVisible();
-    const bool questionUp = frmQuestion::Loaded() && frmQuestion::Get().isVisible();
-    const bool answerUp = frmAnswer::Loaded() && frmAnswer::Get().isVisible();
-    const bool overUp = frmGameOver::Loaded() && frmGameOver::Get().isVisible();
+    const bool questionUp = QuestionScreen::Loaded() && QuestionScreen::Get().isVisible();
+    const bool answerUp = AnswerScreen::Loaded() && AnswerScreen::Get().isVisible();
+    const bool overUp = GameOverScreen::Loaded() && GameOverScreen::Get().isVisible();
 
     if (overUp && (ref_.GameOver() ? Chance(0.3) : Chance(0.01))) {
-        frmGameOver::Get().Command1.click();
+        GameOverScreen::Get().thanksButton.click();
         thanked_ = true;
         return;
     }
@@ -288,8 +292,8 @@ void Moderator::Act() {
     }
     if (roll < 2) {  // a key pressed on whatever is showing
         for (tk::Form* form : std::initializer_list<tk::Form*>{
-                 &board, frmQuestion::Loaded() ? &frmQuestion::Get() : nullptr,
-                 frmAnswer::Loaded() ? &frmAnswer::Get() : nullptr}) {
+                 &board, QuestionScreen::Loaded() ? &QuestionScreen::Get() : nullptr,
+                 AnswerScreen::Loaded() ? &AnswerScreen::Get() : nullptr}) {
             if (form != nullptr && form->isVisible()) {
                 QTest::keyClick(form, Chance(0.5) ? Qt::Key_Return : Qt::Key_Escape);
             }
@@ -297,42 +301,44 @@ void Moderator::Act() {
         return;
     }
     if (roll < 3 && (questionUp || answerUp)) {  // their close boxes do nothing
-        frmQuestion& q = frmQuestion::Get();
+        QuestionScreen& q = QuestionScreen::Get();
         const QString stage = answerUp ? QStringLiteral("answer")
-                              : q.Label2.Caption() == QStringLiteral("Time Is Up!")
+                              : q.timeBar.Caption() == QStringLiteral("Time Is Up!")
                                   ? QStringLiteral("question, time is up")
-                              : !ref_.zapster            ? QStringLiteral("question")
-                              : q.Label3.isVisibleTo(&q) ? QStringLiteral("Zapster clock")
-                                                         : QStringLiteral("Zapster announcement");
+                              : !ref_.zapster ? QStringLiteral("question")
+                              : q.zapsterClock.isVisibleTo(&q)
+                                  ? QStringLiteral("Zapster clock")
+                                  : QStringLiteral("Zapster announcement");
         const int timers = tk::clock::RunningTimers();
-        tk::Form& form = answerUp ? static_cast<tk::Form&>(frmAnswer::Get()) : q;
+        tk::Form& form = answerUp ? static_cast<tk::Form&>(AnswerScreen::Get()) : q;
         CloseByFrame(form, stage);
-        Expect(frmQuestion::Loaded() && form.isVisible(), stage + " survives its close box");
+        Expect(QuestionScreen::Loaded() && form.isVisible(), stage + " survives its close box");
         ExpectEq(tk::clock::RunningTimers(), timers, "timers after an ignored close");
         return;
     }
     if (answerUp) {
         const bool correct = Chance(0.5);
-        tk::Button& judge = correct ? frmAnswer::Get().Command1 : frmAnswer::Get().Command2;
+        tk::Button& judge =
+            correct ? AnswerScreen::Get().rightButton : AnswerScreen::Get().wrongButton;
         Click(judge, Chance(0.1));
         ref_.Judge(correct);
         return;
     }
     if (questionUp) {
-        frmQuestion& q = frmQuestion::Get();
-        if (q.Label3.isVisible() && q.Label3.isEnabled() && Chance(0.3)) {
-            q.Label3.Press();
+        QuestionScreen& q = QuestionScreen::Get();
+        if (q.zapsterClock.isVisible() && q.zapsterClock.isEnabled() && Chance(0.3)) {
+            q.zapsterClock.Press();
             return;
         }
-        if (q.Label2.isEnabled() && Chance(0.15)) {
-            const bool timeUp = q.Label2.Caption() == QStringLiteral("Time Is Up!");
-            q.Label2.Press();
+        if (q.timeBar.isEnabled() && Chance(0.15)) {
+            const bool timeUp = q.timeBar.Caption() == QStringLiteral("Time Is Up!");
+            q.timeBar.Press();
             if (!timeUp) {
                 CheckBeeps(Elapsed());
-                Expect(q.Label2.Caption().isEmpty(), QStringLiteral("bar cleared on reveal"));
+                Expect(q.timeBar.Caption().isEmpty(), QStringLiteral("bar cleared on reveal"));
                 ref_.revealed = true;
                 ref_.EndRoundIfLast();
-                Expect(frmAnswer::Get().isVisible(), "answer screen shown on reveal");
+                Expect(AnswerScreen::Get().isVisible(), "answer screen shown on reveal");
             }
             return;
         }
@@ -345,22 +351,25 @@ void Moderator::Act() {
     }
     if (roll < 8) {  // a logo or the banner
         const int which = Pick(3);
-        tk::Picture& picture = which == 0 ? board.Image1 : which == 1 ? board.Image2 : board.Image3;
+        tk::Picture& picture = which == 0   ? board.banner
+                               : which == 1 ? board.soundOnLogo
+                                            : board.soundOffLogo;
         if (picture.isVisibleTo(&board) && picture.isEnabled()) {
             picture.Press();
             ref_.overShown = ref_.overShown || which == 0;
             if (which > 0) {  // the blue logo switches the sound off, the red one on
                 ExpectEq(bool(SoundOn), which == 2, "sound after a logo");
-                Expect(board.Image2.isVisibleTo(&board) == SoundOn &&
-                           board.Image3.isVisibleTo(&board) != SoundOn,
+                Expect(board.soundOnLogo.isVisibleTo(&board) == SoundOn &&
+                           board.soundOffLogo.isVisibleTo(&board) != SoundOn,
                        QStringLiteral("the other logo shown"));
             }
         }
         return;
     }
     if (roll < 20) {  // a team calls a Zapster
-        tk::Button* buttons[] = {&board.Command6, &board.Command7,  &board.Command8,
-                                 &board.Command9, &board.Command10, &board.Command11};
+        tk::Button* buttons[] = {&board.zapsterButtons[0][0], &board.zapsterButtons[0][1],
+                                 &board.zapsterButtons[0][2], &board.zapsterButtons[1][0],
+                                 &board.zapsterButtons[1][1], &board.zapsterButtons[1][2]};
         const int index = Pick(6);
         tk::Button& button = *buttons[index];
         if (button.isEnabled()) {
@@ -377,7 +386,7 @@ void Moderator::Act() {
     QList<std::pair<int, int>> open;
     for (int column = 1; column <= 5; ++column) {
         for (int index = 0; index < 6; ++index) {
-            if (board.Column(column)[index].isEnabled()) {
+            if (board.squares[column - 1][index].isEnabled()) {
                 open.append({column, index});
             }
         }
@@ -388,16 +397,16 @@ void Moderator::Act() {
     }
     const auto [column, index] = open[Pick(int(open.size()))];
     const int points = kPoints[ref_.round - 1][index];
-    ExpectEq(board.Column(column)[index].Caption(), QString::number(points), "square caption");
-    Click(board.Column(column)[index], Chance(0.1));
+    ExpectEq(board.squares[column - 1][index].Caption(), QString::number(points), "square caption");
+    Click(board.squares[column - 1][index], Chance(0.1));
     ++ref_.asked;
     ref_.open = true;
     openedAt_ = tk::clock::Now();
     beeps_.clear();
     ref_.revealed = ref_.timedOut = false;
     ref_.points = points;
-    ExpectEq(frmAnswer::Get().Label2.Caption(), QString::number(points), "points on answer");
-    ref_.zapster = frmAnswer::Get().Command1.Caption() == QStringLiteral("NO Zapster!");
+    ExpectEq(AnswerScreen::Get().points.Caption(), QString::number(points), "points on answer");
+    ref_.zapster = AnswerScreen::Get().rightButton.Caption() == QStringLiteral("NO Zapster!");
     const int planned = kSchedules[ref_.schedule][ref_.round - 1];
     if (ref_.called || planned == 30) {
         Expect(ref_.zapster, "a called or Total! question is a Zapster");
@@ -413,7 +422,7 @@ void Moderator::AdvanceClock() {
         tk::clock::Advance(250);
         Observe();
         Check();
-        if (!frmQuestion::Loaded()) {
+        if (!QuestionScreen::Loaded()) {
             return;
         }
     }
@@ -425,11 +434,11 @@ void Moderator::Observe() {
     if (!ref_.open || ref_.revealed || tk::ProgramEnded()) {
         return;
     }
-    if (!ref_.timedOut && frmQuestion::Loaded() &&
-        frmQuestion::Get().Label2.Caption() == QStringLiteral("Time Is Up!")) {
+    if (!ref_.timedOut && QuestionScreen::Loaded() &&
+        QuestionScreen::Get().timeBar.Caption() == QStringLiteral("Time Is Up!")) {
         ref_.timedOut = true;
         if (!ref_.zapster) {
-            const tk::Label& bar = frmQuestion::Get().Label2;
+            const tk::Label& bar = QuestionScreen::Get().timeBar;
             Expect(!bar.isEnabled() && bar.Alignment() == tk::Align::Center, "time-up bar");
             ExpectEq(Elapsed(), std::int64_t{32000}, "time-out instant");
             CheckBeeps(Elapsed() - 1);
@@ -439,10 +448,10 @@ void Moderator::Observe() {
         }
         ref_.EndRoundIfLast();
     }
-    if (ref_.timedOut && !frmQuestion::Loaded()) {
+    if (ref_.timedOut && !QuestionScreen::Loaded()) {
         ref_.PassTurn();
         ref_.open = false;
-        Expect(Form1::Get().isVisible(), "board back after a time-out");
+        Expect(BoardScreen::Get().isVisible(), "board back after a time-out");
         Expect(ref_.zapster || Elapsed() == 35000, "board back 3 s after the time-out");
         ref_.overShown = ref_.overShown || ref_.GameOver();
     }
@@ -466,24 +475,24 @@ void Moderator::Check() {
     }
     Expect(tk::AnyScreenVisible(), "a window is visible");
     Expect(!beepedWhileOff_, "a beep with the sound off");
-    if (!frmQuestion::Loaded() || !frmQuestion::Get().isVisible()) {
+    if (!QuestionScreen::Loaded() || !QuestionScreen::Get().isVisible()) {
         ExpectEq(tk::clock::RunningTimers(), 0, "timers running with no question shown");
     }
     ExpectEq(int(Team1Score), ref_.score[1], "team 1 score");
     ExpectEq(int(Team2Score), ref_.score[2], "team 2 score");
-    Form1& board = Form1::Get();
-    ExpectEq(board.Label8.Caption(), QString::number(ref_.score[1]), "team 1 score label");
-    ExpectEq(board.Label9.Caption(), QString::number(ref_.score[2]), "team 2 score label");
-    ExpectEq(board.Label8.isEnabled(), ref_.label8, "team 1 turn");
-    ExpectEq(board.Label9.isEnabled(), ref_.label9, "team 2 turn");
+    BoardScreen& board = BoardScreen::Get();
+    ExpectEq(board.teamScore[0].Caption(), QString::number(ref_.score[1]), "team 1 score label");
+    ExpectEq(board.teamScore[1].Caption(), QString::number(ref_.score[2]), "team 2 score label");
+    ExpectEq(board.teamScore[0].isEnabled(), ref_.label8, "team 1 turn");
+    ExpectEq(board.teamScore[1].isEnabled(), ref_.label9, "team 2 turn");
     ExpectEq(int(RoundNumber), ref_.round, "round");
     ExpectEq(int(QuestionsAsked), ref_.asked, "questions asked");
     ExpectEq(ZapsterCalled, ref_.called, "Zapster called");
-    ExpectEq(frmGameOver::Loaded() && frmGameOver::Get().isVisible(), ref_.overShown,
+    ExpectEq(GameOverScreen::Loaded() && GameOverScreen::Get().isVisible(), ref_.overShown,
              "game-over screen shown");
     // The bar grows a step a second, coloured by its length before it grows.
     if (ref_.open && !ref_.revealed && !ref_.timedOut && !ref_.zapster) {
-        const tk::Label& bar = frmQuestion::Get().Label2;
+        const tk::Label& bar = QuestionScreen::Get().timeBar;
         const int steps = int(Elapsed() / 1000);
         ExpectEq(bar.Caption(), QStringLiteral("[]").repeated(steps), "time bar");
         const QColor& colour = steps <= 10 ? kGreen : steps <= 20 ? kYellow : kRed;
@@ -500,7 +509,7 @@ void Moderator::Check() {
         }
     }
     if (ref_.round <= ref_.rounds && !ref_.open) {
-        ExpectEq(board.Label1.Caption(), QStringLiteral("Round: %1").arg(ref_.round),
+        ExpectEq(board.roundLabel.Caption(), QStringLiteral("Round: %1").arg(ref_.round),
                  "round label");
     }
 }
@@ -530,16 +539,16 @@ int Moderator::Play() {
         }
         // The game is over: the moderator says thanks soon, or brings back with the banner a
         // game-over screen that someone closed, or closes a window.
-        const bool overUp = frmGameOver::Loaded() && frmGameOver::Get().isVisible();
-        if (Form1::Get().isVisible() && Chance(overUp ? 0.1 : 0.4)) {
+        const bool overUp = GameOverScreen::Loaded() && GameOverScreen::Get().isVisible();
+        if (BoardScreen::Get().isVisible() && Chance(overUp ? 0.1 : 0.4)) {
             CloseInFront(overUp);
         } else if (overUp) {
             if (Chance(0.5)) {
-                frmGameOver::Get().Command1.click();
+                GameOverScreen::Get().thanksButton.click();
                 thanked_ = true;
             }
-        } else if (Form1::Get().isVisible() && Chance(0.5)) {
-            Form1::Get().Image1.Press();
+        } else if (BoardScreen::Get().isVisible() && Chance(0.5)) {
+            BoardScreen::Get().banner.Press();
             ref_.overShown = true;
         }
     }

@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "game/module1.h"
-#include "screens/frmQuestion.h"
+#include "screens/question.h"
 #include "sound/tonesource.h"
 #include "support/game.h"
 #include "support/harness.h"
@@ -77,7 +77,7 @@ private slots:
         std::vector<double> due;
         tk::SetBeepListener([&] { due.push_back(double(tk::clock::Now())); });
         play::ClickSquare(1, 0);
-        QSignalSpy timedOut(&frmQuestion::Get().Timer2, &tk::Timer::Tick);
+        QSignalSpy timedOut(&QuestionScreen::Get().timeOutTimer, &tk::Timer::Tick);
         QTRY_VERIFY_WITH_TIMEOUT(!timedOut.isEmpty(), 60000);
         QTest::qWait(1000);  // the last tone on its way through the output and the server
         // The beeps are over: the game lets its stream go within half a second.

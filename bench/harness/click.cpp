@@ -10,9 +10,9 @@
 #include "figures.h"
 #include "game/module1.h"
 #include "report.h"
-#include "screens/Form1.h"
-#include "screens/frmAnswer.h"
-#include "screens/frmQuestion.h"
+#include "screens/answer.h"
+#include "screens/board.h"
+#include "screens/question.h"
 #include "support/game.h"
 #include "support/harness.h"
 #include "toolkit/timer.h"
@@ -43,7 +43,7 @@ double WaitPainted(PaintWatch& watch, const char* screen) {
 void NewGame(std::uint64_t seed, PaintWatch& watch) {
     FreshProgram(seed);
     tk::clock::UseReal();
-    watch.Watch(IfLoaded<Form1>);
+    watch.Watch(IfLoaded<BoardScreen>);
     play::NewGame();
     CheckPlay("a new game");
     WaitPainted(watch, "board");
@@ -64,18 +64,18 @@ Times PlayQuestions(int questions) {
             NewGame(++seed, watch);  // the game is over: the next one
             NextOpenSquare(column, index);
         }
-        watch.Watch(IfLoaded<frmQuestion>);
+        watch.Watch(IfLoaded<QuestionScreen>);
         double start = NowMs();
-        Click(Form1::Get().Column(column)[index]);
+        Click(BoardScreen::Get().squares[column - 1][index]);
         times.toQuestion.push_back(WaitPainted(watch, "question screen") - start);
 
-        watch.Watch(IfLoaded<frmAnswer>);
-        Click(frmQuestion::Get().Label2);
+        watch.Watch(IfLoaded<AnswerScreen>);
+        Click(QuestionScreen::Get().timeBar);
         WaitPainted(watch, "answer screen");
 
-        watch.Watch(IfLoaded<Form1>);
+        watch.Watch(IfLoaded<BoardScreen>);
         start = NowMs();
-        Click(q % 2 == 0 ? frmAnswer::Get().Command1 : frmAnswer::Get().Command2);
+        Click(q % 2 == 0 ? AnswerScreen::Get().rightButton : AnswerScreen::Get().wrongButton);
         // The unloaded question screen goes as soon as control is back in the event loop.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         times.toBoard.push_back(WaitPainted(watch, "board") - start);
@@ -133,9 +133,9 @@ std::vector<double> CreateQuestionScreens(int count) {
     std::vector<double> times;
     for (int i = 0; i < count; ++i) {
         const double start = NowMs();
-        frmQuestion::Get();
+        QuestionScreen::Get();
         times.push_back(NowMs() - start);
-        frmQuestion::Unload();
+        QuestionScreen::Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     FreshProgram();

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "report.h"
-#include "screens/Form1.h"
+#include "screens/board.h"
 
 namespace bench {
 
@@ -112,10 +112,10 @@ long Wakeups() {
 }
 
 bool NextOpenSquare(int& column, int& index) {
-    Form1& board = Form1::Get();
+    BoardScreen& board = BoardScreen::Get();
     for (column = 1; column <= 5; ++column) {
         for (index = 0; index < 6; ++index) {
-            if (board.Column(column)[index].isEnabled()) {
+            if (board.squares[column - 1][index].isEnabled()) {
                 return true;
             }
         }

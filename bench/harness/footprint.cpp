@@ -7,8 +7,8 @@
 #include "common.h"
 #include "figures.h"
 #include "report.h"
-#include "screens/Form1.h"
-#include "screens/frmQuestion.h"
+#include "screens/board.h"
+#include "screens/question.h"
 #include "support/game.h"
 #include "support/harness.h"
 #include "toolkit/timer.h"
@@ -27,7 +27,7 @@ void Settle(QWidget* (*screen)()) {
 }
 
 QWidget* Board() {
-    return Form1::Loaded() ? &Form1::Get() : nullptr;
+    return BoardScreen::Loaded() ? &BoardScreen::Get() : nullptr;
 }
 
 void StartGame(std::uint64_t seed) {

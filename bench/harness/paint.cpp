@@ -6,8 +6,8 @@
 #include "common.h"
 #include "figures.h"
 #include "report.h"
-#include "screens/Form1.h"
-#include "screens/frmQuestion.h"
+#include "screens/board.h"
+#include "screens/question.h"
 #include "support/game.h"
 #include "support/harness.h"
 #include "toolkit/timer.h"
@@ -46,14 +46,14 @@ int ScaledPainting(int repeats) {
     FreshProgram(1);
     play::NewGame();
     CheckPlay("a new game");
-    Form1& board = Form1::Get();
+    BoardScreen& board = BoardScreen::Get();
     FitToDisplay(board);
     const auto [boardMs, boardFirst] = TimePaint(board, repeats);
 
     play::ClickSquare(2, 3);
     tk::clock::Advance(15500);  // a yellow bar of 15 steps
     CheckPlay("a question");
-    frmQuestion& question = frmQuestion::Get();
+    QuestionScreen& question = QuestionScreen::Get();
     FitToDisplay(question);
     const auto [questionMs, questionFirst] = TimePaint(question, repeats);
     FreshProgram();

@@ -10,8 +10,8 @@
 #include "figures.h"
 #include "game/module1.h"
 #include "report.h"
-#include "screens/Form1.h"
-#include "screens/frmQuestion.h"
+#include "screens/board.h"
+#include "screens/question.h"
 #include "support/game.h"
 #include "support/harness.h"
 #include "support/listening.h"
@@ -101,12 +101,13 @@ Run TimeQuestion(bool sound, std::unique_ptr<PlainTimer>* alongside,
     if (alongside != nullptr) {
         *alongside = std::make_unique<PlainTimer>();
     }
-    frmQuestion& question = frmQuestion::Get();
+    QuestionScreen& question = QuestionScreen::Get();
     // The game clock started the question's timers one period before Timer1 falls due; outside a
     // tick the game clock reads the real time, which ties it to this harness's own clock.
-    const double start = double(question.Timer1.Due() - kStepMs) + (NowMs() - tk::clock::Now());
-    QObject::connect(&question.Timer1, &tk::Timer::Tick, [&] { stepAt.push_back(NowMs()); });
-    QObject::connect(&question.Timer2, &tk::Timer::Tick, [&] { timeOutAt = NowMs(); });
+    const double start =
+        double(question.barStepTimer.Due() - kStepMs) + (NowMs() - tk::clock::Now());
+    QObject::connect(&question.barStepTimer, &tk::Timer::Tick, [&] { stepAt.push_back(NowMs()); });
+    QObject::connect(&question.timeOutTimer, &tk::Timer::Tick, [&] { timeOutAt = NowMs(); });
     RunUntil([&] { return !std::isnan(timeOutAt); }, (kSteps + 2) * kStepMs);
     RunUntil([&] { return alongside == nullptr || (*alongside)->Done(); }, 2 * kStepMs);
     tk::SetBeepListener({});

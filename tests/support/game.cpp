@@ -3,12 +3,12 @@
 #include <QtTest>
 
 #include "game/module1.h"
-#include "screens/Form1.h"
-#include "screens/frmAbout.h"
-#include "screens/frmAnswer.h"
-#include "screens/frmGameOver.h"
-#include "screens/frmOptions.h"
-#include "screens/frmQuestion.h"
+#include "screens/answer.h"
+#include "screens/board.h"
+#include "screens/game_over.h"
+#include "screens/question.h"
+#include "screens/setup.h"
+#include "screens/title.h"
 #include "support/harness.h"
 
 namespace play {
@@ -24,32 +24,32 @@ void ToSetup() {
         tk::HandlerScope scope;
         Module1::Main();
     }
-    UserClick(frmAbout::Get().cmdOK);
+    UserClick(TitleScreen::Get().okButton);
 }
 
 void NewGame(int roundsOption, int scheduleOption) {
     ToSetup();
-    frmOptions& options = frmOptions::Get();
-    UserClick(options.Option1[roundsOption]);
-    UserClick(options.Option2[scheduleOption]);
-    UserClick(options.Command1);
+    SetupScreen& options = SetupScreen::Get();
+    UserClick(options.roundsChoice[roundsOption]);
+    UserClick(options.scheduleChoice[scheduleOption]);
+    UserClick(options.doneButton);
 }
 
 void ClickSquare(int column, int index) {
-    UserClick(Form1::Get().Column(column)[index]);
+    UserClick(BoardScreen::Get().squares[column - 1][index]);
 }
 
 void Reveal() {
-    UserClick(frmQuestion::Get().Label2);
+    UserClick(QuestionScreen::Get().timeBar);
 }
 
 void Judge(bool correct) {
-    UserClick(correct ? frmAnswer::Get().Command1 : frmAnswer::Get().Command2);
+    UserClick(correct ? AnswerScreen::Get().rightButton : AnswerScreen::Get().wrongButton);
 }
 
 void PlayNext(bool correct) {
     for (int square = 0; square < 30; ++square) {
-        if (Form1::Get().Column(square / 6 + 1)[square % 6].isEnabled()) {
+        if (BoardScreen::Get().squares[square / 6][square % 6].isEnabled()) {
             ClickSquare(square / 6 + 1, square % 6);
             Reveal();
             Judge(correct);
@@ -60,22 +60,22 @@ void PlayNext(bool correct) {
 }
 
 bool BoardShown() {
-    return Shown<Form1>();
+    return Shown<BoardScreen>();
 }
 bool QuestionShown() {
-    return Shown<frmQuestion>();
+    return Shown<QuestionScreen>();
 }
 bool AnswerShown() {
-    return Shown<frmAnswer>();
+    return Shown<AnswerScreen>();
 }
 bool GameOverShown() {
-    return Shown<frmGameOver>();
+    return Shown<GameOverScreen>();
 }
 
 QStringList BoardCaptions() {
     QStringList captions;
     for (int square = 0; square < 30; ++square) {
-        captions << Form1::Get().Column(square / 6 + 1)[square % 6].Caption();
+        captions << BoardScreen::Get().squares[square / 6][square % 6].Caption();
     }
     return captions;
 }
@@ -83,7 +83,7 @@ QStringList BoardCaptions() {
 QStringList CategoryTitles() {
     QStringList titles;
     for (int index = 0; index < 5; ++index) {
-        titles << Form1::Get().Label2[index].Caption();
+        titles << BoardScreen::Get().categoryTitles[index].Caption();
     }
     return titles;
 }

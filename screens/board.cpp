@@ -1,0 +1,145 @@
+#include "screens/board.h"
+
+#include <array>
+
+#include "game/module1.h"
+#include "layout/pictures.h"
+#include "screens/answer.h"
+#include "screens/game_over.h"
+#include "screens/question.h"
+#include "toolkit/random.h"
+
+using namespace Module1;
+
+BoardScreen::BoardScreen() {
+    LayWindow(layout::kBoard);
+    static constexpr std::array<std::string_view, kColumns> kColumnRows{
+        "Command1", "Command2", "Command3", "Command4", "Command5"};
+    for (int column = 0; column < kColumns; ++column) {
+        for (int row = 0; row < kRows; ++row) {
+            tk::Button& square = squares[column][row];
+            Lay(&square, kColumnRows[column], row);
+            connect(&square, &tk::Button::Click, this,
+                    [this, column, row] { OpenSquare(column, row); });
+        }
+    }
+    Lay(&banner, "Image1");
+    Lay(&roundLabel, "Label1");
+    for (int column = 0; column < kColumns; ++column) {
+        Lay(&categoryTitles[column], "Label2", column);
+        // A long title is drawn smaller rather than cut off.
+        categoryTitles[column].SetShrinkToFit(true);
+    }
+    Lay(&teamScore[0], "Label8");
+    Lay(&teamScore[1], "Label9");
+    Lay(&teamName[0], "Label10");
+    Lay(&teamName[1], "Label11");
+    static constexpr std::array<std::array<std::string_view, kZapsterButtons>, 2> kZapsterRows{{
+        {"Command6", "Command7", "Command8"},
+        {"Command9", "Command10", "Command11"},
+    }};
+    for (int team = 0; team < 2; ++team) {
+        for (int button = 0; button < kZapsterButtons; ++button) {
+            tk::Button& zapster = zapsterButtons[team][button];
+            Lay(&zapster, kZapsterRows[team][button]);
+            connect(&zapster, &tk::Button::Click, this,
+                    [this, team, button] { CallZapster(team, button); });
+        }
+    }
+    Lay(&soundOnLogo, "Image2");
+    Lay(&soundOffLogo, "Image3");
+    banner.SetPicture(&layout::Banner);
+    soundOnLogo.SetPicture(&layout::LogoBlue);
+    soundOffLogo.SetPicture(&layout::LogoRed);
+    connect(&banner, &tk::Picture::Click, this, &BoardScreen::EndGame);
+    connect(&soundOnLogo, &tk::Picture::Click, this, &BoardScreen::SoundOff);
+    connect(&soundOffLogo, &tk::Picture::Click, this, &BoardScreen::SoundOn);
+}
+
+// The team on turn picks a square: decide whether it is a Zapster and open its question.
+void BoardScreen::OpenSquare(int column, int row) {
+    const int r = RoundNumber;
+    const int slot = kRows * column + row + 1;  // slots run 1..30 down each column in turn
+    const Integer* planned = ForRound(r, ZapsterCount1, ZapsterCount2, ZapsterCount3);
+    const Integer* used = ForRound(r, ZapstersUsed1, ZapstersUsed2, ZapstersUsed3);
+    const Integer* left = ForRound(r, SquaresLeft1, SquaresLeft2, SquaresLeft3);
+    const int C = planned != nullptr ? *planned : 0;
+    const int U = used != nullptr ? *used : 0;
+    const int L = left != nullptr ? *left : 0;
+    if (C > U) {
+        // Every square has the same chance, the round's planned count over its 30 squares.
+        IsZapster = tk::Rnd() < C / 30.0;
+        // When the Zapsters still owed equal the squares still unopened, each one is a Zapster.
+        if (C - U == L) {
+            IsZapster = true;
+        }
+    }
+    tk::Button& square = squares[column][row];
+    AnswerScreen::Get().points.SetCaption(square.Caption());
+    square.SetCaption(QString());
+    square.setEnabled(false);
+    // The first reference loads the question screen, whose load settles the Zapster decision.
+    QuestionScreen::Get().questionText.SetCaption(QuestionText(slot, r));
+    AnswerScreen::Get().answerText.SetCaption(AnswerText(slot, r));
+    if (IsZapster || ZapsterCalled) {
+        QuestionScreen::Get().questionText.setVisible(false);
+    }
+    QuestionScreen::Show();
+}
+
+// A waiting team calls a Zapster on the other team's next question: its button is spent. Buttons
+// "2" and "3" are refused while a call is pending; "1" is accepted and simply spent.
+void BoardScreen::CallZapster(int team, int button) {
+    const bool refusedWhilePending = button > 0;
+    if (teamScore[team].isEnabled() || (refusedWhilePending && ZapsterCalled)) {
+        return;
+    }
+    ZapsterCalled = true;
+    zapsterButtons[team][button].setEnabled(false);
+    zapsterButtons[team][button].SetCaption(QString());
+}
+
+// The moderator ends the game here at any time.
+void BoardScreen::EndGame() {
+    GameOverScreen::Show();
+}
+
+// The blue logo: sound off, the red logo takes its place.
+void BoardScreen::SoundOff() {
+    Module1::SoundOn = false;
+    soundOffLogo.setVisible(true);
+    soundOffLogo.setEnabled(true);
+    soundOnLogo.setVisible(false);
+    soundOnLogo.setEnabled(false);
+}
+
+// The red logo: sound on, the blue logo takes its place.
+void BoardScreen::SoundOn() {
+    Module1::SoundOn = true;
+    soundOnLogo.setVisible(true);
+    soundOnLogo.setEnabled(true);
+    soundOffLogo.setVisible(false);
+    soundOffLogo.setEnabled(false);
+}
+
+// The board's close box ends the game: the setup screen is still loaded, hidden, and must not
+// keep a program running with no window.
+void BoardScreen::Form_FrameClose() {
+    tk::End();
+}
+
+int TeamOnTurn() {
+    BoardScreen& board = BoardScreen::Get();
+    return board.teamScore[0].isEnabled() ? 0 : board.teamScore[1].isEnabled() ? 1 : kNoTeam;
+}
+
+void GainPoints(int team, int points) {
+    BoardScreen& board = BoardScreen::Get();
+    if (team == 0) {
+        Team1Score = SaturatingAdd(Team1Score, points);
+        board.teamScore[0].SetCaption(QString::number(Team1Score));
+    } else if (team == 1) {
+        Team2Score = SaturatingAdd(Team2Score, points);
+        board.teamScore[1].SetCaption(QString::number(Team2Score));
+    }
+}

@@ -1,0 +1,22 @@
+#include "screens/game_over.h"
+
+#include "layout/pictures.h"
+
+GameOverScreen::GameOverScreen() {
+    LayWindow(layout::kGameOver);
+    // Borderless and not in the task bar, it must stay in front of the maximised board, or the
+    // room could never find it again.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    Lay(&heading, "Label1");
+    Lay(&leftLogo, "Image1");
+    Lay(&thanksButton, "Command1");
+    Lay(&rightLogo, "Image2");
+    leftLogo.SetPicture(&layout::LogoRed);
+    rightLogo.SetPicture(&layout::LogoRed);
+    connect(&thanksButton, &tk::Button::Click, this, &GameOverScreen::Thanks);
+}
+
+// The program ends at once, every screen closed.
+void GameOverScreen::Thanks() {
+    tk::End();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "toolkit/form.h"
+#include "toolkit/widgets.h"
+
+// The game-over screen: a heading, two logos and the button that ends the program.
+class GameOverScreen : public tk::Screen<GameOverScreen> {
+    Q_OBJECT
+
+public:
+    GameOverScreen();
+
+    tk::Label heading{this};
+    tk::Picture leftLogo{this};
+    tk::Button thanksButton{this};  // "Thanks For Playing!"
+    tk::Picture rightLogo{this};
+
+    void Thanks();
+};

@@ -1,0 +1,290 @@
+#include "screens/question.h"
+
+#include "game/module1.h"
+#include "screens/answer.h"
+#include "screens/board.h"
+#include "screens/game_over.h"
+#include "toolkit/beep.h"
+#include "toolkit/look.h"
+
+using namespace Module1;
+
+namespace {
+
+constexpr int kBlue = 0x0000C0;  // the screen's own background
+constexpr int kRed = 0xFF0000;
+constexpr int kGreen = 0x008000;
+constexpr int kYellow = 0xFFFF00;
+constexpr int kWhite = 0xFFFFFF;
+const QString kTimeIsUp = QStringLiteral("Time Is Up!");
+
+// The bar grows by one step a second; its length in characters sets its colour and the beeps.
+constexpr qsizetype kGreenUpTo = 18;  // 9 steps
+constexpr qsizetype kRedFrom = 40;    // 20 steps
+constexpr int kSlowBeep = 1000;
+constexpr int kMediumBeep = 500;
+constexpr int kFastBeep = 100;
+
+}  // namespace
+
+QuestionScreen::QuestionScreen() {
+    LayWindow(layout::kQuestion);
+    Lay(&questionText, "Label1");
+    Lay(&timeBar, "Label2");
+    Lay(&zapsterClock, "Label3");
+    questionText.SetShrinkToFit(true);  // a long text is drawn smaller rather than cut off
+    connect(&timeBar, &tk::Label::Click, this, &QuestionScreen::Reveal);
+    connect(&zapsterClock, &tk::Label::Click, this, &QuestionScreen::TurnZapsterClock);
+    connect(&barStepTimer, &tk::Timer::Tick, this, &QuestionScreen::StepBar);
+    connect(&timeOutTimer, &tk::Timer::Tick, this, &QuestionScreen::TimeOut);
+    connect(&backToBoardTimer, &tk::Timer::Tick, this, &QuestionScreen::BackToBoard);
+    connect(&announcementEndTimer, &tk::Timer::Tick, this, &QuestionScreen::EndAnnouncement);
+    connect(&zapsterTextTimer, &tk::Timer::Tick, this, &QuestionScreen::ShowZapsterQuestion);
+    connect(&beepTimer, &tk::Timer::Tick, this, &QuestionScreen::Beep);
+    connect(&zapsterClockTimer, &tk::Timer::Tick, this, &QuestionScreen::TickZapsterClock);
+    connect(&blinkTimer, &tk::Timer::Tick, this, &QuestionScreen::Blink);
+}
+
+// A question opens: book it in the round, settle whether it is a Zapster, label the judging
+// buttons for it and start the clock of the question.
+void QuestionScreen::Form_Load() {
+    BoardScreen::Hide();
+    ClockSeconds = 0;
+    ClockCountingDown = false;
+    questionText.SetForeColor(tk::Rgb(kYellow));
+    QuestionsAsked = SaturatingAdd(QuestionsAsked, 1);
+    Integer* left = ForRound(RoundNumber, SquaresLeft1, SquaresLeft2, SquaresLeft3);
+    Integer* used = ForRound(RoundNumber, ZapstersUsed1, ZapstersUsed2, ZapstersUsed3);
+    const Integer* planned = ForRound(RoundNumber, ZapsterCount1, ZapsterCount2, ZapsterCount3);
+    if (left != nullptr) {
+        *left = SaturatingAdd(*left, -1);
+    }
+    if (planned != nullptr) {
+        if (*planned == 30) {
+            IsZapster = true;
+        }
+        // Once the round's planned Zapsters are used up, only a team's call makes one.
+        if (*used == *planned) {
+            IsZapster = false;
+        }
+    }
+    AnswerScreen& answer = AnswerScreen::Get();
+    if (IsZapster || ZapsterCalled) {
+        if (used != nullptr) {
+            *used = SaturatingAdd(*used, 1);
+        }
+        FlashOn = true;
+        blinkTimer.Start();
+        answer.rightButton.SetCaption(QStringLiteral("NO Zapster!"));
+        answer.wrongButton.SetCaption(QStringLiteral("Zapster!"));
+    } else {
+        answer.rightButton.SetCaption(QStringLiteral("Got it!"));
+        answer.wrongButton.SetCaption(QStringLiteral("Missed it"));
+    }
+    timeBar.SetCaption(QString());
+    barStepTimer.Start();
+    timeOutTimer.Start();
+    timeBar.setEnabled(true);
+    beepTimer.Start();
+    if (IsZapster) {
+        beepTimer.Stop();
+    }
+    if (ZapsterCalled) {
+        beepTimer.Stop();
+    }
+    // The first beep is half a second away: the sound output gets ready now, so that it is heard
+    // as evenly in time as the rest.
+    if (beepTimer.Running() && SoundOn) {
+        tk::ReadyBeep(beepTimer);
+    }
+}
+
+// The time bar: the moderator reveals the answer, unless the time is already up.
+void QuestionScreen::Reveal() {
+    if (timeBar.Caption() == kTimeIsUp) {
+        return;
+    }
+    Hide();
+    AnswerScreen::Show();
+    for (tk::Timer* timer : {&barStepTimer, &timeOutTimer, &backToBoardTimer, &announcementEndTimer,
+                             &zapsterTextTimer, &beepTimer, &zapsterClockTimer, &blinkTimer}) {
+        timer->Stop();
+    }
+    timeBar.SetCaption(QString());
+    CheckRoundEnd();
+}
+
+// The Zapster clock: the moderator turns it to count down, once per question.
+void QuestionScreen::TurnZapsterClock() {
+    if (!ClockCountingDown) {
+        zapsterClockTimer.Stop();
+        ClockCountingDown = true;
+        zapsterClockTimer.Start();
+    }
+}
+
+// After the 30th question of a round: the next round, its Zapster buttons and its board.
+void QuestionScreen::CheckRoundEnd() {
+    if (QuestionsAsked != 30) {
+        return;
+    }
+    QuestionsAsked = 0;
+    ZapstersUsed1 = ZapstersUsed2 = ZapstersUsed3 = 0;
+    SquaresLeft1 = SquaresLeft2 = SquaresLeft3 = 30;
+    RoundNumber = SaturatingAdd(RoundNumber, 1);
+    ResetZapsterButtons();
+    if (RoundNumber < NumRounds + 1) {
+        BoardScreen& board = BoardScreen::Get();
+        board.roundLabel.SetCaption(QStringLiteral("Round: ") + QString::number(RoundNumber));
+        for (int row = 0; row < BoardScreen::kRows; ++row) {
+            const QString points = QString::number(PointValue(row + 1, RoundNumber));
+            for (int column = 0; column < BoardScreen::kColumns; ++column) {
+                board.squares[column][row].SetCaption(points);
+            }
+            for (int column = 0; column < BoardScreen::kColumns; ++column) {
+                board.squares[column][row].setEnabled(true);
+            }
+        }
+        for (int column = 0; column < BoardScreen::kColumns; ++column) {
+            board.categoryTitles[column].SetCaption(CategoryName(column + 1, RoundNumber));
+        }
+    }
+}
+
+// Every second: the bar is coloured by its length, then grows by one step.
+void QuestionScreen::StepBar() {
+    const qsizetype length = timeBar.Caption().size();
+    timeBar.SetBackColor(tk::Rgb(length <= kGreenUpTo ? kGreen
+                                 : length >= kRedFrom ? kRed
+                                                      : kYellow));
+    timeBar.SetCaption(timeBar.Caption() + QStringLiteral("[]"));
+}
+
+// 32 seconds: the time is up; the turn passes three seconds later.
+void QuestionScreen::TimeOut() {
+    barStepTimer.Stop();
+    timeBar.SetAlignment(tk::Align::Center);
+    timeBar.SetCaption(kTimeIsUp);
+    timeBar.setEnabled(false);
+    backToBoardTimer.Start();
+    beepTimer.Stop();
+    CheckRoundEnd();
+}
+
+// Three seconds after a time-out: the question closes, the turn passes, the board returns.
+void QuestionScreen::BackToBoard() {
+    Hide();
+    barStepTimer.Stop();
+    timeOutTimer.Stop();
+    backToBoardTimer.Stop();
+    beepTimer.Stop();
+    timeBar.SetCaption(QString());
+    const int team = TeamOnTurn();
+    if (team != kNoTeam) {
+        BoardScreen& board = BoardScreen::Get();
+        board.teamScore[team].setEnabled(false);
+        board.teamScore[1 - team].setEnabled(true);
+    }
+    // Even with no team on turn the board comes back: a hidden question screen with nothing
+    // visible would leave the room looking at an empty desktop.
+    AnswerScreen::Hide();
+    Unload();
+    BoardScreen::Show();
+    // A time-out on the last question of the game ends it as a judgement would.
+    if (RoundNumber == NumRounds + 1) {
+        GameOverScreen::Show();
+    }
+}
+
+// Five seconds after the announcement began: the blinking stops on red and the clock appears.
+void QuestionScreen::EndAnnouncement() {
+    blinkTimer.Stop();
+    zapsterTextTimer.Start();
+    if (IsZapster || ZapsterCalled) {
+        zapsterClock.setVisible(true);
+        zapsterClock.setEnabled(true);
+        zapsterClockTimer.Start();
+    }
+    SetBackColor(tk::Rgb(kRed));
+    announcementEndTimer.Stop();
+}
+
+// Every half second on a Zapster question: the question shows in white.
+void QuestionScreen::ShowZapsterQuestion() {
+    questionText.SetForeColor(tk::Rgb(kWhite));
+    questionText.setVisible(true);
+}
+
+// The beeps of a normal question: slow, then faster as the bar fills.
+void QuestionScreen::Beep() {
+    if (!SoundOn) {
+        return;
+    }
+    tk::Beep();
+    beepTimer.SetInterval(kMediumBeep);
+    const qsizetype length = timeBar.Caption().size();
+    if (length <= kGreenUpTo) {
+        beepTimer.SetInterval(kSlowBeep);
+    }
+    if (length > kRedFrom) {
+        beepTimer.SetInterval(kFastBeep);
+    }
+}
+
+// The Zapster clock, each second: up until the moderator turns it, then down; at zero the team on
+// turn gains double points.
+void QuestionScreen::TickZapsterClock() {
+    if (!ClockCountingDown) {
+        ClockSeconds = SaturatingAdd(ClockSeconds, 1);
+        timeBar.setEnabled(false);
+    }
+    if (ClockCountingDown) {
+        ClockSeconds = SaturatingAdd(ClockSeconds, -1);
+        timeBar.setEnabled(true);
+    }
+    zapsterClock.SetCaption(QString::number(ClockSeconds));
+    if (ClockCountingDown && ClockSeconds == 0) {
+        backToBoardTimer.Start();
+        announcementEndTimer.Stop();
+        zapsterTextTimer.Stop();
+        zapsterClockTimer.Stop();
+        blinkTimer.Stop();
+        timeBar.SetAlignment(tk::Align::Center);
+        timeBar.SetCaption(kTimeIsUp);
+        const int points = AnswerScreen::Get().Points();
+        const int team = TeamOnTurn();
+        if (team != kNoTeam && (IsZapster || ZapsterCalled)) {
+            GainPoints(team, 2 * points);
+            ZapsterCalled = false;
+        }
+        CheckRoundEnd();
+    }
+}
+
+// Every quarter second at the start of a Zapster question: the announcement and the blinking.
+void QuestionScreen::Blink() {
+    questionText.setVisible(false);
+    timeBar.SetForeColor(tk::Rgb(kBlue));
+    announcementEndTimer.Start();  // the first tick starts it; later ticks leave its schedule alone
+    barStepTimer.Stop();
+    timeOutTimer.Stop();
+    beepTimer.Stop();
+    timeBar.SetAlignment(tk::Align::Right);
+    timeBar.SetCaption(QStringLiteral("Zapster!  "));
+    if (!FlashOn) {
+        FlashOn = true;
+    }
+    if (BackColor() == tk::Rgb(kRed) && FlashRed) {
+        SetBackColor(tk::Rgb(kBlue));
+        FlashRed = false;
+        FlashOn = false;
+    }
+    if (BackColor() == tk::Rgb(kBlue) && FlashOn) {
+        SetBackColor(tk::Rgb(kRed));
+        FlashRed = true;
+    }
+}
+
+// The question screen is driven by the game: its close box does nothing, so that a question is
+// never lost half-way.
+void QuestionScreen::Form_FrameClose() {}

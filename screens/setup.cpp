@@ -1,0 +1,138 @@
+#include "screens/setup.h"
+
+#include <array>
+
+#include "game/module1.h"
+#include "screens/board.h"
+#include "toolkit/look.h"
+
+using namespace Module1;
+
+namespace {
+
+constexpr int kActiveHeading = 0x000000;
+constexpr int kInactiveHeading = 0x808080;
+constexpr int kSoundOn = 0x00FF00;
+constexpr int kSoundOff = 0xC00000;
+
+// Zapster questions planned in rounds 1, 2 and 3 for each schedule option. "0, 0, 0" gives round 3
+// three of them; only "None" plans none at all, and "Total!" makes every question one.
+constexpr std::array<std::array<Integer, 3>, 6> kSchedules{{
+    {0, 0, 0},
+    {0, 0, 3},
+    {0, 3, 6},
+    {3, 6, 9},
+    {6, 9, 12},
+    {30, 30, 30},
+}};
+
+}  // namespace
+
+SetupScreen::SetupScreen() {
+    LayWindow(layout::kOptions);
+    Lay(&teamsFrame, "Frame1");
+    Lay(&teamNameBox[0], "Text1");
+    Lay(&teamNameBox[1], "Text2");
+    Lay(&roundsFrame, "Rounds");
+    Lay(&categoriesFrame, "Categories");
+    Lay(&instructions, "Label2");
+    Lay(&roundHeadings[0], "Label3");
+    Lay(&roundHeadings[1], "Label4");
+    Lay(&roundHeadings[2], "Label5");
+    Lay(&scheduleFrame, "Zapsters");
+    Lay(&soundFrame, "Frame2");
+    Lay(&soundButton, "Command2");
+    Lay(&doneButton, "Command1");
+    for (int choice = 0; choice < roundsChoice.size(); ++choice) {
+        Lay(&roundsChoice[choice], "Option1", choice);
+        connect(&roundsChoice[choice], &tk::Option::Click, this,
+                [this, choice] { ChooseRounds(choice); });
+    }
+    for (int choice = 0; choice < scheduleChoice.size(); ++choice) {
+        Lay(&scheduleChoice[choice], "Option2", choice);
+        connect(&scheduleChoice[choice], &tk::Option::Click, this,
+                [this, choice] { ChooseSchedule(choice); });
+    }
+    for (int slot = 0; slot < kCategorySlots; ++slot) {
+        Lay(&categorySlots[slot], "File1", slot);
+        categorySlots[slot].SetPattern(QStringLiteral("*.zap"));
+        connect(&categorySlots[slot], &tk::FileList::DblClick, this,
+                [this, slot] { ClearSlot(slot); });
+    }
+    for (int team = 0; team < 2; ++team) {
+        connect(&teamNameBox[team], &tk::TextBox::Change, this, [this, team] { NameTeam(team); });
+    }
+    connect(&soundButton, &tk::Button::Click, this, &SetupScreen::SwitchSound);
+    connect(&doneButton, &tk::Button::Click, this, &SetupScreen::Done);
+}
+
+// Defaults for a new game, put in place through the same handlers the moderator's clicks run.
+void SetupScreen::Form_Load() {
+    teamNameBox[0].SetText(QStringLiteral("Team 1"));
+    teamNameBox[1].SetText(QStringLiteral("Team 2"));
+    roundsChoice[2].Select();
+    scheduleChoice[3].Select();
+    ZapsterCount1 = 3;
+    ZapsterCount2 = 6;
+    ZapsterCount3 = 9;
+}
+
+// A team's name, as typed, is the board's label under its score.
+void SetupScreen::NameTeam(int team) {
+    BoardScreen::Get().teamName[team].SetCaption(teamNameBox[team].Text());
+}
+
+// Rounds: sets how many rounds are played and which columns of category slots are in use.
+void SetupScreen::ChooseRounds(int choice) {
+    NumRounds = static_cast<Integer>(choice + 1);
+    for (int round = 2; round <= 3; ++round) {
+        const bool played = choice + 1 >= round;
+        roundHeadings[round - 1].SetForeColor(tk::Rgb(played ? kActiveHeading : kInactiveHeading));
+        for (int slot = 5 * (round - 1); slot < 5 * round; ++slot) {
+            categorySlots[slot].setEnabled(played);
+        }
+    }
+}
+
+// Zapster schedule: how many Zapster questions each round plans.
+void SetupScreen::ChooseSchedule(int choice) {
+    const std::array<Integer, 3>& counts = kSchedules.at(static_cast<std::size_t>(choice));
+    ZapsterCount1 = counts[0];
+    ZapsterCount2 = counts[1];
+    ZapsterCount3 = counts[2];
+}
+
+// A double-click on a category slot clears its choice: the category comes from the built-in bank.
+void SetupScreen::ClearSlot(int slot) {
+    categorySlots[slot].ClearSelection();
+}
+
+// Sound button: turns the question screen's beeps on or off, deciding from the sound setting.
+void SetupScreen::SwitchSound() {
+    bool done = false;
+    if (!SoundOn && !done) {
+        SoundOn = true;
+        done = true;
+        soundButton.SetCaption(QStringLiteral("ON"));
+        soundButton.SetBackColor(tk::Rgb(kSoundOn));
+    }
+    if (SoundOn && !done) {
+        SoundOn = false;
+        done = true;
+        soundButton.SetCaption(QStringLiteral("OFF"));
+        soundButton.SetBackColor(tk::Rgb(kSoundOff));
+    }
+}
+
+// "Done": the setup is over; arm the Zapster buttons for round 1 and start the game.
+void SetupScreen::Done() {
+    HideScreen();
+    ResetZapsterButtons();
+    StartGame();
+}
+
+// Closing the setup window ends the program: the board already exists, hidden, and would
+// otherwise keep a process running with no window.
+void SetupScreen::Form_FrameClose() {
+    tk::End();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "toolkit/form.h"
+#include "toolkit/widgets.h"
+
+// The game setup screen: team names, rounds, Zapster schedule, sound and the fifteen category
+// slots. "Done" hides it for good; it stays loaded, since its slots hold the category choices.
+class SetupScreen : public tk::Screen<SetupScreen> {
+    Q_OBJECT
+
+public:
+    static constexpr int kCategorySlots = 15;  // five per round, round 1 first
+
+    SetupScreen();
+
+    // Declared in the order they are stacked on the window.
+    tk::Frame teamsFrame{this};
+    tk::Array<tk::TextBox, 2> teamNameBox{&teamsFrame};
+    tk::Frame roundsFrame{this};
+    tk::Array<tk::Option, 3> roundsChoice{&roundsFrame};  // 1, 2 or 3 rounds
+    tk::Frame categoriesFrame{this};
+    tk::Label instructions{&categoriesFrame};
+    tk::Array<tk::Label, 3> roundHeadings{&categoriesFrame};
+    tk::Frame scheduleFrame{this};
+    tk::Array<tk::Option, 6> scheduleChoice{&scheduleFrame};
+    tk::Frame soundFrame{this};
+    tk::Button soundButton{&soundFrame};
+    tk::Button doneButton{this};
+    // Created last so that they lie above the categories frame they are drawn over.
+    tk::Array<tk::FileList, kCategorySlots> categorySlots{this};
+
+    void NameTeam(int team);
+    void ChooseRounds(int choice);
+    void ChooseSchedule(int choice);
+    void ClearSlot(int slot);
+    void SwitchSound();
+    void Done();
+
+protected:
+    void Form_Load() override;
+    void Form_FrameClose() override;
+};

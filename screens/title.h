@@ -1,0 +1,21 @@
+#pragma once
+
+#include "toolkit/form.h"
+#include "toolkit/widgets.h"
+
+// The title screen: the game's name, what it is about, a warning, the version, and "OK".
+class TitleScreen : public tk::Screen<TitleScreen> {
+    Q_OBJECT
+
+public:
+    TitleScreen();
+
+    tk::Label title{this};
+    tk::Label description{this};
+    tk::Array<tk::Line, 2> divider{this};  // a white line with a grey one over it
+    tk::Label disclaimer{this};
+    tk::Button okButton{this};
+    tk::Label version{this};
+
+    void Ok();
+};
