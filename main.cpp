@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "game/module1.h"
+#include "game/state.h"
 #include "layout/layout.h"
 #include "toolkit/fontwarmup.h"
 #include "toolkit/program.h"
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     fontWarmUp.ApplicationReady();
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZAPSTER_APP_ID));
-    const int status = tk::Run(&Module1::Main);
+    const int status = tk::Run(&game::StartProgram);
     fontWarmUp.Finish();
     return status;
 }

@@ -16,6 +16,7 @@ public:
     const T& operator()(int a, int b) const { return cells_[index(a, b)]; }
 
     void fill(const T& value) { cells_.fill(value); }
+    bool operator==(const Table2D&) const = default;
 
 private:
     static std::size_t index(int a, int b) {

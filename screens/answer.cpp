@@ -1,11 +1,11 @@
 #include "screens/answer.h"
 
-#include "game/module1.h"
+#include "game/state.h"
 #include "screens/board.h"
 #include "screens/game_over.h"
 #include "screens/question.h"
 
-using namespace Module1;
+using namespace game;
 
 AnswerScreen::AnswerScreen() {
     LayWindow(layout::kAnswer);
@@ -29,7 +29,7 @@ namespace {
 // Right: the team on turn scores, or on a Zapster question the other team does. Wrong: nothing is
 // scored, or on a Zapster question the team on turn scores double.
 void Score(int team, bool right, int points) {
-    const bool zapster = IsZapster || ZapsterCalled;
+    const bool zapster = state.ZapsterQuestion();
     if (!zapster) {
         if (right) {
             GainPoints(team, points);
@@ -41,7 +41,7 @@ void Score(int team, bool right, int points) {
     } else {
         GainPoints(team, 2 * points);
     }
-    ZapsterCalled = false;
+    state.zapsterCalled = false;
 }
 
 }  // namespace
@@ -58,7 +58,7 @@ void AnswerScreen::Judge(bool right) {
         BoardScreen::Show();
         // The right team's answer to the last question also clears the board behind the
         // game-over screen; after the left team's the board stays as it was.
-        if (team == 1 && RoundNumber == NumRounds + 1) {
+        if (team == 1 && state.round == state.roundsToPlay + 1) {
             BoardScreen::Show();
             QuestionScreen::Unload();
             Unload();
@@ -71,17 +71,17 @@ void AnswerScreen::Judge(bool right) {
         }
     }
     // The first turn of a new round goes to the team that is behind.
-    if (QuestionsAsked == 0) {
-        if (Team1Score > Team2Score) {
+    if (state.questionsOpened == 0) {
+        if (state.score[0] > state.score[1]) {
             board.teamScore[0].setEnabled(false);
             board.teamScore[1].setEnabled(true);
         }
-        if (Team1Score < Team2Score) {
+        if (state.score[0] < state.score[1]) {
             board.teamScore[0].setEnabled(true);
             board.teamScore[1].setEnabled(false);
         }
     }
-    if (RoundNumber == NumRounds + 1) {
+    if (state.round == state.roundsToPlay + 1) {
         GameOverScreen::Show();
     }
 }

@@ -2,14 +2,14 @@
 
 #include <array>
 
-#include "game/module1.h"
+#include "game/state.h"
 #include "layout/pictures.h"
 #include "screens/answer.h"
 #include "screens/game_over.h"
 #include "screens/question.h"
 #include "toolkit/random.h"
 
-using namespace Module1;
+using namespace game;
 
 BoardScreen::BoardScreen() {
     LayWindow(layout::kBoard);
@@ -58,20 +58,21 @@ BoardScreen::BoardScreen() {
 
 // The team on turn picks a square: decide whether it is a Zapster and open its question.
 void BoardScreen::OpenSquare(int column, int row) {
-    const int r = RoundNumber;
+    const int round = state.round;
     const int slot = kRows * column + row + 1;  // slots run 1..30 down each column in turn
-    const Integer* planned = ForRound(r, ZapsterCount1, ZapsterCount2, ZapsterCount3);
-    const Integer* used = ForRound(r, ZapstersUsed1, ZapstersUsed2, ZapstersUsed3);
-    const Integer* left = ForRound(r, SquaresLeft1, SquaresLeft2, SquaresLeft3);
-    const int C = planned != nullptr ? *planned : 0;
-    const int U = used != nullptr ? *used : 0;
-    const int L = left != nullptr ? *left : 0;
-    if (C > U) {
+    const auto inRound = [round](PerRound& perRound) {
+        const Integer* count = perRound.In(round);
+        return count != nullptr ? *count : 0;
+    };
+    const int planned = inRound(state.zapstersPlanned);
+    const int opened = inRound(state.zapstersOpened);
+    const int left = inRound(state.squaresLeft);
+    if (planned > opened) {
         // Every square has the same chance, the round's planned count over its 30 squares.
-        IsZapster = tk::Rnd() < C / 30.0;
+        state.zapsterDrawn = tk::Rnd() < planned / 30.0;
         // When the Zapsters still owed equal the squares still unopened, each one is a Zapster.
-        if (C - U == L) {
-            IsZapster = true;
+        if (planned - opened == left) {
+            state.zapsterDrawn = true;
         }
     }
     tk::Button& square = squares[column][row];
@@ -79,9 +80,9 @@ void BoardScreen::OpenSquare(int column, int row) {
     square.SetCaption(QString());
     square.setEnabled(false);
     // The first reference loads the question screen, whose load settles the Zapster decision.
-    QuestionScreen::Get().questionText.SetCaption(QuestionText(slot, r));
-    AnswerScreen::Get().answerText.SetCaption(AnswerText(slot, r));
-    if (IsZapster || ZapsterCalled) {
+    QuestionScreen::Get().questionText.SetCaption(state.question(slot, round));
+    AnswerScreen::Get().answerText.SetCaption(state.answer(slot, round));
+    if (state.ZapsterQuestion()) {
         QuestionScreen::Get().questionText.setVisible(false);
     }
     QuestionScreen::Show();
@@ -91,10 +92,10 @@ void BoardScreen::OpenSquare(int column, int row) {
 // "2" and "3" are refused while a call is pending; "1" is accepted and simply spent.
 void BoardScreen::CallZapster(int team, int button) {
     const bool refusedWhilePending = button > 0;
-    if (teamScore[team].isEnabled() || (refusedWhilePending && ZapsterCalled)) {
+    if (teamScore[team].isEnabled() || (refusedWhilePending && state.zapsterCalled)) {
         return;
     }
-    ZapsterCalled = true;
+    state.zapsterCalled = true;
     zapsterButtons[team][button].setEnabled(false);
     zapsterButtons[team][button].SetCaption(QString());
 }
@@ -106,7 +107,7 @@ void BoardScreen::EndGame() {
 
 // The blue logo: sound off, the red logo takes its place.
 void BoardScreen::SoundOff() {
-    Module1::SoundOn = false;
+    state.soundOn = false;
     soundOffLogo.setVisible(true);
     soundOffLogo.setEnabled(true);
     soundOnLogo.setVisible(false);
@@ -115,7 +116,7 @@ void BoardScreen::SoundOff() {
 
 // The red logo: sound on, the blue logo takes its place.
 void BoardScreen::SoundOn() {
-    Module1::SoundOn = true;
+    state.soundOn = true;
     soundOnLogo.setVisible(true);
     soundOnLogo.setEnabled(true);
     soundOffLogo.setVisible(false);
@@ -136,10 +137,10 @@ int TeamOnTurn() {
 void GainPoints(int team, int points) {
     BoardScreen& board = BoardScreen::Get();
     if (team == 0) {
-        Team1Score = SaturatingAdd(Team1Score, points);
-        board.teamScore[0].SetCaption(QString::number(Team1Score));
+        state.score[0] = SaturatingAdd(state.score[0], points);
+        board.teamScore[0].SetCaption(QString::number(state.score[0]));
     } else if (team == 1) {
-        Team2Score = SaturatingAdd(Team2Score, points);
-        board.teamScore[1].SetCaption(QString::number(Team2Score));
+        state.score[1] = SaturatingAdd(state.score[1], points);
+        board.teamScore[1].SetCaption(QString::number(state.score[1]));
     }
 }

@@ -1,13 +1,13 @@
 #include "screens/question.h"
 
-#include "game/module1.h"
+#include "game/state.h"
 #include "screens/answer.h"
 #include "screens/board.h"
 #include "screens/game_over.h"
 #include "toolkit/beep.h"
 #include "toolkit/look.h"
 
-using namespace Module1;
+using namespace game;
 
 namespace {
 
@@ -49,31 +49,31 @@ QuestionScreen::QuestionScreen() {
 // buttons for it and start the clock of the question.
 void QuestionScreen::Form_Load() {
     BoardScreen::Hide();
-    ClockSeconds = 0;
-    ClockCountingDown = false;
+    state.zapsterClock = 0;
+    state.zapsterClockCountingDown = false;
     questionText.SetForeColor(tk::Rgb(kYellow));
-    QuestionsAsked = SaturatingAdd(QuestionsAsked, 1);
-    Integer* left = ForRound(RoundNumber, SquaresLeft1, SquaresLeft2, SquaresLeft3);
-    Integer* used = ForRound(RoundNumber, ZapstersUsed1, ZapstersUsed2, ZapstersUsed3);
-    const Integer* planned = ForRound(RoundNumber, ZapsterCount1, ZapsterCount2, ZapsterCount3);
+    state.questionsOpened = SaturatingAdd(state.questionsOpened, 1);
+    Integer* left = state.squaresLeft.In(state.round);
+    Integer* opened = state.zapstersOpened.In(state.round);
+    const Integer* planned = state.zapstersPlanned.In(state.round);
     if (left != nullptr) {
         *left = SaturatingAdd(*left, -1);
     }
     if (planned != nullptr) {
-        if (*planned == 30) {
-            IsZapster = true;
+        if (*planned == kSquaresPerRound) {
+            state.zapsterDrawn = true;
         }
         // Once the round's planned Zapsters are used up, only a team's call makes one.
-        if (*used == *planned) {
-            IsZapster = false;
+        if (*opened == *planned) {
+            state.zapsterDrawn = false;
         }
     }
     AnswerScreen& answer = AnswerScreen::Get();
-    if (IsZapster || ZapsterCalled) {
-        if (used != nullptr) {
-            *used = SaturatingAdd(*used, 1);
+    if (state.ZapsterQuestion()) {
+        if (opened != nullptr) {
+            *opened = SaturatingAdd(*opened, 1);
         }
-        FlashOn = true;
+        state.blinking = true;
         blinkTimer.Start();
         answer.rightButton.SetCaption(QStringLiteral("NO Zapster!"));
         answer.wrongButton.SetCaption(QStringLiteral("Zapster!"));
@@ -86,15 +86,15 @@ void QuestionScreen::Form_Load() {
     timeOutTimer.Start();
     timeBar.setEnabled(true);
     beepTimer.Start();
-    if (IsZapster) {
+    if (state.zapsterDrawn) {
         beepTimer.Stop();
     }
-    if (ZapsterCalled) {
+    if (state.zapsterCalled) {
         beepTimer.Stop();
     }
     // The first beep is half a second away: the sound output gets ready now, so that it is heard
     // as evenly in time as the rest.
-    if (beepTimer.Running() && SoundOn) {
+    if (beepTimer.Running() && state.soundOn) {
         tk::ReadyBeep(beepTimer);
     }
 }
@@ -116,28 +116,28 @@ void QuestionScreen::Reveal() {
 
 // The Zapster clock: the moderator turns it to count down, once per question.
 void QuestionScreen::TurnZapsterClock() {
-    if (!ClockCountingDown) {
+    if (!state.zapsterClockCountingDown) {
         zapsterClockTimer.Stop();
-        ClockCountingDown = true;
+        state.zapsterClockCountingDown = true;
         zapsterClockTimer.Start();
     }
 }
 
 // After the 30th question of a round: the next round, its Zapster buttons and its board.
 void QuestionScreen::CheckRoundEnd() {
-    if (QuestionsAsked != 30) {
+    if (state.questionsOpened != kSquaresPerRound) {
         return;
     }
-    QuestionsAsked = 0;
-    ZapstersUsed1 = ZapstersUsed2 = ZapstersUsed3 = 0;
-    SquaresLeft1 = SquaresLeft2 = SquaresLeft3 = 30;
-    RoundNumber = SaturatingAdd(RoundNumber, 1);
+    state.questionsOpened = 0;
+    state.zapstersOpened.Fill(0);
+    state.squaresLeft.Fill(kSquaresPerRound);
+    state.round = SaturatingAdd(state.round, 1);
     ResetZapsterButtons();
-    if (RoundNumber < NumRounds + 1) {
+    if (state.round < state.roundsToPlay + 1) {
         BoardScreen& board = BoardScreen::Get();
-        board.roundLabel.SetCaption(QStringLiteral("Round: ") + QString::number(RoundNumber));
+        board.roundLabel.SetCaption(QStringLiteral("Round: ") + QString::number(state.round));
         for (int row = 0; row < BoardScreen::kRows; ++row) {
-            const QString points = QString::number(PointValue(row + 1, RoundNumber));
+            const QString points = QString::number(state.points(row + 1, state.round));
             for (int column = 0; column < BoardScreen::kColumns; ++column) {
                 board.squares[column][row].SetCaption(points);
             }
@@ -146,7 +146,7 @@ void QuestionScreen::CheckRoundEnd() {
             }
         }
         for (int column = 0; column < BoardScreen::kColumns; ++column) {
-            board.categoryTitles[column].SetCaption(CategoryName(column + 1, RoundNumber));
+            board.categoryTitles[column].SetCaption(state.categoryTitle(column + 1, state.round));
         }
     }
 }
@@ -191,7 +191,7 @@ void QuestionScreen::BackToBoard() {
     Unload();
     BoardScreen::Show();
     // A time-out on the last question of the game ends it as a judgement would.
-    if (RoundNumber == NumRounds + 1) {
+    if (state.round == state.roundsToPlay + 1) {
         GameOverScreen::Show();
     }
 }
@@ -200,7 +200,7 @@ void QuestionScreen::BackToBoard() {
 void QuestionScreen::EndAnnouncement() {
     blinkTimer.Stop();
     zapsterTextTimer.Start();
-    if (IsZapster || ZapsterCalled) {
+    if (state.ZapsterQuestion()) {
         zapsterClock.setVisible(true);
         zapsterClock.setEnabled(true);
         zapsterClockTimer.Start();
@@ -217,7 +217,7 @@ void QuestionScreen::ShowZapsterQuestion() {
 
 // The beeps of a normal question: slow, then faster as the bar fills.
 void QuestionScreen::Beep() {
-    if (!SoundOn) {
+    if (!state.soundOn) {
         return;
     }
     tk::Beep();
@@ -234,16 +234,16 @@ void QuestionScreen::Beep() {
 // The Zapster clock, each second: up until the moderator turns it, then down; at zero the team on
 // turn gains double points.
 void QuestionScreen::TickZapsterClock() {
-    if (!ClockCountingDown) {
-        ClockSeconds = SaturatingAdd(ClockSeconds, 1);
+    if (!state.zapsterClockCountingDown) {
+        state.zapsterClock = SaturatingAdd(state.zapsterClock, 1);
         timeBar.setEnabled(false);
     }
-    if (ClockCountingDown) {
-        ClockSeconds = SaturatingAdd(ClockSeconds, -1);
+    if (state.zapsterClockCountingDown) {
+        state.zapsterClock = SaturatingAdd(state.zapsterClock, -1);
         timeBar.setEnabled(true);
     }
-    zapsterClock.SetCaption(QString::number(ClockSeconds));
-    if (ClockCountingDown && ClockSeconds == 0) {
+    zapsterClock.SetCaption(QString::number(state.zapsterClock));
+    if (state.zapsterClockCountingDown && state.zapsterClock == 0) {
         backToBoardTimer.Start();
         announcementEndTimer.Stop();
         zapsterTextTimer.Stop();
@@ -253,9 +253,9 @@ void QuestionScreen::TickZapsterClock() {
         timeBar.SetCaption(kTimeIsUp);
         const int points = AnswerScreen::Get().Points();
         const int team = TeamOnTurn();
-        if (team != kNoTeam && (IsZapster || ZapsterCalled)) {
+        if (team != kNoTeam && (state.ZapsterQuestion())) {
             GainPoints(team, 2 * points);
-            ZapsterCalled = false;
+            state.zapsterCalled = false;
         }
         CheckRoundEnd();
     }
@@ -271,17 +271,17 @@ void QuestionScreen::Blink() {
     beepTimer.Stop();
     timeBar.SetAlignment(tk::Align::Right);
     timeBar.SetCaption(QStringLiteral("Zapster!  "));
-    if (!FlashOn) {
-        FlashOn = true;
+    if (!state.blinking) {
+        state.blinking = true;
     }
-    if (BackColor() == tk::Rgb(kRed) && FlashRed) {
+    if (BackColor() == tk::Rgb(kRed) && state.blinkRed) {
         SetBackColor(tk::Rgb(kBlue));
-        FlashRed = false;
-        FlashOn = false;
+        state.blinkRed = false;
+        state.blinking = false;
     }
-    if (BackColor() == tk::Rgb(kBlue) && FlashOn) {
+    if (BackColor() == tk::Rgb(kBlue) && state.blinking) {
         SetBackColor(tk::Rgb(kRed));
-        FlashRed = true;
+        state.blinkRed = true;
     }
 }
 

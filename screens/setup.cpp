@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "game/module1.h"
+#include "game/state.h"
 #include "screens/board.h"
 #include "toolkit/look.h"
 
-using namespace Module1;
+using namespace game;
 
 namespace {
 
@@ -72,9 +72,9 @@ void SetupScreen::Form_Load() {
     teamNameBox[1].SetText(QStringLiteral("Team 2"));
     roundsChoice[2].Select();
     scheduleChoice[3].Select();
-    ZapsterCount1 = 3;
-    ZapsterCount2 = 6;
-    ZapsterCount3 = 9;
+    state.zapstersPlanned[1] = 3;
+    state.zapstersPlanned[2] = 6;
+    state.zapstersPlanned[3] = 9;
 }
 
 // A team's name, as typed, is the board's label under its score.
@@ -84,7 +84,7 @@ void SetupScreen::NameTeam(int team) {
 
 // Rounds: sets how many rounds are played and which columns of category slots are in use.
 void SetupScreen::ChooseRounds(int choice) {
-    NumRounds = static_cast<Integer>(choice + 1);
+    state.roundsToPlay = static_cast<Integer>(choice + 1);
     for (int round = 2; round <= 3; ++round) {
         const bool played = choice + 1 >= round;
         roundHeadings[round - 1].SetForeColor(tk::Rgb(played ? kActiveHeading : kInactiveHeading));
@@ -97,9 +97,9 @@ void SetupScreen::ChooseRounds(int choice) {
 // Zapster schedule: how many Zapster questions each round plans.
 void SetupScreen::ChooseSchedule(int choice) {
     const std::array<Integer, 3>& counts = kSchedules.at(static_cast<std::size_t>(choice));
-    ZapsterCount1 = counts[0];
-    ZapsterCount2 = counts[1];
-    ZapsterCount3 = counts[2];
+    for (int round = 1; round <= kRounds; ++round) {
+        state.zapstersPlanned[round] = counts[static_cast<std::size_t>(round - 1)];
+    }
 }
 
 // A double-click on a category slot clears its choice: the category comes from the built-in bank.
@@ -110,14 +110,14 @@ void SetupScreen::ClearSlot(int slot) {
 // Sound button: turns the question screen's beeps on or off, deciding from the sound setting.
 void SetupScreen::SwitchSound() {
     bool done = false;
-    if (!SoundOn && !done) {
-        SoundOn = true;
+    if (!state.soundOn && !done) {
+        state.soundOn = true;
         done = true;
         soundButton.SetCaption(QStringLiteral("ON"));
         soundButton.SetBackColor(tk::Rgb(kSoundOn));
     }
-    if (SoundOn && !done) {
-        SoundOn = false;
+    if (state.soundOn && !done) {
+        state.soundOn = false;
         done = true;
         soundButton.SetCaption(QStringLiteral("OFF"));
         soundButton.SetBackColor(tk::Rgb(kSoundOff));

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "game/bank.h"
-#include "game/module1.h"
+#include "game/state.h"
 #include "game/zapfile.h"
 #include "screens/board.h"
 #include "screens/setup.h"
@@ -17,7 +17,7 @@
 #include "toolkit/linereader.h"
 #include "toolkit/program.h"
 
-using namespace Module1;
+using namespace game;
 
 constexpr qsizetype kBuf = tk::LineReader::kBufferBytes;
 constexpr qsizetype kMax = tk::LineReader::kMaxLineBytes;
@@ -229,7 +229,7 @@ private slots:
         }
         const QStringList expected = titles + builtIn.mid(titles.size());
         for (int slot = 0; slot < 15; ++slot) {
-            QCOMPARE(CategoryName(slot % 5 + 1, slot / 5 + 1), expected[slot]);
+            QCOMPARE(state.categoryTitle(slot % 5 + 1, slot / 5 + 1), expected[slot]);
         }
         // The first questions of the round still play, whichever content they came from.
         for (int i = 0; i < 3; ++i) {

@@ -4,7 +4,7 @@
 
 #include <QtTest>
 
-#include "game/module1.h"
+#include "game/state.h"
 #include "screens/answer.h"
 #include "screens/board.h"
 #include "screens/game_over.h"
@@ -15,7 +15,7 @@
 #include "toolkit/program.h"
 #include "toolkit/timer.h"
 
-using namespace Module1;
+using namespace game;
 
 namespace {
 
@@ -34,8 +34,8 @@ SetupScreen& Options() {
 }
 
 void SetTurn(int team) {
-    Board().teamScore[0].setEnabled(team == 1);
-    Board().teamScore[1].setEnabled(team == 2);
+    Board().teamScore[0].setEnabled(team == 0);
+    Board().teamScore[1].setEnabled(team == 1);
 }
 
 std::int64_t opened = 0;  // the instant the open question was loaded
@@ -89,9 +89,9 @@ private slots:
     void soundButtonFollowsTheSetting() {
         play::ToSetup();
         UserClick(Options().soundButton);
-        SoundOn = true;
+        state.soundOn = true;
         UserClick(Options().soundButton);
-        QVERIFY(!SoundOn);
+        QVERIFY(!state.soundOn);
         QCOMPARE(Options().soundButton.Caption(), QStringLiteral("OFF"));
     }
 
@@ -117,18 +117,18 @@ private slots:
         QVERIFY(!Options().isVisible() && SetupScreen::Loaded() && play::BoardShown());
         QCOMPARE(play::CategoryTitles(), (QStringList{"Famous Psychologists", "Physiology",
                                                       "Statistics", "History", "Abnormal?"}));
-        QCOMPARE(QuestionText(30, 1),
+        QCOMPARE(state.question(30, 1),
                  QStringLiteral("Hallucinations, hearing voices in the head, and feelings of "
                                 "pursecution are typical of what disorder?"));
-        QCOMPARE(CategoryName(2, 2), QStringLiteral("Cognitive"));
-        QCOMPARE(QuestionText(11, 2).left(9), QStringLiteral("Name the "));
-        QVERIFY(QuestionText(8, 2).isEmpty() && CategoryName(3, 2).isEmpty());
-        QVERIFY(QuestionText(1, 3).isEmpty() && CategoryName(1, 3).isEmpty());
+        QCOMPARE(state.categoryTitle(2, 2), QStringLiteral("Cognitive"));
+        QCOMPARE(state.question(11, 2).left(9), QStringLiteral("Name the "));
+        QVERIFY(state.question(8, 2).isEmpty() && state.categoryTitle(3, 2).isEmpty());
+        QVERIFY(state.question(1, 3).isEmpty() && state.categoryTitle(1, 3).isEmpty());
         QCOMPARE(ZapsterButtons(), (QStringList{"1+", "2+", "3+", "1+", "2+", "3+"}));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, QuestionText(31, 1));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, QuestionText(-1, 1));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, QuestionText(1, 4));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, PointValue(7, 1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.question(31, 1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.question(-1, 1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.question(1, 4));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.points(7, 1));
     }
 
     // Slot i takes block i of its file, whichever round is played; a file that cannot give the
@@ -144,11 +144,11 @@ private slots:
         // One round: the greyed slots keep their choices and are read all the same.
         UserClick(Options().roundsChoice[0]);
         UserClick(Options().doneButton);
-        QCOMPARE(QuestionText(1, 1), QStringLiteral("q0.1"));
-        QCOMPARE(AnswerText(6, 1), QStringLiteral("a0.6"));
-        QVERIFY(QuestionText(13, 2).isEmpty());  // Short.zap's block 7 lacks its last line
-        QCOMPARE(CategoryName(5, 3), QStringLiteral("Title 14"));
-        QCOMPARE(QuestionText(30, 3), QStringLiteral("q14.6"));
+        QCOMPARE(state.question(1, 1), QStringLiteral("q0.1"));
+        QCOMPARE(state.answer(6, 1), QStringLiteral("a0.6"));
+        QVERIFY(state.question(13, 2).isEmpty());  // Short.zap's block 7 lacks its last line
+        QCOMPARE(state.categoryTitle(5, 3), QStringLiteral("Title 14"));
+        QCOMPARE(state.question(30, 3), QStringLiteral("q14.6"));
         QCOMPARE(play::CategoryTitles(),
                  (QStringList{"Title 0", "Title 1", "Statistics", "History", "Title 4"}));
     }
@@ -162,14 +162,14 @@ private slots:
             b->setEnabled(false);
             b->SetCaption(QString());
         }
-        RoundNumber = 2;
+        state.round = 2;
         ResetZapsterButtons();
         QCOMPARE(ZapsterButtons(), (QStringList{"1+", "2-", "3+", "1+", "2+", "3-"}));
-        ZapsterCount3 = 30;
-        RoundNumber = 3;
+        state.zapstersPlanned[3] = 30;
+        state.round = 3;
         ResetZapsterButtons();
         QCOMPARE(ZapsterButtons(), QStringList(6, QStringLiteral("-")));
-        RoundNumber = 4;
+        state.round = 4;
         ResetZapsterButtons();
         QCOMPARE(ZapsterButtons(), (QStringList{"1+", "2-", "3-", "1+", "2-", "3-"}));
         FreshProgram();
@@ -206,12 +206,12 @@ private slots:
         for (std::uint64_t seed = 1; seed <= 20; ++seed) {
             FreshProgram(seed);
             play::NewGame(kThreeRounds, schedule);
-            ZapstersUsed1 = static_cast<Integer>(used);
-            SquaresLeft1 = static_cast<Integer>(left);
-            IsZapster = false;
+            state.zapstersOpened[1] = static_cast<Integer>(used);
+            state.squaresLeft[1] = static_cast<Integer>(left);
+            state.zapsterDrawn = false;
             play::ClickSquare(5, 5);
             QCOMPARE(ZapsterOpened(), zapster);
-            QCOMPARE(ZapstersUsed1, Integer(used + (zapster ? 1 : 0)));
+            QCOMPARE(state.zapstersOpened[1], Integer(used + (zapster ? 1 : 0)));
         }
     }
 
@@ -222,7 +222,7 @@ private slots:
         for (int game = 0; game < 400; ++game) {
             FreshProgram(1000 + static_cast<std::uint64_t>(game));
             play::NewGame(kThreeRounds, kZeroZeroThree);
-            RoundNumber = 3;  // round 3 of "0, 0, 3" plans 3 Zapsters
+            state.round = 3;  // round 3 of "0, 0, 3" plans 3 Zapsters
             play::ClickSquare(1, 0);
             zapsters += ZapsterOpened() ? 1 : 0;
         }
@@ -233,16 +233,16 @@ private slots:
     // counts and goes past the plan, hiding the question even when the draw says no.
     void calledZapsterGoesPastThePlan() {
         play::NewGame(kThreeRounds, kThreeSixNine);
-        ZapstersUsed1 = 3;
-        IsZapster = true;
+        state.zapstersOpened[1] = 3;
+        state.zapsterDrawn = true;
         play::ClickSquare(2, 0);
-        QVERIFY(!IsZapster && !ZapsterOpened());
+        QVERIFY(!state.zapsterDrawn && !ZapsterOpened());
         play::Reveal();
         play::Judge(true);
-        ZapsterCalled = true;
+        state.zapsterCalled = true;
         play::ClickSquare(2, 1);
-        QVERIFY(!IsZapster && ZapsterOpened());
-        QCOMPARE(ZapstersUsed1, Integer{4});
+        QVERIFY(!state.zapsterDrawn && ZapsterOpened());
+        QCOMPARE(state.zapstersOpened[1], Integer{4});
     }
 
     // Points that are not a whole number score nothing; a score stops at the 16-bit limit.
@@ -256,23 +256,24 @@ private slots:
         QFETCH(int, before);
         QFETCH(int, after);
         play::NewGame(kThreeRounds, kNone);
-        Team1Score = static_cast<Integer>(before);
+        state.score[0] = static_cast<Integer>(before);
         play::ClickSquare(1, 5);
         play::Reveal();
         if (!points.isEmpty()) {
             AnswerScreen::Get().points.SetCaption(points);
         }
         play::Judge(true);
-        QCOMPARE(Team1Score, Integer(after));
+        QCOMPARE(state.score[0], Integer(after));
         QCOMPARE(Board().teamScore[0].Caption(), QString::number(after));
     }
 
-    // The game ends differently on the two teams' turns: on team 1's the headings stay and the
-    // answer screen is only hidden; on team 2's the headings are cleared and it is closed.
+    // The game ends differently on the two teams' turns: on the left team's the headings stay and
+    // the answer screen is only hidden; on the right team's the headings are cleared and it is
+    // closed.
     void gameEnd_data() {
         QTest::addColumn<int>("lastTeam");
-        QTest::newRow("team 1") << 1;
-        QTest::newRow("team 2") << 2;
+        QTest::newRow("left team") << 0;
+        QTest::newRow("right team") << 1;
     }
     void gameEnd() {
         QFETCH(int, lastTeam);
@@ -286,18 +287,18 @@ private slots:
         QCOMPARE(Board().roundLabel.Caption(), QStringLiteral("Round: 1"));
         play::Judge(false);
         QVERIFY(play::GameOverShown() && play::BoardShown() && !QuestionScreen::Loaded());
-        QCOMPARE(AnswerScreen::Loaded(), lastTeam == 1);
+        QCOMPARE(AnswerScreen::Loaded(), lastTeam == 0);
         const QStringList kept{"Famous Psychologists", "Physiology", "Statistics", "History",
                                "Abnormal?"};
-        QCOMPARE(play::CategoryTitles(), lastTeam == 1 ? kept : QStringList(5, QString()));
+        QCOMPARE(play::CategoryTitles(), lastTeam == 0 ? kept : QStringList(5, QString()));
         UserClick(GameOverScreen::Get().thanksButton);
         QVERIFY(tk::ProgramEnded() && tk::LoadedScreenCount() == 0);
     }
 
     void zapsterTimeline() {
         play::NewGame(kThreeRounds, kNone);
-        SetTurn(2);
-        ZapsterCalled = true;
+        SetTurn(1);
+        state.zapsterCalled = true;
         Open(4, 5);  // 150 points
         QCOMPARE(Q().BackColor(), kBlue);
         At(249);
@@ -335,11 +336,11 @@ private slots:
         QCOMPARE(Q().zapsterClock.Caption(), QStringLiteral("2"));
         QVERIFY(Q().timeBar.isEnabled());
         At(11599);
-        QCOMPARE(Team2Score, Integer{0});
+        QCOMPARE(state.score[1], Integer{0});
         At(11600);
         QCOMPARE(Q().zapsterClock.Caption(), QStringLiteral("0"));
         QCOMPARE(Q().timeBar.Caption(), QStringLiteral("Time Is Up!"));
-        QCOMPARE(Team2Score, Integer{300});
+        QCOMPARE(state.score[1], Integer{300});
         At(14599);
         QVERIFY(play::QuestionShown());
         At(14600);
@@ -365,10 +366,10 @@ private slots:
             UserClick(Q().zapsterClock);
         }
         if (start != 0) {
-            ClockSeconds = static_cast<Integer>(start);
+            state.zapsterClock = static_cast<Integer>(start);
         }
         At(9500);
-        QCOMPARE(ClockSeconds, Integer(end));
+        QCOMPARE(state.zapsterClock, Integer(end));
         QCOMPARE(Q().zapsterClock.Caption(), QString::number(end));
         if (down) {  // turned: the bar takes a click again
             At(60000);

@@ -10,7 +10,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "game/module1.h"
+#include "game/state.h"
 #include "screens/answer.h"
 #include "screens/board.h"
 #include "screens/game_over.h"
@@ -22,7 +22,7 @@
 #include "toolkit/program.h"
 #include "toolkit/timer.h"
 
-using namespace Module1;
+using namespace game;
 
 namespace {
 
@@ -78,11 +78,11 @@ constexpr int kSchedules[6][3] = {{0, 0, 0}, {0, 0, 3},  {0, 3, 6},
 struct Reference {
     int rounds = 3, schedule = 3, round = 1, asked = 0, points = 0;
     int score[3] = {0, 0, 0};
-    bool label8 = true, label9 = true, called = false;  // the lit scores: whose turn it is
+    bool leftLit = true, rightLit = true, called = false;  // the lit scores: whose turn it is
     bool open = false, revealed = false, timedOut = false, zapster = false;  // the open question
     bool overShown = false;  // the game-over screen: at the end, or brought by the banner
 
-    int Turn() const { return label8 ? 1 : label9 ? 2 : 0; }
+    int Turn() const { return leftLit ? 1 : rightLit ? 2 : 0; }
     bool GameOver() const { return round == rounds + 1; }
 
     void EndRoundIfLast() {
@@ -93,10 +93,10 @@ struct Reference {
     }
     // The turn passes from whichever team's score is lit, team 1's first.
     void PassTurn() {
-        const bool was8 = label8;
-        if (label8 || label9) {
-            label8 = !was8;
-            label9 = was8;
+        const bool wasLeft = leftLit;
+        if (leftLit || rightLit) {
+            leftLit = !wasLeft;
+            rightLit = wasLeft;
         }
     }
     // A Zapster reverses the scoring: a correct answer gives the other team the points, a wrong
@@ -117,12 +117,12 @@ struct Reference {
             PassTurn();
         }
         if (team == 2 && GameOver()) {
-            label8 = label9 = false;
+            leftLit = rightLit = false;
         }
         overShown = overShown || GameOver();
         if (asked == 0 && score[1] != score[2]) {
-            label8 = score[1] < score[2];
-            label9 = !label8;
+            leftLit = score[1] < score[2];
+            rightLit = !leftLit;
         }
         open = false;
     }
@@ -163,7 +163,7 @@ private:
 bool Moderator::Setup() {
     {
         tk::HandlerScope scope;
-        Main();
+        StartProgram();
     }
     // The title: its button, Enter or Escape, or now and then its close box.
     if (Chance(0.03)) {
@@ -183,9 +183,9 @@ bool Moderator::Setup() {
     Expect(SetupScreen::Loaded() && SetupScreen::Get().isVisible(), "setup screen shown");
     SetupScreen& options = SetupScreen::Get();
     // The setup screen's load puts the defaults in place, on the board too.
-    Expect(QList<int>{NumRounds, ZapsterCount1, ZapsterCount2, ZapsterCount3} ==
-                   QList<int>{3, 3, 6, 9} &&
-               SoundOn,
+    Expect(QList<int>{state.roundsToPlay, state.zapstersPlanned[1], state.zapstersPlanned[2],
+                      state.zapstersPlanned[3]} == QList<int>{3, 3, 6, 9} &&
+               state.soundOn,
            QStringLiteral("default rounds, schedule and sound"));
     Expect(options.roundsChoice[2].isChecked() && options.scheduleChoice[3].isChecked() &&
                BoardScreen::Get().teamName[0].Caption() == QStringLiteral("Team 1") &&
@@ -218,9 +218,10 @@ bool Moderator::Setup() {
     options.scheduleChoice[ref_.schedule].click();
     for (int i = Pick(3); i > 0; --i) {
         options.soundButton.click();
-        ExpectEq(options.soundButton.Caption(), QString(SoundOn ? "ON" : "OFF"), "sound button");
-        ExpectEq(options.soundButton.BackColor(), SoundOn ? QColor(0, 0xFF, 0) : QColor(0xC0, 0, 0),
-                 "sound button's colour");
+        ExpectEq(options.soundButton.Caption(), QString(state.soundOn ? "ON" : "OFF"),
+                 "sound button");
+        ExpectEq(options.soundButton.BackColor(),
+                 state.soundOn ? QColor(0, 0xFF, 0) : QColor(0xC0, 0, 0), "sound button's colour");
     }
     for (int slot = 0; slot < 15; ++slot) {
         tk::FileList& list = options.categorySlots[slot];
@@ -232,12 +233,12 @@ bool Moderator::Setup() {
         }
     }
     // The rounds not played are greyed, their slots disabled; the schedule plans every round.
-    ExpectEq(int(NumRounds), ref_.rounds, "rounds");
-    const Integer planned[] = {ZapsterCount1, ZapsterCount2, ZapsterCount3};
+    ExpectEq(int(state.roundsToPlay), ref_.rounds, "rounds");
     const tk::Label* roundLabels[] = {&options.roundHeadings[0], &options.roundHeadings[1],
                                       &options.roundHeadings[2]};
     for (int round = 0; round < 3; ++round) {
-        ExpectEq(int(planned[round]), kSchedules[ref_.schedule][round], "round's Zapsters");
+        ExpectEq(int(state.zapstersPlanned[round + 1]), kSchedules[ref_.schedule][round],
+                 "round's Zapsters");
         const bool played = round < ref_.rounds;
         ExpectEq(roundLabels[round]->ForeColor(),
                  played ? QColor(0, 0, 0) : QColor(0x80, 0x80, 0x80), "round heading");
@@ -358,9 +359,9 @@ void Moderator::Act() {
             picture.Press();
             ref_.overShown = ref_.overShown || which == 0;
             if (which > 0) {  // the blue logo switches the sound off, the red one on
-                ExpectEq(bool(SoundOn), which == 2, "sound after a logo");
-                Expect(board.soundOnLogo.isVisibleTo(&board) == SoundOn &&
-                           board.soundOffLogo.isVisibleTo(&board) != SoundOn,
+                ExpectEq(bool(state.soundOn), which == 2, "sound after a logo");
+                Expect(board.soundOnLogo.isVisibleTo(&board) == state.soundOn &&
+                           board.soundOffLogo.isVisibleTo(&board) != state.soundOn,
                        QStringLiteral("the other logo shown"));
             }
         }
@@ -373,7 +374,7 @@ void Moderator::Act() {
         const int index = Pick(6);
         tk::Button& button = *buttons[index];
         if (button.isEnabled()) {
-            const bool waiting = index < 3 ? !ref_.label8 : !ref_.label9;
+            const bool waiting = index < 3 ? !ref_.leftLit : !ref_.rightLit;
             const bool accepted = waiting && (index % 3 == 0 || !ref_.called);
             button.click();
             ref_.called = ref_.called || accepted;
@@ -461,7 +462,7 @@ void Moderator::Observe() {
 // steps, then twice a second, and ten times a second once it has more than 20; a Zapster never.
 void Moderator::CheckBeeps(std::int64_t until) {
     std::vector<std::int64_t> expected;
-    for (std::int64_t t = 500; SoundOn && !ref_.zapster && t <= until;) {
+    for (std::int64_t t = 500; state.soundOn && !ref_.zapster && t <= until;) {
         expected.push_back(t);
         t += t <= 9500 ? 1000 : t < 21000 ? 500 : 100;
     }
@@ -478,16 +479,16 @@ void Moderator::Check() {
     if (!QuestionScreen::Loaded() || !QuestionScreen::Get().isVisible()) {
         ExpectEq(tk::clock::RunningTimers(), 0, "timers running with no question shown");
     }
-    ExpectEq(int(Team1Score), ref_.score[1], "team 1 score");
-    ExpectEq(int(Team2Score), ref_.score[2], "team 2 score");
+    ExpectEq(int(state.score[0]), ref_.score[1], "team 1 score");
+    ExpectEq(int(state.score[1]), ref_.score[2], "team 2 score");
     BoardScreen& board = BoardScreen::Get();
     ExpectEq(board.teamScore[0].Caption(), QString::number(ref_.score[1]), "team 1 score label");
     ExpectEq(board.teamScore[1].Caption(), QString::number(ref_.score[2]), "team 2 score label");
-    ExpectEq(board.teamScore[0].isEnabled(), ref_.label8, "team 1 turn");
-    ExpectEq(board.teamScore[1].isEnabled(), ref_.label9, "team 2 turn");
-    ExpectEq(int(RoundNumber), ref_.round, "round");
-    ExpectEq(int(QuestionsAsked), ref_.asked, "questions asked");
-    ExpectEq(ZapsterCalled, ref_.called, "Zapster called");
+    ExpectEq(board.teamScore[0].isEnabled(), ref_.leftLit, "team 1 turn");
+    ExpectEq(board.teamScore[1].isEnabled(), ref_.rightLit, "team 2 turn");
+    ExpectEq(int(state.round), ref_.round, "round");
+    ExpectEq(int(state.questionsOpened), ref_.asked, "questions asked");
+    ExpectEq(state.zapsterCalled, ref_.called, "Zapster called");
     ExpectEq(GameOverScreen::Loaded() && GameOverScreen::Get().isVisible(), ref_.overShown,
              "game-over screen shown");
     // The bar grows a step a second, coloured by its length before it grows.
@@ -498,14 +499,13 @@ void Moderator::Check() {
         const QColor& colour = steps <= 10 ? kGreen : steps <= 20 ? kYellow : kRed;
         ExpectEq(bar.BackColor(), colour, "bar colour");
     }
-    const Integer* used[] = {&ZapstersUsed1, &ZapstersUsed2, &ZapstersUsed3};
-    const Integer* left[] = {&SquaresLeft1, &SquaresLeft2, &SquaresLeft3};
     for (int r = 1; r <= 3; ++r) {
-        if (r == RoundNumber) {
-            ExpectEq(int(*left[r - 1]), 30 - QuestionsAsked, "squares left this round");
+        if (r == state.round) {
+            ExpectEq(int(state.squaresLeft[r]), 30 - state.questionsOpened,
+                     "squares left this round");
         } else {
-            ExpectEq(int(*left[r - 1]), 30, "squares left of another round");
-            ExpectEq(int(*used[r - 1]), 0, "Zapsters used of another round");
+            ExpectEq(int(state.squaresLeft[r]), 30, "squares left of another round");
+            ExpectEq(int(state.zapstersOpened[r]), 0, "Zapsters opened in another round");
         }
     }
     if (ref_.round <= ref_.rounds && !ref_.open) {
@@ -517,11 +517,11 @@ void Moderator::Check() {
 int Moderator::Play() {
     FreshProgram(seed_);
     // What an earlier game in this process could have left: start-up must clear it.
-    ZapstersUsed2 = 7;
-    SquaresLeft1 = 0;
-    RoundNumber = 3;
+    state.zapstersOpened[2] = 7;
+    state.squaresLeft[1] = 0;
+    state.round = 3;
     tk::SetBeepListener([this] {
-        beepedWhileOff_ = beepedWhileOff_ || !SoundOn;
+        beepedWhileOff_ = beepedWhileOff_ || !state.soundOn;
         beeps_.push_back(Elapsed());
     });
     if (!Setup()) {

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "game/module1.h"
+#include "game/state.h"
 #include "screens/question.h"
 #include "sound/tonesource.h"
 #include "support/game.h"
@@ -72,7 +72,7 @@ private slots:
         tk::PrepareBeep();  // as the program does while the title screen shows
         QTRY_VERIFY_WITH_TIMEOUT(tk::BeepOutputSettled(), 30000);
         play::NewGame(2, 0);  // three rounds, no Zapsters
-        Module1::SoundOn = true;
+        game::state.soundOn = true;
         QVERIFY2(server.StartRecording(&error), qPrintable(error));
         std::vector<double> due;
         tk::SetBeepListener([&] { due.push_back(double(tk::clock::Now())); });

@@ -8,7 +8,7 @@
 
 #include "common.h"
 #include "figures.h"
-#include "game/module1.h"
+#include "game/state.h"
 #include "report.h"
 #include "screens/answer.h"
 #include "screens/board.h"

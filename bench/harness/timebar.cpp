@@ -8,7 +8,7 @@
 
 #include "common.h"
 #include "figures.h"
-#include "game/module1.h"
+#include "game/state.h"
 #include "report.h"
 #include "screens/board.h"
 #include "screens/question.h"
@@ -39,7 +39,7 @@ std::vector<double> IdealBeeps() {
     FreshProgram(3);
     play::NewGame(kThreeRounds, kNoZapsters);
     CheckPlay("a new game");
-    Module1::SoundOn = true;
+    game::state.soundOn = true;
     play::ClickSquare(1, 0);
     const std::int64_t start = tk::clock::Now();
     std::vector<double> beeps;
@@ -84,7 +84,7 @@ Run TimeQuestion(bool sound, std::unique_ptr<PlainTimer>* alongside,
     tk::clock::UseReal();
     play::NewGame(kThreeRounds, kNoZapsters);
     CheckPlay("a new game");
-    Module1::SoundOn = sound;
+    game::state.soundOn = sound;
     RunFor(500);  // the board painted and the machine quiet
 
     Run run;

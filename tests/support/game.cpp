@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-#include "game/module1.h"
+#include "game/state.h"
 #include "screens/answer.h"
 #include "screens/board.h"
 #include "screens/game_over.h"
@@ -22,7 +22,7 @@ bool Shown() {
 void ToSetup() {
     {
         tk::HandlerScope scope;
-        Module1::Main();
+        game::StartProgram();
     }
     UserClick(TitleScreen::Get().okButton);
 }

@@ -1,6 +1,6 @@
 #include "support/harness.h"
 
-#include "game/module1.h"
+#include "game/state.h"
 #include "toolkit/beep.h"
 #include "toolkit/program.h"
 #include "toolkit/random.h"
@@ -29,7 +29,7 @@ void FreshProgram(std::uint64_t seed) {
     tk::clock::UseManual();
     tk::SetBeepListener({});
     tk::SeedRandom(seed);
-    Module1::ClearState();
+    game::state = game::State{};
 }
 
 QByteArray Blocks(int blocks, const char* lineEnd) {

@@ -1,12 +1,12 @@
 #include <QString>
 
 #include "game/bank.h"
-#include "game/module1.h"
+#include "game/state.h"
 #include "game/zapfile.h"
 #include "screens/board.h"
 #include "screens/setup.h"
 
-namespace Module1 {
+namespace game {
 namespace {
 
 // Points of every square, by row (1..6) and round (1..3); the same in all five columns.
@@ -15,16 +15,16 @@ constexpr Integer kPoints[6][3] = {
 };
 
 void WriteBuiltInBank() {
-    QuestionText.fill(QString());
-    AnswerText.fill(QString());
-    CategoryName.fill(QString());
+    state.question.fill(QString());
+    state.answer.fill(QString());
+    state.categoryTitle.fill(QString());
     for (const BankTitle& t : kBankTitles) {
-        CategoryName(t.column, t.round) = QString::fromUtf8(t.title);
+        state.categoryTitle(t.column, t.round) = QString::fromUtf8(t.title);
     }
     for (const BankQuestion& q : kBankQuestions) {
         const int slot = (q.column - 1) * 6 + q.row;
-        QuestionText(slot, q.round) = QString::fromUtf8(q.question);
-        AnswerText(slot, q.round) = QString::fromUtf8(q.answer);
+        state.question(slot, q.round) = QString::fromUtf8(q.question);
+        state.answer(slot, q.round) = QString::fromUtf8(q.answer);
     }
 }
 
@@ -43,11 +43,11 @@ void ReadChosenCategories() {
         if (!block) {
             continue;
         }
-        CategoryName(column, round) = block->title;
+        state.categoryTitle(column, round) = block->title;
         int slot = (column - 1) * 6 + 1;
         for (int row = 0; row < 6; ++row) {
-            QuestionText(slot, round) = block->questions[static_cast<std::size_t>(row)];
-            AnswerText(slot, round) = block->answers[static_cast<std::size_t>(row)];
+            state.question(slot, round) = block->questions[static_cast<std::size_t>(row)];
+            state.answer(slot, round) = block->answers[static_cast<std::size_t>(row)];
             ++slot;
         }
     }
@@ -58,31 +58,31 @@ void ReadChosenCategories() {
 void StartGame() {
     for (int row = 1; row <= 6; ++row) {
         for (int round = 1; round <= 3; ++round) {
-            PointValue(row, round) = kPoints[row - 1][round - 1];
+            state.points(row, round) = kPoints[row - 1][round - 1];
         }
     }
     WriteBuiltInBank();
     ReadChosenCategories();
 
-    RoundNumber = 1;
+    state.round = 1;
     BoardScreen& board = BoardScreen::Get();
-    board.roundLabel.SetCaption(QStringLiteral("Round: ") + QString::number(RoundNumber));
+    board.roundLabel.SetCaption(QStringLiteral("Round: ") + QString::number(state.round));
     SetupScreen::Hide();
     for (int row = 0; row < BoardScreen::kRows; ++row) {
-        const QString points = QString::number(PointValue(row + 1, RoundNumber));
+        const QString points = QString::number(state.points(row + 1, state.round));
         for (int column = 0; column < BoardScreen::kColumns; ++column) {
             board.squares[column][row].SetCaption(points);
         }
     }
     for (int column = 0; column < BoardScreen::kColumns; ++column) {
-        board.categoryTitles[column].SetCaption(CategoryName(column + 1, RoundNumber));
+        board.categoryTitles[column].SetCaption(state.categoryTitle(column + 1, state.round));
     }
-    ZapsterCalled = false;
-    QuestionsAsked = 0;
-    Team1Score = 0;
-    Team2Score = 0;
-    board.teamScore[0].SetCaption(QString::number(Team1Score));
-    board.teamScore[1].SetCaption(QString::number(Team2Score));
+    state.zapsterCalled = false;
+    state.questionsOpened = 0;
+    state.score[0] = 0;
+    state.score[1] = 0;
+    board.teamScore[0].SetCaption(QString::number(state.score[0]));
+    board.teamScore[1].SetCaption(QString::number(state.score[1]));
     BoardScreen::Show();
 }
 
@@ -96,10 +96,10 @@ void ResetZapsterButtons() {
             board.zapsterButtons[team][button].SetCaption(QString::number(button + 1));
         }
     }
-    // At the start of the game RoundNumber is still 0: the round about to be played is round 1.
-    const int round = RoundNumber == 0 ? 1 : RoundNumber;
-    const Integer* count = ForRound(round, ZapsterCount1, ZapsterCount2, ZapsterCount3);
-    if (count != nullptr && *count == 30) {
+    // At the start of the game the round is still 0: the round about to be played is round 1.
+    const int round = state.round == 0 ? 1 : state.round;
+    const Integer* count = state.zapstersPlanned.In(round);
+    if (count != nullptr && *count == kSquaresPerRound) {
         // "Total!": every question of the round is a Zapster already; there is nothing to call.
         for (int team = 0; team < 2; ++team) {
             for (int button = 0; button < BoardScreen::kZapsterButtons; ++button) {
@@ -110,4 +110,4 @@ void ResetZapsterButtons() {
     }
 }
 
-}  // namespace Module1
+}  // namespace game
