@@ -211,6 +211,7 @@ private slots:
         tk::SeedRandom(42);
         std::ranges::generate(drawn, tk::Rnd);
         tk::SeedRandom(42);
+        tk::Randomize();  // the game's start-up: a seeded game must replay the same draws
         QVERIFY(
             std::ranges::all_of(drawn, [](double u) { return u == tk::Rnd() && u >= 0 && u < 1; }));
     }
