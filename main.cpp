@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
     // The title screen comes first; its fonts are readied while Qt starts.
-    tk::FontWarmUp fontWarmUp(layout::kAbout);
+    tk::FontWarmUp fontWarmUp(layout::kTitle);
     // The game takes nothing from its command line: only the program name reaches Qt.
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);

@@ -7,15 +7,15 @@
 
 namespace spots {
 
-Point Centre(const layout::Screen& screen, std::string_view name, int index, int width,
+Point Centre(const layout::Screen& screen, layout::Widget widget, int index, int width,
              int height) {
-    const layout::Row& row = layout::Find(screen, name, index);
+    const layout::Row& row = layout::Find(screen, widget, index);
     double scale = 1.0;
     int offset = 0;
     if (screen.window.maximised) {
         int right = 0, bottom = 0;
         for (const layout::Row& r : screen.rows) {
-            if (r.parent.empty()) {
+            if (r.parent == layout::Widget::none) {
                 right = std::max(right, r.left + r.width);
                 bottom = std::max(bottom, r.top + r.height);
             }
@@ -25,7 +25,7 @@ Point Centre(const layout::Screen& screen, std::string_view name, int index, int
         offset = scale > 1.0 ? (width - tk::Pixels(right, scale)) / 2 : 0;
     }
     int left = row.left, top = row.top;
-    if (!row.parent.empty()) {
+    if (row.parent != layout::Widget::none) {
         const layout::Row& frame = layout::Find(screen, row.parent);
         left += frame.left;
         top += frame.top;

@@ -1,10 +1,6 @@
 #pragma once
 
-#include <string_view>
-
-namespace layout {
-struct Screen;
-}
+#include "layout/layout.h"
 
 // Where a widget of a screen lies on its window, worked out from the game's layout tables the way
 // the screens place their widgets, so that an outside driver can click it.
@@ -14,8 +10,8 @@ struct Point {
     int x, y;
 };
 
-// The centre of widget `name` (element `index` of an array) on a window whose client area is
+// The centre of `widget` (element `index` of an array) on a window whose client area is
 // `width` by `height` pixels; a maximised screen scales its layout to that area.
-Point Centre(const layout::Screen& screen, std::string_view name, int index, int width, int height);
+Point Centre(const layout::Screen& screen, layout::Widget widget, int index, int width, int height);
 
 }  // namespace spots

@@ -219,7 +219,7 @@ public:
     }
 
     // A left click at widget `name` of `screen`, shown in `window`.
-    void Click(Window window, const layout::Screen& screen, std::string_view name, int index = -1) {
+    void Click(Window window, const layout::Screen& screen, layout::Widget widget, int index = -1) {
         XWindowAttributes attributes;
         if (!XGetWindowAttributes(display_, window, &attributes)) {
             Fail("a window to click has gone");
@@ -228,7 +228,7 @@ public:
         Window child = 0;
         XTranslateCoordinates(display_, window, root_, 0, 0, &x, &y, &child);
         const spots::Point at =
-            spots::Centre(screen, name, index, attributes.width, attributes.height);
+            spots::Centre(screen, widget, index, attributes.width, attributes.height);
         XTestFakeMotionEvent(display_, -1, x + at.x, y + at.y, CurrentTime);
         XTestFakeButtonEvent(display_, 1, True, CurrentTime);
         XTestFakeButtonEvent(display_, 1, False, CurrentTime);
@@ -407,7 +407,7 @@ int Game(const std::string& dir, const std::string& game, const std::vector<std:
         Fail("the game showed no title screen");
     }
     std::uint64_t epoch = screen.Epoch();
-    screen.Click(title, layout::kAbout, "cmdOK");
+    screen.Click(title, layout::kTitle, layout::Widget::okButton);
     const Window setup =
         screen.WaitPainted(epoch, kWait, [](const Win& w) { return w.title == "Game Setup"; })
             .first;
@@ -415,7 +415,8 @@ int Game(const std::string& dir, const std::string& game, const std::vector<std:
         Fail("the title's OK showed no setup screen");
     }
     epoch = screen.Epoch();
-    screen.Click(setup, layout::kOptions, "Command1");  // "Done" with the defaults: three rounds
+    screen.Click(setup, layout::kSetup,
+                 layout::Widget::doneButton);  // "Done" with the defaults: three rounds
     Window board = screen.WaitPainted(epoch, kWait, any).first;
     if (board == 0) {
         Fail("no board after the setup screen");
@@ -429,25 +430,26 @@ int Game(const std::string& dir, const std::string& game, const std::vector<std:
     for (int round = 1; round <= 3; ++round) {
         for (int column = 1; column <= 5; ++column) {
             for (int index = 0; index < 6; ++index) {
-                static constexpr const char* kColumns[] = {"Command1", "Command2", "Command3",
-                                                           "Command4", "Command5"};
                 epoch = screen.Epoch();
                 double clicked = bench::NowMs();
-                screen.Click(board, layout::kBoard, kColumns[column - 1], index);
+                screen.Click(board, layout::kBoard, layout::Widget::square,
+                             6 * (column - 1) + index);
                 const auto [question, shown] = screen.WaitPainted(epoch, kWait, any);
                 if (question == 0) {
                     Fail("no question screen after square " + std::to_string(played + 1));
                 }
                 toQuestion.push_back(shown - clicked);
                 epoch = screen.Epoch();
-                screen.Click(question, layout::kQuestion, "Label2");
+                screen.Click(question, layout::kQuestion, layout::Widget::timeBar);
                 const Window answer = screen.WaitPainted(epoch, kWait, any).first;
                 if (answer == 0) {
                     Fail("no answer screen after question " + std::to_string(played + 1));
                 }
                 epoch = screen.Epoch();
                 clicked = bench::NowMs();
-                screen.Click(answer, layout::kAnswer, played % 2 == 0 ? "Command1" : "Command2");
+                screen.Click(
+                    answer, layout::kAnswer,
+                    played % 2 == 0 ? layout::Widget::rightButton : layout::Widget::wrongButton);
                 const auto [back, painted] =
                     screen.WaitPainted(epoch, kWait, [](const Win&) { return true; });
                 if (back == 0) {

@@ -5,23 +5,23 @@
 
 namespace layout {
 
-const Row& Find(const Screen& screen, std::string_view name, int index) {
+const Row& Find(const Screen& screen, Widget widget, int index) {
     for (const Row& row : screen.rows) {
-        if (row.name == name && row.index == index) {
+        if (row.widget == widget && row.index == index) {
             return row;
         }
     }
-    throw std::logic_error("no layout row for " + std::string(name) + "(" + std::to_string(index) +
-                           ") on " + std::string(screen.window.title));
+    throw std::logic_error("no layout row for widget " + std::to_string(int(widget)) + "(" +
+                           std::to_string(index) + ") on " + std::string(screen.window.title));
 }
 
-int TimerInterval(const Screen& screen, std::string_view name) {
-    for (const TimerRow& timer : screen.timers) {
-        if (timer.name == name) {
-            return timer.interval;
+int TimerInterval(const Screen& screen, Timer timer) {
+    for (const TimerRow& row : screen.timers) {
+        if (row.timer == timer) {
+            return row.interval;
         }
     }
-    throw std::logic_error("no timer " + std::string(name) + " on " +
+    throw std::logic_error("no timer " + std::to_string(int(timer)) + " on " +
                            std::string(screen.window.title));
 }
 

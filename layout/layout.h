@@ -28,8 +28,70 @@ struct Font {
     double points;
 };
 
+// Every widget the layout places, by its role on its screen.
+enum class Widget {
+    none,  // no frame: the widget lies on the window
+    // title
+    title,
+    description,
+    divider,
+    disclaimer,
+    okButton,
+    version,
+    // setup
+    teamsFrame,
+    teamNameBox,
+    roundsFrame,
+    roundsChoice,
+    categoriesFrame,
+    instructions,
+    roundHeading,
+    scheduleFrame,
+    scheduleChoice,
+    soundFrame,
+    soundButton,
+    doneButton,
+    categorySlot,
+    // board; a square is element 6 column + row, a Zapster button 3 team + n
+    banner,
+    roundLabel,
+    categoryTitle,
+    square,
+    teamScore,
+    teamName,
+    zapsterButton,
+    soundOnLogo,
+    soundOffLogo,
+    // question
+    questionText,
+    timeBar,
+    zapsterClock,
+    // answer
+    answerText,
+    rightButton,
+    points,
+    wrongButton,
+    // game over
+    heading,
+    leftLogo,
+    thanksButton,
+    rightLogo,
+};
+
+// The question screen's interval timers.
+enum class Timer {
+    barStep,
+    timeOut,
+    backToBoard,
+    announcementEnd,
+    zapsterText,
+    beep,
+    zapsterClock,
+    blink
+};
+
 struct Row {
-    std::string_view name;
+    Widget widget;
     int index;  // element of a widget array, or -1
     Kind kind;
     std::string_view caption;  // UTF-8, exactly as shown, runs of spaces included
@@ -38,7 +100,7 @@ struct Row {
     int back;  // kNoColor where the table gives none
     int text;  // kNoColor for black
     int left, top, width, height;
-    std::string_view parent = {};  // the frame the widget lies in, empty for the window
+    Widget parent = Widget::none;  // the frame the widget lies in
     int lineWidth = 0;  // lines only: pen width in pixels; from (left, top) by (width, height)
     std::string_view hint = {};  // hover hint
 };
@@ -58,7 +120,7 @@ struct Window {
 };
 
 struct TimerRow {
-    std::string_view name;
+    Timer timer;
     int interval;  // milliseconds
 };
 
@@ -77,12 +139,12 @@ struct FontSubstitute {
 };
 std::span<const FontSubstitute> FontSubstitutes();
 
-// Finds the row of a widget by name and index; a missing row is a programming error.
-const Row& Find(const Screen& screen, std::string_view name, int index = -1);
-int TimerInterval(const Screen& screen, std::string_view name);
+// Finds the row of a widget by its role and index; a missing row is a programming error.
+const Row& Find(const Screen& screen, Widget widget, int index = -1);
+int TimerInterval(const Screen& screen, Timer timer);
 
-extern const Screen kAbout;
-extern const Screen kOptions;
+extern const Screen kTitle;
+extern const Screen kSetup;
 extern const Screen kBoard;
 extern const Screen kQuestion;
 extern const Screen kAnswer;

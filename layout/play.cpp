@@ -5,7 +5,7 @@ namespace layout {
 namespace {
 
 constexpr Row kQuestionRows[] = {
-    {"Label1",
+    {Widget::questionText,
      -1,
      Kind::Label,
      "",
@@ -17,7 +17,7 @@ constexpr Row kQuestionRows[] = {
      360,
      11415,
      6615},
-    {"Label2",
+    {Widget::timeBar,
      -1,
      Kind::Label,
      "",
@@ -30,7 +30,7 @@ constexpr Row kQuestionRows[] = {
      11775,
      855},
     // The Zapster clock lies over the left end of the time bar.
-    {"Label3",
+    {Widget::zapsterClock,
      -1,
      Kind::Label,
      "0",
@@ -45,12 +45,13 @@ constexpr Row kQuestionRows[] = {
 };
 
 constexpr TimerRow kQuestionTimers[] = {
-    {"Timer1", 1000}, {"Timer2", 32000}, {"Timer3", 3000}, {"Timer4", 5000},
-    {"Timer5", 500},  {"Timer6", 500},   {"Timer7", 1000}, {"Timer8", 250},
+    {Timer::barStep, 1000},         {Timer::timeOut, 32000},   {Timer::backToBoard, 3000},
+    {Timer::announcementEnd, 5000}, {Timer::zapsterText, 500}, {Timer::beep, 500},
+    {Timer::zapsterClock, 1000},    {Timer::blink, 250},
 };
 
 constexpr Row kAnswerRows[] = {
-    {"Label1",
+    {Widget::answerText,
      -1,
      Kind::Label,
      "",
@@ -62,7 +63,7 @@ constexpr Row kAnswerRows[] = {
      120,
      11655,
      6975},
-    {"Command1",
+    {Widget::rightButton,
      -1,
      Kind::Button,
      "Got It!",
@@ -74,7 +75,7 @@ constexpr Row kAnswerRows[] = {
      7200,
      4575,
      975},
-    {"Label2",
+    {Widget::points,
      -1,
      Kind::Label,
      "",
@@ -86,7 +87,7 @@ constexpr Row kAnswerRows[] = {
      7200,
      2295,
      975},
-    {"Command2",
+    {Widget::wrongButton,
      -1,
      Kind::Button,
      "Missed It",
@@ -101,7 +102,7 @@ constexpr Row kAnswerRows[] = {
 };
 
 constexpr Row kGameOverRows[] = {
-    {"Label1",
+    {Widget::heading,
      -1,
      Kind::Label,
      "Game Over",
@@ -113,8 +114,8 @@ constexpr Row kGameOverRows[] = {
      120,
      7965,
      1575},
-    {"Image1", -1, Kind::Picture, "", {}, 0, kNoColor, kNoColor, 360, 1800, 2655, 1575},
-    {"Command1",
+    {Widget::leftLogo, -1, Kind::Picture, "", {}, 0, kNoColor, kNoColor, 360, 1800, 2655, 1575},
+    {Widget::thanksButton,
      -1,
      Kind::Button,
      "Thanks For Playing!",
@@ -126,7 +127,7 @@ constexpr Row kGameOverRows[] = {
      1800,
      2415,
      1575},
-    {"Image2", -1, Kind::Picture, "", {}, 0, kNoColor, kNoColor, 5640, 1800, 2655, 1575},
+    {Widget::rightLogo, -1, Kind::Picture, "", {}, 0, kNoColor, kNoColor, 5640, 1800, 2655, 1575},
 };
 
 }  // namespace

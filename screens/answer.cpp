@@ -9,10 +9,10 @@ using namespace game;
 
 AnswerScreen::AnswerScreen() {
     LayWindow(layout::kAnswer);
-    Lay(&answerText, "Label1");
-    Lay(&rightButton, "Command1");
-    Lay(&points, "Label2");
-    Lay(&wrongButton, "Command2");
+    Lay(&answerText, layout::Widget::answerText);
+    Lay(&rightButton, layout::Widget::rightButton);
+    Lay(&points, layout::Widget::points);
+    Lay(&wrongButton, layout::Widget::wrongButton);
     answerText.SetShrinkToFit(true);  // a long text is drawn smaller rather than cut off
     connect(&rightButton, &tk::Button::Click, this, [this] { Judge(true); });
     connect(&wrongButton, &tk::Button::Click, this, [this] { Judge(false); });

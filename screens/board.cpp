@@ -13,41 +13,37 @@ using namespace game;
 
 BoardScreen::BoardScreen() {
     LayWindow(layout::kBoard);
-    static constexpr std::array<std::string_view, kColumns> kColumnRows{
-        "Command1", "Command2", "Command3", "Command4", "Command5"};
     for (int column = 0; column < kColumns; ++column) {
         for (int row = 0; row < kRows; ++row) {
             tk::Button& square = squares[column][row];
-            Lay(&square, kColumnRows[column], row);
+            Lay(&square, layout::Widget::square, kRows * column + row);
             connect(&square, &tk::Button::Click, this,
                     [this, column, row] { OpenSquare(column, row); });
         }
     }
-    Lay(&banner, "Image1");
-    Lay(&roundLabel, "Label1");
+    Lay(&banner, layout::Widget::banner);
+    Lay(&roundLabel, layout::Widget::roundLabel);
     for (int column = 0; column < kColumns; ++column) {
-        Lay(&categoryTitles[column], "Label2", column);
+        Lay(&categoryTitles[column], layout::Widget::categoryTitle, column);
         // A long title is drawn smaller rather than cut off.
         categoryTitles[column].SetShrinkToFit(true);
     }
-    Lay(&teamScore[0], "Label8");
-    Lay(&teamScore[1], "Label9");
-    Lay(&teamName[0], "Label10");
-    Lay(&teamName[1], "Label11");
-    static constexpr std::array<std::array<std::string_view, kZapsterButtons>, 2> kZapsterRows{{
-        {"Command6", "Command7", "Command8"},
-        {"Command9", "Command10", "Command11"},
-    }};
+    for (int team = 0; team < 2; ++team) {
+        Lay(&teamScore[team], layout::Widget::teamScore, team);
+    }
+    for (int team = 0; team < 2; ++team) {
+        Lay(&teamName[team], layout::Widget::teamName, team);
+    }
     for (int team = 0; team < 2; ++team) {
         for (int button = 0; button < kZapsterButtons; ++button) {
             tk::Button& zapster = zapsterButtons[team][button];
-            Lay(&zapster, kZapsterRows[team][button]);
+            Lay(&zapster, layout::Widget::zapsterButton, kZapsterButtons * team + button);
             connect(&zapster, &tk::Button::Click, this,
                     [this, team, button] { CallZapster(team, button); });
         }
     }
-    Lay(&soundOnLogo, "Image2");
-    Lay(&soundOffLogo, "Image3");
+    Lay(&soundOnLogo, layout::Widget::soundOnLogo);
+    Lay(&soundOffLogo, layout::Widget::soundOffLogo);
     banner.SetPicture(&layout::Banner);
     soundOnLogo.SetPicture(&layout::LogoBlue);
     soundOffLogo.SetPicture(&layout::LogoRed);

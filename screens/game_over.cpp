@@ -7,10 +7,10 @@ GameOverScreen::GameOverScreen() {
     // Borderless and not in the task bar, it must stay in front of the maximised board, or the
     // room could never find it again.
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    Lay(&heading, "Label1");
-    Lay(&leftLogo, "Image1");
-    Lay(&thanksButton, "Command1");
-    Lay(&rightLogo, "Image2");
+    Lay(&heading, layout::Widget::heading);
+    Lay(&leftLogo, layout::Widget::leftLogo);
+    Lay(&thanksButton, layout::Widget::thanksButton);
+    Lay(&rightLogo, layout::Widget::rightLogo);
     leftLogo.SetPicture(&layout::LogoRed);
     rightLogo.SetPicture(&layout::LogoRed);
     connect(&thanksButton, &tk::Button::Click, this, &GameOverScreen::Thanks);

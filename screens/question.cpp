@@ -29,9 +29,9 @@ constexpr int kFastBeep = 100;
 
 QuestionScreen::QuestionScreen() {
     LayWindow(layout::kQuestion);
-    Lay(&questionText, "Label1");
-    Lay(&timeBar, "Label2");
-    Lay(&zapsterClock, "Label3");
+    Lay(&questionText, layout::Widget::questionText);
+    Lay(&timeBar, layout::Widget::timeBar);
+    Lay(&zapsterClock, layout::Widget::zapsterClock);
     questionText.SetShrinkToFit(true);  // a long text is drawn smaller rather than cut off
     connect(&timeBar, &tk::Label::Click, this, &QuestionScreen::Reveal);
     connect(&zapsterClock, &tk::Label::Click, this, &QuestionScreen::TurnZapsterClock);

@@ -12,18 +12,22 @@ class QuestionScreen : public tk::Screen<QuestionScreen> {
 public:
     QuestionScreen();
 
+    static int Interval(layout::Timer timer) {
+        return layout::TimerInterval(layout::kQuestion, timer);
+    }
+
     tk::Label questionText{this};
     tk::Label timeBar{this};
     tk::Label zapsterClock{this};  // over the left end of the bar
 
-    tk::Timer barStepTimer{this, layout::TimerInterval(layout::kQuestion, "Timer1")};
-    tk::Timer timeOutTimer{this, layout::TimerInterval(layout::kQuestion, "Timer2")};
-    tk::Timer backToBoardTimer{this, layout::TimerInterval(layout::kQuestion, "Timer3")};
-    tk::Timer announcementEndTimer{this, layout::TimerInterval(layout::kQuestion, "Timer4")};
-    tk::Timer zapsterTextTimer{this, layout::TimerInterval(layout::kQuestion, "Timer5")};
-    tk::Timer beepTimer{this, layout::TimerInterval(layout::kQuestion, "Timer6")};
-    tk::Timer zapsterClockTimer{this, layout::TimerInterval(layout::kQuestion, "Timer7")};
-    tk::Timer blinkTimer{this, layout::TimerInterval(layout::kQuestion, "Timer8")};
+    tk::Timer barStepTimer{this, Interval(layout::Timer::barStep)};
+    tk::Timer timeOutTimer{this, Interval(layout::Timer::timeOut)};
+    tk::Timer backToBoardTimer{this, Interval(layout::Timer::backToBoard)};
+    tk::Timer announcementEndTimer{this, Interval(layout::Timer::announcementEnd)};
+    tk::Timer zapsterTextTimer{this, Interval(layout::Timer::zapsterText)};
+    tk::Timer beepTimer{this, Interval(layout::Timer::beep)};
+    tk::Timer zapsterClockTimer{this, Interval(layout::Timer::zapsterClock)};
+    tk::Timer blinkTimer{this, Interval(layout::Timer::blink)};
 
     void Reveal();
     void TurnZapsterClock();

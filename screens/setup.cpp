@@ -29,32 +29,32 @@ constexpr std::array<std::array<Integer, 3>, 6> kSchedules{{
 }  // namespace
 
 SetupScreen::SetupScreen() {
-    LayWindow(layout::kOptions);
-    Lay(&teamsFrame, "Frame1");
-    Lay(&teamNameBox[0], "Text1");
-    Lay(&teamNameBox[1], "Text2");
-    Lay(&roundsFrame, "Rounds");
-    Lay(&categoriesFrame, "Categories");
-    Lay(&instructions, "Label2");
-    Lay(&roundHeadings[0], "Label3");
-    Lay(&roundHeadings[1], "Label4");
-    Lay(&roundHeadings[2], "Label5");
-    Lay(&scheduleFrame, "Zapsters");
-    Lay(&soundFrame, "Frame2");
-    Lay(&soundButton, "Command2");
-    Lay(&doneButton, "Command1");
+    LayWindow(layout::kSetup);
+    Lay(&teamsFrame, layout::Widget::teamsFrame);
+    Lay(&teamNameBox[0], layout::Widget::teamNameBox, 0);
+    Lay(&teamNameBox[1], layout::Widget::teamNameBox, 1);
+    Lay(&roundsFrame, layout::Widget::roundsFrame);
+    Lay(&categoriesFrame, layout::Widget::categoriesFrame);
+    Lay(&instructions, layout::Widget::instructions);
+    for (int round = 0; round < roundHeadings.size(); ++round) {
+        Lay(&roundHeadings[round], layout::Widget::roundHeading, round);
+    }
+    Lay(&scheduleFrame, layout::Widget::scheduleFrame);
+    Lay(&soundFrame, layout::Widget::soundFrame);
+    Lay(&soundButton, layout::Widget::soundButton);
+    Lay(&doneButton, layout::Widget::doneButton);
     for (int choice = 0; choice < roundsChoice.size(); ++choice) {
-        Lay(&roundsChoice[choice], "Option1", choice);
+        Lay(&roundsChoice[choice], layout::Widget::roundsChoice, choice);
         connect(&roundsChoice[choice], &tk::Option::Click, this,
                 [this, choice] { ChooseRounds(choice); });
     }
     for (int choice = 0; choice < scheduleChoice.size(); ++choice) {
-        Lay(&scheduleChoice[choice], "Option2", choice);
+        Lay(&scheduleChoice[choice], layout::Widget::scheduleChoice, choice);
         connect(&scheduleChoice[choice], &tk::Option::Click, this,
                 [this, choice] { ChooseSchedule(choice); });
     }
     for (int slot = 0; slot < kCategorySlots; ++slot) {
-        Lay(&categorySlots[slot], "File1", slot);
+        Lay(&categorySlots[slot], layout::Widget::categorySlot, slot);
         categorySlots[slot].SetPattern(QStringLiteral("*.zap"));
         connect(&categorySlots[slot], &tk::FileList::DblClick, this,
                 [this, slot] { ClearSlot(slot); });

@@ -3,14 +3,14 @@
 #include "screens/setup.h"
 
 TitleScreen::TitleScreen() {
-    LayWindow(layout::kAbout);
-    Lay(&title, "lblTitle");
-    Lay(&description, "lblDescription");
-    Lay(&divider[0], "Line1", 0);
-    Lay(&divider[1], "Line1", 1);
-    Lay(&disclaimer, "lblDisclaimer");
-    Lay(&okButton, "cmdOK");
-    Lay(&version, "Label1");
+    LayWindow(layout::kTitle);
+    Lay(&title, layout::Widget::title);
+    Lay(&description, layout::Widget::description);
+    Lay(&divider[0], layout::Widget::divider, 0);
+    Lay(&divider[1], layout::Widget::divider, 1);
+    Lay(&disclaimer, layout::Widget::disclaimer);
+    Lay(&okButton, layout::Widget::okButton);
+    Lay(&version, layout::Widget::version);
     SetDefaultButton(&okButton);
     SetCancelButton(&okButton);
     connect(&okButton, &tk::Button::Click, this, &TitleScreen::Ok);

@@ -20,9 +20,11 @@ const QHash<QString, tk::Form& (*)()> kScreens{
     {"setup", &Get<SetupScreen>},   {"question", &Get<QuestionScreen>},
     {"answer", &Get<AnswerScreen>}, {"game over", &Get<GameOverScreen>}};
 
-QWidget* Widget(tk::Form& form, const QString& name, int index) {
+using layout::Widget;
+
+QWidget* Laid(tk::Form& form, Widget widget, int index) {
     const auto found = std::ranges::find_if(form.Laid(), [&](const auto& laid) {
-        return QString::fromUtf8(laid.second->name) == name && laid.second->index == index;
+        return laid.second->widget == widget && laid.second->index == index;
     });
     return found == form.Laid().end() ? nullptr : found->first;
 }
@@ -44,33 +46,37 @@ private slots:
     void laidOut_data() {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QSize>("client");
-        QTest::addColumn<QString>("widget");
+        QTest::addColumn<Widget>("widget");
         QTest::addColumn<int>("index");
         QTest::addColumn<QRect>("box");
-        const auto row = [](const char* name, const char* screen, QSize client, const char* widget,
+        const auto row = [](const char* name, const char* screen, QSize client, Widget widget,
                             int index, QRect box) {
-            QTest::newRow(name) << QString(screen) << client << QString(widget) << index << box;
+            QTest::newRow(name) << QString(screen) << client << widget << index << box;
         };
-        row("board square, smaller", "board", {640, 480}, "Command3", 4, {320, 352, 147, 43});
-        row("board square, factor 2", "board", {1554, 1090}, "Command3", 4, {640, 704, 293, 87});
-        row("board logo, wider", "board", {1754, 1090}, "Image2", -1, {740, 896, 294, 194});
-        row("time bar", "question", {793, 529}, "Label2", -1, {8, 472, 785, 57});
-        row("time bar, factor 1.5", "question", {1190, 794}, "Label2", -1, {12, 708, 1178, 86});
-        row("answer points", "answer", {785, 545}, "Label2", -1, {320, 480, 153, 65});
-        row("title OK button", "title", {}, "cmdOK", -1, {272, 128, 201, 191});
-        row("setup: 3rd slot, round 3", "setup", {}, "File1", 12, {384, 208, 105, 19});
-        row("setup: option in its frame", "setup", {}, "Option2", 4, {176, 56, 97, 17});
-        row("game over button", "game over", {}, "Command1", -1, {208, 120, 161, 105});
+        row("board square, smaller", "board", {640, 480}, Widget::square, 16, {320, 352, 147, 43});
+        row("board square, factor 2", "board", {1554, 1090}, Widget::square, 16,
+            {640, 704, 293, 87});
+        row("board logo, wider", "board", {1754, 1090}, Widget::soundOnLogo, -1,
+            {740, 896, 294, 194});
+        row("time bar", "question", {793, 529}, Widget::timeBar, -1, {8, 472, 785, 57});
+        row("time bar, factor 1.5", "question", {1190, 794}, Widget::timeBar, -1,
+            {12, 708, 1178, 86});
+        row("answer points", "answer", {785, 545}, Widget::points, -1, {320, 480, 153, 65});
+        row("title OK button", "title", {}, Widget::okButton, -1, {272, 128, 201, 191});
+        row("setup: 3rd slot, round 3", "setup", {}, Widget::categorySlot, 12, {384, 208, 105, 19});
+        row("setup: option in its frame", "setup", {}, Widget::scheduleChoice, 4,
+            {176, 56, 97, 17});
+        row("game over button", "game over", {}, Widget::thanksButton, -1, {208, 120, 161, 105});
     }
     void laidOut() {
         QFETCH(QString, screen);
         QFETCH(QSize, client);
-        QFETCH(QString, widget);
+        QFETCH(Widget, widget);
         QFETCH(int, index);
         QFETCH(QRect, box);
         tk::Form& form = kScreens.value(screen)();
         form.FitTo(client);  // nothing on the title and setup screens, which keep their size
-        QWidget* w = Widget(form, widget, index);
+        QWidget* w = Laid(form, widget, index);
         QCOMPARE(w ? w->geometry() : QRect(), box);
         const auto colour = [](int rgb, QColor none) {
             return rgb == layout::kNoColor ? none : tk::Rgb(rgb);
@@ -99,18 +105,18 @@ private slots:
 
     // The title pictures are whole, opaque, not blank, and stretched smoothly over their boxes.
     void pictures_data() {
-        QTest::addColumn<QString>("widget");
+        QTest::addColumn<Widget>("widget");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("mostlyBlue");
-        QTest::newRow("banner") << "Image1" << QSize(476, 78) << false;
-        QTest::newRow("blue logo") << "Image2" << QSize(269, 181) << true;
-        QTest::newRow("red logo") << "Image3" << QSize(269, 181) << false;
+        QTest::newRow("banner") << Widget::banner << QSize(476, 78) << false;
+        QTest::newRow("blue logo") << Widget::soundOnLogo << QSize(269, 181) << true;
+        QTest::newRow("red logo") << Widget::soundOffLogo << QSize(269, 181) << false;
     }
     void pictures() {
-        QFETCH(QString, widget);
+        QFETCH(Widget, widget);
         QFETCH(QSize, size);
         QFETCH(bool, mostlyBlue);
-        auto* picture = qobject_cast<tk::Picture*>(Widget(BoardScreen::Get(), widget, -1));
+        auto* picture = qobject_cast<tk::Picture*>(Laid(BoardScreen::Get(), widget, -1));
         QVERIFY(picture != nullptr);
         const QPixmap source = picture->PictureSource()();  // its size and colours tell which
         QVERIFY(source.size() == size && !source.hasAlphaChannel());
@@ -119,7 +125,7 @@ private slots:
         QVERIFY(QSet<QRgb>(pixels.begin(), pixels.end()).size() > 100);  // lettering, anti-aliased
         const auto blue = std::ranges::count_if(pixels, [](QRgb p) { return qBlue(p) > qRed(p); });
         QCOMPARE(blue * 2 > qsizetype(pixels.size()), mostlyBlue);
-        QCOMPARE(picture->isHidden(), widget == "Image3");  // the sound starts on
+        QCOMPARE(picture->isHidden(), widget == Widget::soundOffLogo);  // the sound starts on
         for (const QSize display : {QSize(777, 545), QSize(1920, 1080), QSize(3840, 2160)}) {
             BoardScreen::Get().resize(display);  // the stretched copy must follow
             BoardScreen::Get().FitTo(display);

@@ -153,7 +153,7 @@ private slots:
     }
     void hiddenScreenWindow() {
         QFETCH(bool, maximised);
-        A::look = maximised ? &layout::kBoard : &layout::kOptions;
+        A::look = maximised ? &layout::kBoard : &layout::kSetup;
         A::Show();
         A& screen = A::Get();
         const QRect placed = screen.geometry();
@@ -201,8 +201,8 @@ private slots:
 
     // The helper readying the fonts is let go, once, whether Qt came up or not: a hang is a fault.
     void fontWarmUpAlwaysFinishes() {
-        tk::FontWarmUp(layout::kAbout).Finish();  // and once more as it goes
-        tk::FontWarmUp ready(layout::kAbout);
+        tk::FontWarmUp(layout::kTitle).Finish();  // and once more as it goes
+        tk::FontWarmUp ready(layout::kTitle);
         ready.ApplicationReady();
     }
 

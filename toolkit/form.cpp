@@ -89,11 +89,11 @@ void Form::LayWindow(const layout::Screen& look) {
     ApplyWindow(this, look.window);
 }
 
-void Form::Lay(QWidget* widget, std::string_view name, int index) {
-    const layout::Row& row = layout::Find(*look_, name, index);
+void Form::Lay(QWidget* widget, layout::Widget role, int index) {
+    const layout::Row& row = layout::Find(*look_, role, index);
     laid_.emplace_back(widget, &row);
     ApplyRow(widget, row);
-    if (row.parent.empty()) {
+    if (row.parent == layout::Widget::none) {
         extent_ = extent_.expandedTo(QSize(row.left + row.width, row.top + row.height));
     }
 }
@@ -108,7 +108,7 @@ void Form::FitTo(QSize client) {
     const QPoint offset(scale > 1.0 ? (client.width() - Pixels(extent_.width(), scale)) / 2 : 0, 0);
     scale_ = scale;
     for (const auto& [widget, row] : laid_) {
-        PlaceRow(widget, *row, scale, row->parent.empty() ? offset : QPoint());
+        PlaceRow(widget, *row, scale, row->parent == layout::Widget::none ? offset : QPoint());
     }
 }
 

@@ -35,7 +35,7 @@ public:
 
     // Builds the screen from its layout: the window's style first, then each widget from its row.
     void LayWindow(const layout::Screen& look);
-    void Lay(QWidget* widget, std::string_view name, int index = -1);
+    void Lay(QWidget* widget, layout::Widget role, int index = -1);
     const layout::Screen& Look() const { return *look_; }
 
     // A maximised screen fills any display: its whole layout is scaled up by one factor, never

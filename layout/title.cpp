@@ -4,7 +4,7 @@ namespace layout {
 namespace {
 
 constexpr Row kRows[] = {
-    {"lblTitle",
+    {Widget::title,
      -1,
      Kind::Label,
      "Zapster!",
@@ -16,7 +16,7 @@ constexpr Row kRows[] = {
      0,
      4920,
      1095},
-    {"lblDescription",
+    {Widget::description,
      -1,
      Kind::Label,
      "Where winning depends on your using what you know, using what you don't know, and using what "
@@ -30,9 +30,9 @@ constexpr Row kRows[] = {
      7095,
      525},
     // The etched separator: the grey line is drawn over the white one on the same coordinates.
-    {"Line1", 0, Kind::Line, "", {}, 0, kNoColor, 0xFFFFFF, 0, 1800, 7080, 0, {}, 2},
-    {"Line1", 1, Kind::Line, "", {}, 0, kNoColor, 0x808080, 0, 1800, 7080, 0, {}, 1},
-    {"lblDisclaimer",
+    {Widget::divider, 0, Kind::Line, "", {}, 0, kNoColor, 0xFFFFFF, 0, 1800, 7080, 0, {}, 2},
+    {Widget::divider, 1, Kind::Line, "", {}, 0, kNoColor, 0x808080, 0, 1800, 7080, 0, {}, 1},
+    {Widget::disclaimer,
      -1,
      Kind::Label,
      "Warning: Playing this game may  be  hazardous  to  the fragile egos  of  those  who thought  "
@@ -45,7 +45,7 @@ constexpr Row kRows[] = {
      2040,
      3855,
      2265},
-    {"cmdOK",
+    {Widget::okButton,
      -1,
      Kind::Button,
      "OK",
@@ -57,7 +57,7 @@ constexpr Row kRows[] = {
      1920,
      3015,
      2865},
-    {"Label1",
+    {Widget::version,
      -1,
      Kind::Label,
      "Version 1.00             (December, 1999)",
@@ -73,7 +73,7 @@ constexpr Row kRows[] = {
 
 }  // namespace
 
-const Screen kAbout{
+const Screen kTitle{
     {"Play Zapster!", 0xFFC0FF, 7425, 5010, WindowStyle::FixedDialog, false, false,
      Placement::Centred},
     kRows,
