@@ -88,4 +88,4 @@ void AnswerScreen::Judge(bool right) {
 
 // The answer screen is driven by the game: its close box does nothing, so that a judgement is
 // never lost.
-void AnswerScreen::Form_FrameClose() {}
+void AnswerScreen::OnCloseBox() {}

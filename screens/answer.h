@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/form.h"
 #include "toolkit/widgets.h"
+#include "toolkit/window.h"
 
 // The answer screen: the expected answer, the question's points and the two judging buttons.
 class AnswerScreen : public tk::Screen<AnswerScreen> {
@@ -23,5 +23,5 @@ public:
     void Judge(bool right);
 
 protected:
-    void Form_FrameClose() override;
+    void OnCloseBox() override;
 };

@@ -65,7 +65,7 @@ void BoardScreen::OpenSquare(int column, int row) {
     const int left = inRound(state.squaresLeft);
     if (planned > opened) {
         // Every square has the same chance, the round's planned count over its 30 squares.
-        state.zapsterDrawn = tk::Rnd() < planned / 30.0;
+        state.zapsterDrawn = tk::Random() < planned / 30.0;
         // When the Zapsters still owed equal the squares still unopened, each one is a Zapster.
         if (planned - opened == left) {
             state.zapsterDrawn = true;
@@ -121,7 +121,7 @@ void BoardScreen::SoundOn() {
 
 // The board's close box ends the game: the setup screen is still loaded, hidden, and must not
 // keep a program running with no window.
-void BoardScreen::Form_FrameClose() {
+void BoardScreen::OnCloseBox() {
     tk::End();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/form.h"
 #include "toolkit/widgets.h"
+#include "toolkit/window.h"
 
 // The board: five category columns of six squares, the round, the scores and team names, the
 // Zapster buttons of both teams, and the title pictures. Teams are 0 (left) and 1 (right).
@@ -33,7 +33,7 @@ public:
     void SoundOn();
 
 protected:
-    void Form_FrameClose() override;
+    void OnCloseBox() override;
 };
 
 // No team is on turn: neither score label is enabled.

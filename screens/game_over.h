@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/form.h"
 #include "toolkit/widgets.h"
+#include "toolkit/window.h"
 
 // The game-over screen: a heading, two logos and the button that ends the program.
 class GameOverScreen : public tk::Screen<GameOverScreen> {

@@ -47,7 +47,7 @@ QuestionScreen::QuestionScreen() {
 
 // A question opens: book it in the round, settle whether it is a Zapster, label the judging
 // buttons for it and start the clock of the question.
-void QuestionScreen::Form_Load() {
+void QuestionScreen::OnLoad() {
     BoardScreen::Hide();
     state.zapsterClock = 0;
     state.zapsterClockCountingDown = false;
@@ -287,4 +287,4 @@ void QuestionScreen::Blink() {
 
 // The question screen is driven by the game: its close box does nothing, so that a question is
 // never lost half-way.
-void QuestionScreen::Form_FrameClose() {}
+void QuestionScreen::OnCloseBox() {}

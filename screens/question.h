@@ -1,8 +1,8 @@
 #pragma once
 
-#include "toolkit/form.h"
 #include "toolkit/timer.h"
 #include "toolkit/widgets.h"
+#include "toolkit/window.h"
 
 // The question screen, loaded afresh for every question: the question text, the time bar that the
 // moderator clicks to reveal the answer, and on a Zapster question the clock.
@@ -41,8 +41,8 @@ public:
     void Blink();
 
 protected:
-    void Form_Load() override;
-    void Form_FrameClose() override;
+    void OnLoad() override;
+    void OnCloseBox() override;
 
 private:
     void CheckRoundEnd();

@@ -56,7 +56,7 @@ SetupScreen::SetupScreen() {
     for (int slot = 0; slot < kCategorySlots; ++slot) {
         Lay(&categorySlots[slot], layout::Widget::categorySlot, slot);
         categorySlots[slot].SetPattern(QStringLiteral("*.zap"));
-        connect(&categorySlots[slot], &tk::FileList::DblClick, this,
+        connect(&categorySlots[slot], &tk::FileList::DoubleClick, this,
                 [this, slot] { ClearSlot(slot); });
     }
     for (int team = 0; team < 2; ++team) {
@@ -67,7 +67,7 @@ SetupScreen::SetupScreen() {
 }
 
 // Defaults for a new game, put in place through the same handlers the moderator's clicks run.
-void SetupScreen::Form_Load() {
+void SetupScreen::OnLoad() {
     teamNameBox[0].SetText(QStringLiteral("Team 1"));
     teamNameBox[1].SetText(QStringLiteral("Team 2"));
     roundsChoice[2].Select();
@@ -133,6 +133,6 @@ void SetupScreen::Done() {
 
 // Closing the setup window ends the program: the board already exists, hidden, and would
 // otherwise keep a process running with no window.
-void SetupScreen::Form_FrameClose() {
+void SetupScreen::OnCloseBox() {
     tk::End();
 }

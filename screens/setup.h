@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/form.h"
 #include "toolkit/widgets.h"
+#include "toolkit/window.h"
 
 // The game setup screen: team names, rounds, Zapster schedule, sound and the fifteen category
 // slots. "Done" hides it for good; it stays loaded, since its slots hold the category choices.
@@ -37,6 +37,6 @@ public:
     void Done();
 
 protected:
-    void Form_Load() override;
-    void Form_FrameClose() override;
+    void OnLoad() override;
+    void OnCloseBox() override;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/form.h"
 #include "toolkit/widgets.h"
+#include "toolkit/window.h"
 
 // The title screen: the game's name, what it is about, a warning, the version, and "OK".
 class TitleScreen : public tk::Screen<TitleScreen> {

@@ -12,21 +12,21 @@
 namespace {
 
 template <class T>
-tk::Form& Get() {
+tk::Window& Get() {
     return T::Get();  // each screen is created on first reference
 }
-const QHash<QString, tk::Form& (*)()> kScreens{
+const QHash<QString, tk::Window& (*)()> kScreens{
     {"board", &Get<BoardScreen>},   {"title", &Get<TitleScreen>},
     {"setup", &Get<SetupScreen>},   {"question", &Get<QuestionScreen>},
     {"answer", &Get<AnswerScreen>}, {"game over", &Get<GameOverScreen>}};
 
 using layout::Widget;
 
-QWidget* Laid(tk::Form& form, Widget widget, int index) {
-    const auto found = std::ranges::find_if(form.Laid(), [&](const auto& laid) {
+QWidget* Laid(tk::Window& window, Widget widget, int index) {
+    const auto found = std::ranges::find_if(window.Laid(), [&](const auto& laid) {
         return laid.second->widget == widget && laid.second->index == index;
     });
-    return found == form.Laid().end() ? nullptr : found->first;
+    return found == window.Laid().end() ? nullptr : found->first;
 }
 
 std::span<const QRgb> Pixels(const QImage& image) {
@@ -74,14 +74,14 @@ private slots:
         QFETCH(Widget, widget);
         QFETCH(int, index);
         QFETCH(QRect, box);
-        tk::Form& form = kScreens.value(screen)();
-        form.FitTo(client);  // nothing on the title and setup screens, which keep their size
-        QWidget* w = Laid(form, widget, index);
+        tk::Window& window = kScreens.value(screen)();
+        window.FitTo(client);  // nothing on the title and setup screens, which keep their size
+        QWidget* w = Laid(window, widget, index);
         QCOMPARE(w ? w->geometry() : QRect(), box);
         const auto colour = [](int rgb, QColor none) {
             return rgb == layout::kNoColor ? none : tk::Rgb(rgb);
         };
-        for (const auto& [widget, row] : form.Laid()) {
+        for (const auto& [widget, row] : window.Laid()) {
             const QString caption = QString::fromUtf8(row->caption);
             const QColor back = colour(row->back, QColor());
             if (auto* label = qobject_cast<tk::Label*>(widget)) {
@@ -99,8 +99,8 @@ private slots:
                 QCOMPARE(option->text(), caption);
             }
         }
-        QCOMPARE(form.BackColor(), tk::Rgb(form.Look().window.back));
-        QCOMPARE(form.windowTitle(), QString::fromUtf8(form.Look().window.title));
+        QCOMPARE(window.BackColor(), tk::Rgb(window.Look().window.back));
+        QCOMPARE(window.windowTitle(), QString::fromUtf8(window.Look().window.title));
     }
 
     // The title pictures are whole, opaque, not blank, and stretched smoothly over their boxes.

@@ -53,10 +53,10 @@ void ExpectEq(const A& actual, const B& expected, const char* what) {
 std::set<QString> closedAt;
 
 // The window manager's close, as the frame's close box and Alt+F4 deliver it.
-void CloseByFrame(tk::Form& form, const QString& stage) {
-    Expect(form.isVisible() && form.windowHandle() != nullptr, stage + ": window to close");
+void CloseByFrame(tk::Window& window, const QString& stage) {
+    Expect(window.isVisible() && window.windowHandle() != nullptr, stage + ": window to close");
     closedAt.insert(stage);
-    form.windowHandle()->close();
+    window.windowHandle()->close();
 }
 
 // A click, or a double click whose second click lands only if the button is still there to take
@@ -292,11 +292,11 @@ void Moderator::Act() {
         return;
     }
     if (roll < 2) {  // a key pressed on whatever is showing
-        for (tk::Form* form : std::initializer_list<tk::Form*>{
+        for (tk::Window* window : std::initializer_list<tk::Window*>{
                  &board, QuestionScreen::Loaded() ? &QuestionScreen::Get() : nullptr,
                  AnswerScreen::Loaded() ? &AnswerScreen::Get() : nullptr}) {
-            if (form != nullptr && form->isVisible()) {
-                QTest::keyClick(form, Chance(0.5) ? Qt::Key_Return : Qt::Key_Escape);
+            if (window != nullptr && window->isVisible()) {
+                QTest::keyClick(window, Chance(0.5) ? Qt::Key_Return : Qt::Key_Escape);
             }
         }
         return;
@@ -311,9 +311,9 @@ void Moderator::Act() {
                                   ? QStringLiteral("Zapster clock")
                                   : QStringLiteral("Zapster announcement");
         const int timers = tk::clock::RunningTimers();
-        tk::Form& form = answerUp ? static_cast<tk::Form&>(AnswerScreen::Get()) : q;
-        CloseByFrame(form, stage);
-        Expect(QuestionScreen::Loaded() && form.isVisible(), stage + " survives its close box");
+        tk::Window& window = answerUp ? static_cast<tk::Window&>(AnswerScreen::Get()) : q;
+        CloseByFrame(window, stage);
+        Expect(QuestionScreen::Loaded() && window.isVisible(), stage + " survives its close box");
         ExpectEq(tk::clock::RunningTimers(), timers, "timers after an ignored close");
         return;
     }

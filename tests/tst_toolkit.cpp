@@ -2,10 +2,10 @@
 
 #include "support/harness.h"
 #include "toolkit/fontwarmup.h"
-#include "toolkit/form.h"
 #include "toolkit/random.h"
 #include "toolkit/timer.h"
 #include "toolkit/widgets.h"
+#include "toolkit/window.h"
 
 // Runs a script on timers a, b, c of 1000 ms: "a+" start, "a-" stop, "a=500" interval, "a:STEP"
 // STEP in a's next free tick, a number advances the clock; returns e.g. "a1000 b1300 @1500".
@@ -51,7 +51,7 @@ public:
             TestScreen::Unload();
         });
     }
-    void Form_Load() override { label.SetCaption(QStringLiteral("loaded")); }
+    void OnLoad() override { label.SetCaption(QStringLiteral("loaded")); }
 };
 using A = TestScreen<0>;
 using B = TestScreen<1>;
@@ -209,11 +209,11 @@ private slots:
     void randomNumbersAreInRangeAndRepeatable() {
         std::vector<double> drawn(10000);
         tk::SeedRandom(42);
-        std::ranges::generate(drawn, tk::Rnd);
+        std::ranges::generate(drawn, tk::Random);
         tk::SeedRandom(42);
         tk::Randomize();  // the game's start-up: a seeded game must replay the same draws
-        QVERIFY(
-            std::ranges::all_of(drawn, [](double u) { return u == tk::Rnd() && u >= 0 && u < 1; }));
+        QVERIFY(std::ranges::all_of(drawn,
+                                    [](double u) { return u == tk::Random() && u >= 0 && u < 1; }));
     }
 };
 

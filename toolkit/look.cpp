@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <cmath>
 
-#include "toolkit/form.h"
 #include "toolkit/widgets.h"
+#include "toolkit/window.h"
 
 namespace tk {
 
@@ -119,9 +119,9 @@ void ApplyRow(QWidget* widget, const layout::Row& row) {
     widget->setVisible((row.style & layout::kHidden) == 0);
 }
 
-void ApplyWindow(Form* form, const layout::Window& window) {
-    form->setWindowTitle(QString::fromUtf8(window.title.data(), window.title.size()));
-    form->SetBackColor(Rgb(window.back));
+void ApplyWindow(Window* target, const layout::Window& window) {
+    target->setWindowTitle(QString::fromUtf8(window.title.data(), window.title.size()));
+    target->SetBackColor(Rgb(window.back));
     const QSize client(Pixels(window.clientWidth), Pixels(window.clientHeight));
     // A window that is not a separate entry in the task bar is a tool window of the game.
     Qt::WindowFlags flags = !window.inTaskBar                                  ? Qt::Tool
@@ -131,25 +131,25 @@ void ApplyWindow(Form* form, const layout::Window& window) {
         case layout::WindowStyle::FixedDialog:
             flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                      Qt::MSWindowsFixedSizeDialogHint;
-            form->setFixedSize(client);
+            target->setFixedSize(client);
             break;
         case layout::WindowStyle::Borderless:
             flags |= Qt::FramelessWindowHint;
-            form->setFixedSize(client);
+            target->setFixedSize(client);
             break;
         case layout::WindowStyle::Sizable:
-            form->resize(client);
+            target->resize(client);
             break;
     }
-    form->setWindowFlags(flags);
-    QRect screen(0, 0, 1024, 768);
+    target->setWindowFlags(flags);
+    QRect desktop(0, 0, 1024, 768);
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-        screen = primary->availableGeometry();
+        desktop = primary->availableGeometry();
     }
     if (window.placement == layout::Placement::Centred) {
-        form->move(screen.center() - QPoint(client.width() / 2, client.height() / 2));
+        target->move(desktop.center() - QPoint(client.width() / 2, client.height() / 2));
     } else if (window.placement == layout::Placement::At) {
-        form->move(Pixels(window.left), Pixels(window.top));
+        target->move(Pixels(window.left), Pixels(window.top));
     }
 }
 

@@ -7,7 +7,7 @@
 
 namespace tk {
 
-class Form;
+class Window;
 
 // Twips to pixels at 96 dots per inch, scaled by `factor`: the one rounding rule of every screen.
 int Pixels(int twips, double factor = 1.0);
@@ -19,6 +19,6 @@ void ApplyRow(QWidget* widget, const layout::Row& row);
 // Puts a widget in its row's box and font, scaled by `factor` and moved by `offset` pixels.
 void PlaceRow(QWidget* widget, const layout::Row& row, double factor, QPoint offset);
 // Gives a screen its title, background, border style, size and placement.
-void ApplyWindow(Form* form, const layout::Window& window);
+void ApplyWindow(Window* target, const layout::Window& window);
 
 }  // namespace tk

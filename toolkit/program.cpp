@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "toolkit/beep.h"
-#include "toolkit/form.h"
 #include "toolkit/timer.h"
+#include "toolkit/window.h"
 
 namespace tk {
 namespace {
@@ -16,7 +16,7 @@ int depth = 0;
 bool ended = false;
 bool started = false;    // set once the entry procedure has run: before it, no screen is normal
 bool eventLoop = false;  // true in the real program, where ending must also leave Qt's loop
-std::vector<Form*> loaded;
+std::vector<Window*> loaded;
 
 void CheckEnd() {
     if (depth == 0 && started && !ended && loaded.empty()) {
@@ -45,9 +45,9 @@ bool InHandler() {
 
 void End() {
     // Copy first: unloading removes each screen from the list.
-    const std::vector<Form*> screens = loaded;
-    for (Form* form : screens) {
-        form->UnloadScreen();
+    const std::vector<Window*> screens = loaded;
+    for (Window* screen : screens) {
+        screen->UnloadScreen();
     }
     ended = true;
     if (eventLoop) {
@@ -84,13 +84,13 @@ int LoadedScreenCount() {
 }
 
 bool AnyScreenVisible() {
-    return std::any_of(loaded.begin(), loaded.end(), [](Form* f) { return f->isVisible(); });
+    return std::any_of(loaded.begin(), loaded.end(), [](Window* f) { return f->isVisible(); });
 }
 
 void ResetProgram() {
-    const std::vector<Form*> screens = loaded;
-    for (Form* form : screens) {
-        form->UnloadScreen();
+    const std::vector<Window*> screens = loaded;
+    for (Window* screen : screens) {
+        screen->UnloadScreen();
     }
     // Without an event loop nothing else delivers what the screens posted (deferred deletes,
     // layout and paint requests); left queued, they would slow every later game down.
@@ -103,13 +103,13 @@ void ResetProgram() {
 
 namespace detail {
 
-void ScreenLoaded(Form* form) {
-    loaded.push_back(form);
+void ScreenLoaded(Window* screen) {
+    loaded.push_back(screen);
     started = true;
 }
 
-void ScreenUnloaded(Form* form) {
-    loaded.erase(std::remove(loaded.begin(), loaded.end(), form), loaded.end());
+void ScreenUnloaded(Window* screen) {
+    loaded.erase(std::remove(loaded.begin(), loaded.end(), screen), loaded.end());
     if (depth == 0) {
         CheckEnd();
     }

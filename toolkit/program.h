@@ -4,7 +4,7 @@
 
 namespace tk {
 
-class Form;
+class Window;
 
 // Everything the game does runs inside a handler: Main, a click, a key, a change, a timer tick, a
 // window closed by its frame. Handlers never nest an event loop; when the outermost handler
@@ -36,8 +36,8 @@ bool AnyScreenVisible();
 void ResetProgram();
 
 namespace detail {
-void ScreenLoaded(Form* form);
-void ScreenUnloaded(Form* form);
+void ScreenLoaded(Window* screen);
+void ScreenUnloaded(Window* screen);
 }  // namespace detail
 
 }  // namespace tk

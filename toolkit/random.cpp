@@ -29,7 +29,7 @@ void SeedRandom(std::uint64_t seed) {
     Generator().seed(seed);
 }
 
-double Rnd() {
+double Random() {
     // 53 random bits scaled by 2^-53: exactly representable, strictly below 1.
     return static_cast<double>(Generator()() >> 11) * 0x1.0p-53;
 }

@@ -10,6 +10,6 @@ namespace tk {
 void Randomize();
 // A fixed sequence, for repeatable games: a harness seeds before the game's start-up runs.
 void SeedRandom(std::uint64_t seed);
-double Rnd();  // uniform in [0, 1): never 1, so "u < 30 / 30" always holds
+double Random();  // uniform in [0, 1): never 1, so "u < 30 / 30" always holds
 
 }  // namespace tk

@@ -6,8 +6,8 @@
 #include <limits>
 #include <vector>
 
-#include "toolkit/form.h"
 #include "toolkit/program.h"
+#include "toolkit/window.h"
 
 namespace tk {
 
@@ -110,7 +110,7 @@ Scheduler& Sched() {
 }
 }  // namespace
 
-Timer::Timer(Form* owner, int intervalMs) : QObject(owner), owner_(owner), interval_(intervalMs) {
+Timer::Timer(Window* owner, int intervalMs) : QObject(owner), owner_(owner), interval_(intervalMs) {
     if (owner_ != nullptr) {
         owner_->AddTimer(this);
     }

@@ -5,7 +5,7 @@
 
 namespace tk {
 
-class Form;
+class Window;
 
 // An interval timer of a screen. Its rules are the game's own, not Qt's:
 // - starting a timer that is already running leaves its schedule unchanged;
@@ -18,7 +18,7 @@ class Timer : public QObject {
     Q_OBJECT
 
 public:
-    Timer(Form* owner, int intervalMs);
+    Timer(Window* owner, int intervalMs);
     ~Timer() override;
 
     void Start();
@@ -36,11 +36,11 @@ signals:
     void Stopped();
 
 private:
-    friend class Form;
+    friend class Window;
     friend struct Scheduler;
     void Detach() { owner_ = nullptr; }
 
-    Form* owner_;
+    Window* owner_;
     int interval_;
     bool running_ = false;
     std::int64_t due_ = 0;

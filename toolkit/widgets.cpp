@@ -537,7 +537,7 @@ void FileList::mouseDoubleClickEvent(QMouseEvent* event) {
     QListWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton) {
         HandlerScope scope;
-        emit DblClick();
+        emit DoubleClick();
     }
 }
 

@@ -198,7 +198,7 @@ public:
 
 signals:
     void Click();
-    void DblClick();
+    void DoubleClick();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -227,7 +227,7 @@ private:
     QColor color_;
 };
 
-// A widget array of a screen, addressed by Index 0..N-1 like the game's control arrays.
+// A widget array of a screen, addressed by index 0..N-1.
 template <class W, int N>
 class Array {
 public:

@@ -31,9 +31,9 @@ std::pair<double, double> TimePaint(QWidget& widget, int repeats) {
     return {Median(times), first};
 }
 
-void FitToDisplay(tk::Form& form) {
-    form.resize(kDisplay);
-    form.FitTo(kDisplay);
+void FitToDisplay(tk::Window& window) {
+    window.resize(kDisplay);
+    window.FitTo(kDisplay);
 }
 
 }  // namespace

@@ -102,8 +102,8 @@ Run TimeQuestion(bool sound, std::unique_ptr<PlainTimer>* alongside,
         *alongside = std::make_unique<PlainTimer>();
     }
     QuestionScreen& question = QuestionScreen::Get();
-    // The game clock started the question's timers one period before Timer1 falls due; outside a
-    // tick the game clock reads the real time, which ties it to this harness's own clock.
+    // The game clock started the question's timers one period before barStepTimer falls due;
+    // outside a tick the game clock reads the real time, which ties it to this harness's own clock.
     const double start =
         double(question.barStepTimer.Due() - kStepMs) + (NowMs() - tk::clock::Now());
     QObject::connect(&question.barStepTimer, &tk::Timer::Tick, [&] { stepAt.push_back(NowMs()); });

@@ -15,11 +15,11 @@ class Timer;
 // One screen of the game: a top-level window that exists at most once. Screens are created on
 // their first reference, hidden when they are to come back with their state, and unloaded when
 // they are done.
-class Form : public QWidget {
+class Window : public QWidget {
     Q_OBJECT
 
 public:
-    ~Form() override;
+    ~Window() override;
 
     void ShowScreen();    // modeless: the calling handler goes on at once
     void HideScreen();    // keeps every widget's state
@@ -47,12 +47,12 @@ public:
     const std::vector<std::pair<QWidget*, const layout::Row*>>& Laid() const { return laid_; }
 
 protected:
-    Form();
+    Window();
 
     // Runs once, right after the screen is created by its first reference.
-    virtual void Form_Load() {}
+    virtual void OnLoad() {}
     // The window's close box: a screen is unloaded unless it decides otherwise.
-    virtual void Form_FrameClose() { UnloadScreen(); }
+    virtual void OnCloseBox() { UnloadScreen(); }
     // Clears the screen's own "loaded" reference so that the next reference creates it afresh.
     virtual void Forget() = 0;
 
@@ -86,7 +86,7 @@ private:
 // and leaves it hidden. Hide and Unload do nothing to a screen that is not loaded: closing a screen
 // never creates it just to close it again.
 template <class T>
-class Screen : public Form {
+class Screen : public Window {
 public:
     static T& Get() {
         if (instance_ == nullptr) {
@@ -94,7 +94,7 @@ public:
             instance_ = screen;
             detail::ScreenLoaded(screen);
             HandlerScope scope;
-            static_cast<Form*>(screen)->Form_Load();
+            static_cast<Window*>(screen)->OnLoad();
         }
         return *instance_;
     }

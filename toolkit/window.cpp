@@ -1,4 +1,4 @@
-#include "toolkit/form.h"
+#include "toolkit/window.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -11,17 +11,17 @@
 
 namespace tk {
 
-Form::Form() : QWidget(nullptr) {
+Window::Window() : QWidget(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-Form::~Form() {
+Window::~Window() {
     for (Timer* timer : timers_) {
         timer->Detach();
     }
 }
 
-void Form::ShowScreen() {
+void Window::ShowScreen() {
     if (unloaded_) {
         return;
     }
@@ -34,7 +34,7 @@ void Form::ShowScreen() {
     activateWindow();
 }
 
-void Form::HideScreen() {
+void Window::HideScreen() {
     if (unloaded_) {
         return;
     }
@@ -45,16 +45,16 @@ void Form::HideScreen() {
     // gives its window back and gets a new one, in the same place, when it is shown again, as a
     // newly loaded screen does. Only once control is back in the event loop: the handler that
     // hides the screen may be running on one of its widgets.
-    QTimer::singleShot(0, this, &Form::ReleaseWindow);
+    QTimer::singleShot(0, this, &Window::ReleaseWindow);
 }
 
-void Form::ReleaseWindow() {
+void Window::ReleaseWindow() {
     if (!unloaded_ && isHidden() && testAttribute(Qt::WA_WState_Created)) {
         destroy();
     }
 }
 
-void Form::UnloadScreen() {
+void Window::UnloadScreen() {
     if (unloaded_) {
         return;
     }
@@ -75,7 +75,7 @@ void Form::UnloadScreen() {
     detail::ScreenUnloaded(this);
 }
 
-void Form::SetBackColor(const QColor& color) {
+void Window::SetBackColor(const QColor& color) {
     backColor_ = color;
     QPalette pal = palette();
     pal.setColor(QPalette::Window, color);
@@ -83,13 +83,13 @@ void Form::SetBackColor(const QColor& color) {
     setAutoFillBackground(true);
 }
 
-void Form::LayWindow(const layout::Screen& look) {
+void Window::LayWindow(const layout::Screen& look) {
     look_ = &look;
     maximised_ = look.window.maximised;
     ApplyWindow(this, look.window);
 }
 
-void Form::Lay(QWidget* widget, layout::Widget role, int index) {
+void Window::Lay(QWidget* widget, layout::Widget role, int index) {
     const layout::Row& row = layout::Find(*look_, role, index);
     laid_.emplace_back(widget, &row);
     ApplyRow(widget, row);
@@ -98,7 +98,7 @@ void Form::Lay(QWidget* widget, layout::Widget role, int index) {
     }
 }
 
-void Form::FitTo(QSize client) {
+void Window::FitTo(QSize client) {
     if (!maximised_ || extent_.isEmpty()) {
         return;
     }
@@ -112,16 +112,16 @@ void Form::FitTo(QSize client) {
     }
 }
 
-void Form::resizeEvent(QResizeEvent* event) {
+void Window::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FitTo(size());
 }
 
-void Form::RemoveTimer(Timer* timer) {
+void Window::RemoveTimer(Timer* timer) {
     timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
 }
 
-void Form::keyPressEvent(QKeyEvent* event) {
+void Window::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool escape = event->key() == Qt::Key_Escape;
     Button* target = enter ? defaultButton_ : escape ? cancelButton_ : nullptr;
@@ -133,13 +133,13 @@ void Form::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void Form::closeEvent(QCloseEvent* event) {
+void Window::closeEvent(QCloseEvent* event) {
     // The toolkit never closes its windows itself (it hides and unloads them), so a close event
     // comes from the window frame or the window manager: the screen decides what that means.
     event->ignore();
     if (!unloaded_) {
         HandlerScope scope;
-        Form_FrameClose();
+        OnCloseBox();
     }
 }
 
