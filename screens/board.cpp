@@ -48,8 +48,8 @@ BoardScreen::BoardScreen() {
     soundOnLogo.SetPicture(&layout::LogoBlue);
     soundOffLogo.SetPicture(&layout::LogoRed);
     connect(&banner, &tk::Picture::Click, this, &BoardScreen::EndGame);
-    connect(&soundOnLogo, &tk::Picture::Click, this, &BoardScreen::SoundOff);
-    connect(&soundOffLogo, &tk::Picture::Click, this, &BoardScreen::SoundOn);
+    connect(&soundOnLogo, &tk::Picture::Click, this, [this] { SwitchSound(false); });
+    connect(&soundOffLogo, &tk::Picture::Click, this, [this] { SwitchSound(true); });
 }
 
 // The team on turn picks a square: decide whether it is a Zapster and open its question.
@@ -101,22 +101,16 @@ void BoardScreen::EndGame() {
     GameOverScreen::Show();
 }
 
-// The blue logo: sound off, the red logo takes its place.
-void BoardScreen::SoundOff() {
-    state.soundOn = false;
-    soundOffLogo.setVisible(true);
-    soundOffLogo.setEnabled(true);
-    soundOnLogo.setVisible(false);
-    soundOnLogo.setEnabled(false);
-}
-
-// The red logo: sound on, the blue logo takes its place.
-void BoardScreen::SoundOn() {
-    state.soundOn = true;
-    soundOnLogo.setVisible(true);
-    soundOnLogo.setEnabled(true);
-    soundOffLogo.setVisible(false);
-    soundOffLogo.setEnabled(false);
+// The logos switch the sound: the blue one turns it off, the red one on, and the other logo takes
+// the clicked one's place.
+void BoardScreen::SwitchSound(bool on) {
+    state.soundOn = on;
+    tk::Picture& shown = on ? soundOnLogo : soundOffLogo;
+    tk::Picture& clicked = on ? soundOffLogo : soundOnLogo;
+    shown.setVisible(true);
+    shown.setEnabled(true);
+    clicked.setVisible(false);
+    clicked.setEnabled(false);
 }
 
 // The board's close box ends the game: the setup screen is still loaded, hidden, and must not

@@ -29,8 +29,7 @@ public:
     void OpenSquare(int column, int row);
     void CallZapster(int team, int button);
     void EndGame();
-    void SoundOff();
-    void SoundOn();
+    void SwitchSound(bool on);
 
 protected:
     void OnCloseBox() override;
