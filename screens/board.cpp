@@ -33,6 +33,8 @@ BoardScreen::BoardScreen() {
     }
     for (int team = 0; team < 2; ++team) {
         Lay(&teamName[team], layout::Widget::teamName, team);
+        // A long name is drawn smaller rather than cut off.
+        teamName[team].SetShrinkToFit(true);
     }
     for (int team = 0; team < 2; ++team) {
         for (int button = 0; button < kZapsterButtons; ++button) {

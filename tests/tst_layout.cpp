@@ -1,3 +1,4 @@
+#include <QTextLayout>
 #include <QtTest>
 
 #include "screens/answer.h"
@@ -164,6 +165,82 @@ private slots:
         QVERIFY(box.contains(QFontMetrics(label.font()).boundingRect(box, flags, label.Caption())));
         label.SetCaption(QStringLiteral("Which planet is blue?"));
         QCOMPARE(label.font().pointSizeF(), points);
+    }
+
+    // A shrinking text takes the largest size at which it fits its box whole, up to the layout's
+    // size, and breaks a word longer than a line rather than cut it off.
+    void textFitsItsBox_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<Widget>("widget");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QSize>("display");
+        const QString words = QStringLiteral("Which famous psychologist studied memory? ");
+        const std::tuple<const char*, const char*, Widget> labels[] = {
+            {"team name", "board", Widget::teamName},
+            {"category title", "board", Widget::categoryTitle},
+            {"question", "question", Widget::questionText},
+            {"answer", "answer", Widget::answerText}};
+        for (const auto& label : labels) {
+            // Named copies: a lambda cannot capture a structured binding in every compiler.
+            const char* name = std::get<0>(label);
+            const char* screen = std::get<1>(label);
+            const Widget widget = std::get<2>(label);
+            for (const QSize display : {QSize(1024, 768), QSize(3840, 2160)}) {
+                const auto row = [&](const QString& text, const char* what) {
+                    QTest::addRow("%s, %s, %dx%d", name, what, display.width(), display.height())
+                        << screen << widget << text << display;
+                };
+                for (const int length : {1, 14, 40, 120, 300, 1000}) {
+                    row(words.repeated(30).left(length),
+                        qPrintable(QStringLiteral("%1 letters").arg(length)));
+                }
+                for (const int length : {30, 300}) {
+                    row(QString(length, u'W'),
+                        qPrintable(QStringLiteral("a word of %1").arg(length)));
+                }
+            }
+        }
+    }
+    void textFitsItsBox() {
+        QFETCH(QString, screen);
+        QFETCH(Widget, widget);
+        QFETCH(QString, text);
+        QFETCH(QSize, display);
+        tk::Window& window = kScreens.value(screen)();
+        window.resize(display);
+        window.FitTo(display);
+        const int index = Laid(window, widget, 0) != nullptr ? 0 : -1;  // the first of an array
+        auto* label = qobject_cast<tk::Label*>(Laid(window, widget, index));
+        QVERIFY(label != nullptr);
+        label->SetCaption(text);
+        const QRect box = label->contentsRect();
+        // The height of the text wrapped at `points`, or infinity where a line is too wide.
+        const auto height = [&](qreal points) {
+            QFont font = label->font();
+            font.setPointSizeF(points);
+            QTextOption option;
+            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            QTextLayout lines(text, font);
+            lines.setTextOption(option);
+            lines.beginLayout();
+            qreal total = 0;
+            for (QTextLine line = lines.createLine(); line.isValid(); line = lines.createLine()) {
+                line.setLineWidth(box.width());
+                const QString shown = text.mid(line.textStart(), line.textLength()).trimmed();
+                if (QFontMetricsF(font).horizontalAdvance(shown) > box.width() + 0.5) {
+                    total = qInf();
+                }
+                total += line.height();
+            }
+            lines.endLayout();
+            return total;
+        };
+        const qreal size = label->font().pointSizeF();
+        const qreal designed =
+            layout::Find(window.Look(), widget, index).font.points * window.Scale();
+        QVERIFY2(height(size) <= box.height() + 0.5, qPrintable(QString::number(size)));
+        QVERIFY2(qAbs(size - designed) < 0.01 || height(size + 0.75) > box.height() + 0.5,
+                 qPrintable(QStringLiteral("%1 pt is smaller than needed").arg(size)));
     }
 
     // A large caption painted again unchanged comes from a kept picture, which must follow changes.

@@ -27,23 +27,30 @@ void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& co
 namespace {
 
 constexpr QColor kGreyText{0x80, 0x80, 0x80};
-constexpr qreal kSmallestFit = 6.0;  // points
+// Far below what the back of the room can read, but a text is never cut off: a teacher sees at
+// once that it is too long.
+constexpr qreal kSmallestFit = 1.0;  // points
 
-QTextOption LabelText(Align align) {
+// A label that shrinks its text to fit also breaks a word longer than a line (a team name typed
+// without spaces, a long web address) rather than cut it off at the edge.
+QTextOption LabelText(Align align, bool breakWords) {
     const Qt::Alignment horizontal = align == Align::Right    ? Qt::AlignRight
                                      : align == Align::Center ? Qt::AlignHCenter
                                                               : Qt::AlignLeft;
     QTextOption option(horizontal | Qt::AlignTop);
-    option.setWrapMode(QTextOption::WordWrap);
+    option.setWrapMode(breakWords ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                  : QTextOption::WordWrap);
     option.setFlags(QTextOption::IncludeTrailingSpaces);
     return option;
 }
 
-// Whether `text` at `font`, wrapped at word boundaries, fits inside `box`.
-bool Fits(const QFont& font, const QString& text, const QRect& box, Align align) {
+}  // namespace
+
+bool Label::Fits(const QFont& font, const QString& text, const QRect& box, Align align) {
     QTextLayout layout(text, font);
-    layout.setTextOption(LabelText(align));
+    layout.setTextOption(LabelText(align, true));
     layout.beginLayout();
+    const QFontMetricsF metrics(font);
     qreal height = 0;
     while (true) {
         QTextLine line = layout.createLine();
@@ -51,17 +58,18 @@ bool Fits(const QFont& font, const QString& text, const QRect& box, Align align)
             break;
         }
         line.setLineWidth(box.width());
-        if (line.naturalTextWidth() > box.width() + 0.5) {
+        // The blank a line breaks at hangs past the edge unseen: only the letters must fit, and
+        // they are wider than the box only where one letter alone is.
+        const QString letters = text.mid(line.textStart(), line.textLength()).trimmed();
+        if (metrics.horizontalAdvance(letters) > box.width() + 0.5) {
             layout.endLayout();
-            return false;  // a single word wider than the box
+            return false;
         }
         height += line.height();
     }
     layout.endLayout();
     return height <= box.height() + 0.5;
 }
-
-}  // namespace
 
 Label::Label(QWidget* parent) : QFrame(parent) {
     baseFont_ = font();
@@ -144,7 +152,8 @@ void Label::paintEvent(QPaintEvent* event) {
     }
     painter.setPen(isEnabled() ? foreColor_ : kGreyText);
     painter.setFont(font());
-    text_.Draw(painter, contentsRect(), caption_, font(), painter.pen().color(), LabelText(align_));
+    text_.Draw(painter, contentsRect(), caption_, font(), painter.pen().color(),
+               LabelText(align_, shrink_));
     painter.end();
     QFrame::paintEvent(event);  // the border
 }
