@@ -26,6 +26,13 @@ const QByteArray kEmoji = "\xF0\x9F\x98\x80";  // U+1F600, four bytes
 
 const auto As = [](qsizetype n) { return QByteArray(n, 'a'); };
 
+// A text as Windows Notepad saves it as "Unicode": UTF-16 with a byte-order mark.
+QByteArray Utf16(const QByteArray& utf8, bool littleEndian) {
+    QStringEncoder encoder(littleEndian ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
+                           QStringEncoder::Flag::WriteBom);
+    return encoder.encode(QString::fromUtf8(utf8));
+}
+
 // What the file becomes: the row's bytes (Grown: then a hole up to 200 MB), or a link to them.
 enum class Turn { Bytes, Grown, Directory, Fifo, Symlink, Removed };
 
@@ -135,6 +142,10 @@ private slots:
         row("block 14 one line short", 14, lf.first(lf.lastIndexOf("A:")), false);
         row("past the last block", 15, lf, false);
         row("negative index", -1, lf, false);
+        row("block 14, UTF-16 LE, CRLF", 14, Utf16(Blocks(15, "\r\n"), true), true);
+        row("block 7, UTF-16 BE, LF", 7, Utf16(Blocks(15), false), true);
+        row("block 14 one line short, UTF-16 LE", 14, Utf16(lf.first(lf.lastIndexOf("A:")), true),
+            false);
     }
 
     void readBlock() {
@@ -162,6 +173,22 @@ private slots:
         QCOMPARE(block->title, QString("  Café "));  // a title is shown untrimmed
         QCOMPARE(block->questions[5], QString("Qué"));
         QCOMPARE(block->answers[5], QString("“q”"));
+        // Notepad's "Unicode": long lines of letters outside the BMP are split between reads in
+        // every possible place, and still come out whole.
+        const QString question = QStringLiteral("Qu\u00e9 \U0001F600").repeated(3001);
+        const QByteArray text =
+            "Caf\xC3\xA9\r\n" + ("Q: " + question + "\r\nA: \u00fc\r\n").toUtf8().repeated(6);
+        for (const bool littleEndian : {true, false}) {
+            WriteFile("notepad.zap", Utf16(text, littleEndian));
+            const std::optional<CategoryBlock> wide = ReadCategoryBlock("notepad.zap", 0);
+            QVERIFY(wide.has_value());
+            QCOMPARE(wide->title, QString("Café"));
+            for (const QString& q : wide->questions) {
+                QCOMPARE(q.size(), question.size());
+                QCOMPARE(q, question);
+            }
+            QCOMPARE(wide->answers[5], QString("ü"));
+        }
     }
 
     // Last: it moves into a folder of its own for every row.

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -82,6 +83,20 @@ private slots:
         check("BOM", "\xEF\xBB\xBF" + Block("\xC3\xA9"), "sound",
               {": line ends LF; encoding UTF-8, with byte-order mark",
                ":1: block 1 (round 1, column 1): \"é\""});
+        for (const auto& [order, encoding] : {std::pair{"LE", QStringConverter::Utf16LE},
+                                              std::pair{"BE", QStringConverter::Utf16BE}}) {
+            const QString text = QString::fromUtf8(Block("Sixteen \xC3\xA9", "\r\n"));
+            const QByteArray withMark =
+                QStringEncoder(encoding, QStringConverter::Flag::WriteBom).encode(text);
+            check(qPrintable(QStringLiteral("UTF-16 %1").arg(order)), withMark, "sound",
+                  {QStringLiteral(": line ends CRLF; encoding UTF-16 %1, with byte-order mark")
+                       .arg(order),
+                   ":1: block 1 (round 1, column 1): \"Sixteen é\""});
+            check(qPrintable(QStringLiteral("UTF-16 %1 without a mark").arg(order)),
+                  withMark.sliced(2), "1 problem",
+                  {QStringLiteral(": problem: looks like UTF-16 %1 without a byte-order mark")
+                       .arg(order)});
+        }
         // Not regular files; the tool's standard input is the pipe QProcess writes to.
         const QString unreadable = ": problem: cannot be read as a category file: ";
         row("folder, pipe, device", {}, {".", "/dev/stdin", "/dev/zero"}, 1,

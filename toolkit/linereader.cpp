@@ -17,6 +17,14 @@ namespace tk {
 namespace {
 
 constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
+constexpr unsigned char kUtf16LEBom[] = {0xFF, 0xFE};
+constexpr unsigned char kUtf16BEBom[] = {0xFE, 0xFF};
+
+template <std::size_t N>
+bool StartsWith(const char* bytes, qsizetype size, const unsigned char (&mark)[N]) {
+    return size >= qsizetype(N) && std::equal(std::begin(mark), std::end(mark),
+                                              reinterpret_cast<const unsigned char*>(bytes));
+}
 
 bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
@@ -115,6 +123,9 @@ void LineReader::close() {
     started_ = false;
     atEnd_ = false;
     hadBom_ = false;
+    encoding_ = FileEncoding::Bytes;
+    utf16_ = QStringDecoder();
+    highSurrogate_.clear();
     pos_ = 0;
     len_ = 0;
 }
@@ -131,30 +142,80 @@ bool LineReader::refill() {
     if (len_ == kBufferBytes) {
         return true;
     }
+    if (encoding_ == FileEncoding::Bytes) {
+        const qsizetype got = readSome(buffer_.data() + len_, kBufferBytes - len_);
+        len_ += got;
+        return got > 0;
+    }
+    // Two bytes of UTF-16 become at most three of UTF-8, so this many always find room.
+    const qsizetype most = (kBufferBytes - len_) / 3 * 2;
+    if (most == 0) {
+        return true;
+    }
+    std::array<char, kBufferBytes> units;
+    const qsizetype got = readSome(units.data(), most);
+    if (got == 0) {
+        return false;
+    }
+    appendUtf16(QByteArrayView(units.data(), got));
+    return true;
+}
+
+// Appends UTF-16 bytes as UTF-8. A letter written as a surrogate pair may arrive half in one read
+// and half in the next; its first half waits for the second.
+void LineReader::appendUtf16(QByteArrayView units) {
+    QString text = highSurrogate_ + QString(utf16_.decode(units));
+    highSurrogate_.clear();
+    if (!text.isEmpty() && text.back().isHighSurrogate()) {
+        highSurrogate_ = text.back();
+        text.chop(1);
+    }
+    const QByteArray bytes = text.toUtf8();
+    std::memcpy(buffer_.data() + len_, bytes.constData(), std::size_t(bytes.size()));
+    len_ += bytes.size();
+}
+
+// One read(2) of at most `most` bytes; 0 at the end of the file.
+qsizetype LineReader::readSome(char* into, qsizetype most) {
     ssize_t got;
     do {
-        got = ::read(fd_, buffer_.data() + len_, static_cast<size_t>(kBufferBytes - len_));
+        got = ::read(fd_, into, static_cast<size_t>(most));
     } while (got < 0 && errno == EINTR);
     if (got <= 0) {
         // A read error mid-file is treated like the end: the block is then incomplete and the
         // category is rejected rather than half-filled.
         atEnd_ = true;
-        return false;
+        return 0;
     }
-    len_ += got;
-    return true;
+    return got;
 }
 
 void LineReader::dropByteOrderMark() {
     started_ = true;
-    // A short read could in principle deliver the mark in pieces, so gather three bytes first.
-    while (len_ < 3 && refill()) {
+    // A short read could in principle deliver the mark in pieces, so gather three bytes first;
+    // only these are read before the encoding is known.
+    while (len_ < 3 && !atEnd_) {
+        len_ += readSome(buffer_.data() + len_, 3 - len_);
     }
-    if (len_ >= 3 && std::equal(std::begin(kBom), std::end(kBom),
-                                reinterpret_cast<const unsigned char*>(buffer_.data()))) {
+    if (StartsWith(buffer_.data(), len_, kBom)) {
         pos_ = 3;
         hadBom_ = true;
+        return;
     }
+    const bool littleEndian = StartsWith(buffer_.data(), len_, kUtf16LEBom);
+    if (!littleEndian && !StartsWith(buffer_.data(), len_, kUtf16BEBom)) {
+        return;
+    }
+    hadBom_ = true;
+    encoding_ = littleEndian ? FileEncoding::Utf16LE : FileEncoding::Utf16BE;
+    // The file's own mark is gone; a U+FEFF after it is the writer's text, as in a UTF-8 file.
+    utf16_ = QStringDecoder(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                            QStringDecoder::Flag::ConvertInitialBom);
+    // The byte after the mark is the first half of the first code unit.
+    const QByteArray afterMark(buffer_.data() + 2, len_ - 2);
+    pos_ = 0;
+    len_ = 0;
+    appendUtf16(afterMark);
 }
 
 bool LineReader::readRawLine(QByteArray& bytes, LineEnd* end, bool* truncated) {

@@ -3,10 +3,16 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
 
 #include <array>
 
 namespace tk {
+
+// How the file's text is stored. A file with a UTF-16 byte-order mark (what Windows Notepad saves
+// as "Unicode") is read as UTF-16 throughout; any other is read line by line as UTF-8, or as
+// Windows-1252 where a line is not valid UTF-8.
+enum class FileEncoding { Bytes, Utf16LE, Utf16BE };
 
 // How a line was terminated. None marks a last line that the writer's editor left without an end.
 enum class LineEnd { None, CR, CRLF, LF };
@@ -33,23 +39,30 @@ public:
     bool isOpen() const { return fd_ >= 0; }
 
     // Reads the next line without its terminator. Returns false once the file has no more lines.
+    // A UTF-16 file's lines come as UTF-8.
     bool readRawLine(QByteArray& bytes, LineEnd* end = nullptr, bool* truncated = nullptr);
     // readRawLine() followed by decodeLine().
     bool readLine(QString& line);
 
-    // True when a UTF-8 byte-order mark was dropped from the start of the file.
+    // True when a byte-order mark was dropped from the start of the file.
     bool hadByteOrderMark() const { return hadBom_; }
+    FileEncoding encoding() const { return encoding_; }
 
     void close();
 
 private:
     bool refill();
+    qsizetype readSome(char* into, qsizetype most);
+    void appendUtf16(QByteArrayView units);
     void dropByteOrderMark();
 
     int fd_ = -1;
     bool started_ = false;
     bool atEnd_ = false;
     bool hadBom_ = false;
+    FileEncoding encoding_ = FileEncoding::Bytes;
+    QStringDecoder utf16_;  // keeps a code unit split between two reads
+    QString highSurrogate_;
     qsizetype pos_ = 0;
     qsizetype len_ = 0;
     std::array<char, kBufferBytes> buffer_{};

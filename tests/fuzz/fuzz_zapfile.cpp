@@ -36,9 +36,26 @@ QByteArray Capped(QByteArrayView line) {
     return line.first(!continues(lead) && lead + length > max ? lead : max).toByteArray();
 }
 
+// A file with a UTF-16 byte-order mark, decoded whole by Qt, as UTF-8; half a letter at the very
+// end is dropped.
+QByteArray Utf16AsUtf8(QByteArrayView file) {
+    QStringDecoder utf16(
+        file.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+        QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf16.decode(file.sliced(2));
+    if (!text.isEmpty() && text.back().isHighSurrogate()) {
+        text.chop(1);
+    }
+    return text.toUtf8();
+}
+
 // The lines as an editor shows them: ends at CR, CR LF or LF, a leading byte-order mark dropped.
-QList<QByteArray> SplitLines(QByteArrayView bytes) {
-    bytes = bytes.sliced(bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0);
+QList<QByteArray> SplitLines(QByteArrayView file) {
+    const bool utf16 = file.startsWith("\xFF\xFE") || file.startsWith("\xFE\xFF");
+    const QByteArray text =
+        utf16 ? Utf16AsUtf8(file)
+              : file.sliced(file.startsWith("\xEF\xBB\xBF") ? 3 : 0).toByteArray();
+    const QByteArrayView bytes(text);
     QList<QByteArray> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {

@@ -27,6 +27,30 @@ struct Message {
     QString text;
 };
 
+// "LE" or "BE" when the start of the file has a zero in every other byte, as UTF-16 text of
+// Latin letters has, or empty. Such a file without a byte-order mark reads as garbage in the game.
+QString LooksLikeUtf16(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray start = file.read(4096);
+    qsizetype zeros[2] = {0, 0};
+    for (qsizetype i = 0; i + 1 < start.size(); i += 2) {
+        zeros[0] += start[i] == '\0';
+        zeros[1] += start[i + 1] == '\0';
+    }
+    const qsizetype pairs = start.size() / 2;
+    if (pairs < 4) {
+        return {};
+    }
+    const auto most = [pairs](qsizetype n) { return n * 10 >= pairs * 7; };
+    const auto few = [pairs](qsizetype n) { return n * 10 <= pairs; };
+    return most(zeros[1]) && few(zeros[0])   ? QStringLiteral("LE")
+           : most(zeros[0]) && few(zeros[1]) ? QStringLiteral("BE")
+                                             : QString();
+}
+
 QString Count(qint64 n, const char* noun) {
     return QString::number(n) + u' ' + QLatin1String(noun) + (n == 1 ? "" : "s");
 }
@@ -117,6 +141,7 @@ private:
     std::vector<Message> messages_;
     qint64 lines_ = 0;
     bool bom_ = false;
+    QString utf16_;  // "UTF-16 LE" or "UTF-16 BE" for a file read as UTF-16
     bool shiftReported_ = false;
 
     // The block being read: where its messages start, and whether all its lines are blank.
@@ -286,6 +311,22 @@ void FileCheck::finish(tk::LineReader& reader) {
     // A whole file in Windows-1252 is an older editor's choice and reads fine; a single such line
     // in a UTF-8 file is a slip that the writer's editor will likely show garbled.
     bom_ = reader.hadByteOrderMark();
+    utf16_ = reader.encoding() == tk::FileEncoding::Utf16LE   ? QStringLiteral("UTF-16 LE")
+             : reader.encoding() == tk::FileEncoding::Utf16BE ? QStringLiteral("UTF-16 BE")
+                                                              : QString();
+    if (!bom_) {
+        if (const QString order = LooksLikeUtf16(path_); !order.isEmpty()) {
+            // Read byte by byte, every line of it is wrong; saying so line by line would bury
+            // the one thing to do.
+            messages_.clear();
+            utf16_ = QStringLiteral("UTF-16 %1 without a byte-order mark, it seems").arg(order);
+            add(0, Kind::Problem,
+                QStringLiteral("looks like UTF-16 %1 without a byte-order mark (every other byte "
+                               "is zero); the game reads it as garbage: save it as UTF-8, or as "
+                               "UTF-16 with a byte-order mark (Notepad's \"Unicode\")")
+                    .arg(order));
+        }
+    }
     if (utf8Lines_ > 0 || bom_) {
         for (const qint64 line : loadedCp1252_) {
             add(line, Kind::Warning,
@@ -324,7 +365,9 @@ QString FileCheck::lineEnds() const {
 
 QString FileCheck::encoding(bool bom) const {
     QString text;
-    if (cp1252Lines_ == 0) {
+    if (!utf16_.isEmpty()) {
+        text = utf16_;
+    } else if (cp1252Lines_ == 0) {
         text = utf8Lines_ > 0 ? QStringLiteral("UTF-8") : QStringLiteral("UTF-8 (plain ASCII)");
     } else if (utf8Lines_ == 0) {
         text = QStringLiteral("Windows-1252");
