@@ -252,7 +252,7 @@ constexpr auto kRows = [] {
 }  // namespace
 
 const Screen kBoard{
-    {"", 0xFF8000, 7260, 5925, WindowStyle::Sizable, true, true, Placement::Centred},
+    {kGameName, 0xFF8000, 7260, 5925, WindowStyle::Sizable, true, true, Placement::Centred},
     kRows,
 };
 

@@ -21,6 +21,8 @@ constexpr FontSubstitute kSubstitutes[] = {
 
 }  // namespace
 
-std::span<const FontSubstitute> FontSubstitutes() { return kSubstitutes; }
+std::span<const FontSubstitute> FontSubstitutes() {
+    return kSubstitutes;
+}
 
 }  // namespace layout

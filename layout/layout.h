@@ -9,6 +9,8 @@
 namespace layout {
 
 static constexpr int kNoColor = -1;  // transparent background, or the default black text
+// The title of every window that has none of its own: the task bar and the window switcher show it.
+static constexpr std::string_view kGameName = "Zapster!";
 
 enum class Kind { Label, Button, Picture, Line, Frame, TextBox, Option, FileList };
 

@@ -133,18 +133,18 @@ constexpr Row kGameOverRows[] = {
 }  // namespace
 
 const Screen kQuestion{
-    {"Form2", 0x0000C0, 11880, 8595, WindowStyle::Sizable, true, true, Placement::WindowSystem},
+    {kGameName, 0x0000C0, 11880, 8595, WindowStyle::Sizable, true, true, Placement::WindowSystem},
     kQuestionRows,
     kQuestionTimers,
 };
 
 const Screen kAnswer{
-    {"Form2", 0x008080, 4680, 3195, WindowStyle::Sizable, true, true, Placement::WindowSystem},
+    {kGameName, 0x008080, 4680, 3195, WindowStyle::Sizable, true, true, Placement::WindowSystem},
     kAnswerRows,
 };
 
 const Screen kGameOver{
-    {"", 0x000080, 8730, 3570, WindowStyle::Borderless, false, false, Placement::Centred},
+    {kGameName, 0x000080, 8730, 3570, WindowStyle::Borderless, false, false, Placement::Centred},
     kGameOverRows,
 };
 

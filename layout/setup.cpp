@@ -54,12 +54,14 @@ constexpr std::array<Row, kOtherRows> kOthers{{
      1575, 255, Widget::roundsFrame},
     {Widget::categoriesFrame, -1, Kind::Frame, "Categories", kFrameFont, kBold | kUnderline, kGreen,
      kNoColor, 120, 1800, 7335, 2415},
-    // The runs of blanks make the instructions wrap into short lines.
+    // The runs of blanks make the instructions wrap into short lines; a no-break space keeps each
+    // dash with its first word, so that no line ends in a lone dash.
     {Widget::instructions,
      -1,
      Kind::Label,
-     "- Select 5 category         files per round.          - Click to select,            "
-     "doubleclick to clear.  - Categories may be       selected more than      once.",
+     "-\u00A0Select 5 category         files per round.          -\u00A0Click to select,           "
+     " "
+     "doubleclick to clear.  -\u00A0Categories may be       selected more than      once.",
      {kHeading, 8.25},
      0,
      kGreen,

@@ -98,10 +98,14 @@ private slots:
                 QCOMPARE(frame->title(), caption);
             } else if (auto* option = qobject_cast<tk::Option*>(widget)) {
                 QCOMPARE(option->text(), caption);
+                // Past its text, an option shows the colour of its row.
+                const QImage face = option->grab().toImage();
+                QCOMPARE(face.pixelColor(face.width() - 2, face.height() / 2), back);
             }
         }
         QCOMPARE(window.BackColor(), tk::Rgb(window.Look().window.back));
         QCOMPARE(window.windowTitle(), QString::fromUtf8(window.Look().window.title));
+        QVERIFY(!window.windowTitle().isEmpty());  // the task bar names every window
     }
 
     // The title pictures are whole, opaque, not blank, and stretched smoothly over their boxes.

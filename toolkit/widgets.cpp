@@ -411,7 +411,8 @@ void Option::Select() {
 }
 
 void Option::SetBackColor(const QColor& color) {
-    SetPaletteColor(this, QPalette::Window, color);
+    // A radio button fills its box with the button colour, not the window colour.
+    SetPaletteColor(this, backgroundRole(), color);
     setAutoFillBackground(true);
 }
 

@@ -83,11 +83,11 @@ try:
     board = sh("xdotool", "getactivewindow")
     shot("3-board")
     click_scaled(board, "board", 2520 + 1100, 2400 + 720 * 2 + 325)  # column 2, row 3
-    question = window("Form2")
+    question = window("Zapster!")
     time.sleep(11.5)  # the bar turns yellow after ten seconds
     shot("4-question")
     click_scaled(question, "question", 6000, 7500)  # the time bar reveals the answer
-    answer = window("Form2")
+    answer = window("Zapster!")
     shot("5-answer")
     click_scaled(answer, "answer", 120 + 2287, 7200 + 487)  # "Got it!"
 
@@ -96,7 +96,7 @@ try:
     board = sh("xdotool", "getactivewindow")
     click_scaled(board, "board", 4320 + 187, 6720 + 187)  # team 1 calls a Zapster on team 2
     click_scaled(board, "board", 7080 + 1100, 2400 + 720 * 4 + 325)
-    question = window("Form2")
+    question = window("Zapster!")
     time.sleep(2.0)
     shot("6-zapster-announcement")
     time.sleep(6.5)
@@ -104,7 +104,7 @@ try:
     click_scaled(question, "question", 240 + 847, 6960 + 427)  # turn the clock round
     time.sleep(0.5)
     click_scaled(question, "question", 6000, 7500)
-    answer = window("Form2")
+    answer = window("Zapster!")
     shot("8-zapster-answer")
     click_scaled(answer, "answer", 7200 + 2287, 7200 + 487)  # "Zapster!"
 

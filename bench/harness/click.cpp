@@ -147,7 +147,7 @@ std::vector<double> CreateEmptyWindows(int count) {
     for (int i = 0; i < count; ++i) {
         const double start = NowMs();
         auto* window = new QWidget;
-        window->setWindowTitle(QStringLiteral("Form2"));
+        window->setWindowTitle(QStringLiteral("Zapster!"));
         times.push_back(NowMs() - start);
         window->deleteLater();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
