@@ -35,6 +35,9 @@ endforeach()
 install(FILES "${ZAPSTER_ICON_DIR}/icon.svg"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
         RENAME "${ZAPSTER_APP_ID}.svg")
+# The licence where Debian packages keep theirs.
+install(FILES "${CMAKE_CURRENT_LIST_DIR}/../LICENSE" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/zapster"
+        RENAME copyright)
 # The samples go with the game's data rather than under doc/, which minimal Debian systems
 # leave out when they unpack packages.
 file(GLOB ZAPSTER_EXAMPLES CONFIGURE_DEPENDS

@@ -39,6 +39,7 @@ expected_files() {
         echo "share/icons/hicolor/${size}x${size}/apps/$id.png"
     done
     echo "share/icons/hicolor/scalable/apps/$id.svg"
+    echo share/doc/zapster/copyright
     local sample
     for sample in "$source"/examples/*.zap "$source"/examples/README.txt; do
         echo "share/zapster/examples/${sample##*/}"
