@@ -1,6 +1,7 @@
 #include "screens/game_over.h"
 
 #include "layout/pictures.h"
+#include "screens/board.h"
 
 GameOverScreen::GameOverScreen() {
     LayWindow(layout::kGameOver);
@@ -14,6 +15,11 @@ GameOverScreen::GameOverScreen() {
     leftLogo.SetPicture(&layout::LogoRed);
     rightLogo.SetPicture(&layout::LogoRed);
     connect(&thanksButton, &tk::Button::Click, this, &GameOverScreen::Thanks);
+}
+
+// Over a board grown to fill a large display, the heading and the button grow as much.
+void GameOverScreen::OnLoad() {
+    ScaleFixed(BoardScreen::Loaded() ? BoardScreen::Get().Scale() : 1.0);
 }
 
 // The program ends at once, every screen closed.

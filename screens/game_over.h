@@ -16,4 +16,7 @@ public:
     tk::Picture rightLogo{this};
 
     void Thanks();
+
+protected:
+    void OnLoad() override;
 };

@@ -247,6 +247,29 @@ private slots:
                  qPrintable(QStringLiteral("%1 pt is smaller than needed").arg(size)));
     }
 
+    // The game-over window grows by the board's factor, with all it holds, and stays centred.
+    void gameOverScalesWithTheBoard_data() {
+        const auto row = Columns<QSize, double>("display", "factor");
+        row("1024x768", {1024, 768}, 1024.0 / 777);    // the board's factor across the width
+        row("1920x1080", {1920, 1080}, 1080.0 / 545);  // and down the height
+        row("3840x2160", {3840, 2160}, 2160.0 / 545);
+    }
+    void gameOverScalesWithTheBoard() {
+        QFETCH(QSize, display);
+        QFETCH(double, factor);
+        BoardScreen::Get().resize(display);
+        BoardScreen::Get().FitTo(display);
+        QCOMPARE(BoardScreen::Get().Scale(), factor);
+        GameOverScreen& over = GameOverScreen::Get();
+        QCOMPARE(over.size(), QSize(tk::Pixels(8730, factor), tk::Pixels(3570, factor)));
+        QCOMPARE(Laid(over, Widget::thanksButton, -1)->geometry(),
+                 QRect(tk::Pixels(3120, factor), tk::Pixels(1800, factor), tk::Pixels(2415, factor),
+                       tk::Pixels(1575, factor)));
+        QCOMPARE(Laid(over, Widget::heading, -1)->font().pointSizeF(), 72 * factor);
+        const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY((over.geometry().center() - desktop.center()).manhattanLength() <= 1);
+    }
+
     // A large caption painted again unchanged comes from a kept picture, which must follow changes.
     void captionPicturesFollowEveryChange() {
         BoardScreen::Get().resize(3840, 2160);

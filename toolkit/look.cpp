@@ -142,12 +142,16 @@ void ApplyWindow(Window* target, const layout::Window& window) {
             break;
     }
     target->setWindowFlags(flags);
+    PlaceWindow(target, window);
+}
+
+void PlaceWindow(QWidget* target, const layout::Window& window) {
     QRect desktop(0, 0, 1024, 768);
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
         desktop = primary->availableGeometry();
     }
     if (window.placement == layout::Placement::Centred) {
-        target->move(desktop.center() - QPoint(client.width() / 2, client.height() / 2));
+        target->move(desktop.center() - QPoint(target->width() / 2, target->height() / 2));
     } else if (window.placement == layout::Placement::At) {
         target->move(Pixels(window.left), Pixels(window.top));
     }

@@ -20,5 +20,7 @@ void ApplyRow(QWidget* widget, const layout::Row& row);
 void PlaceRow(QWidget* widget, const layout::Row& row, double factor, QPoint offset);
 // Gives a screen its title, background, border style, size and placement.
 void ApplyWindow(Window* target, const layout::Window& window);
+// Moves a window where its layout places it: centred on the display, or at its position.
+void PlaceWindow(QWidget* target, const layout::Window& window);
 
 }  // namespace tk

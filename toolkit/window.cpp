@@ -112,6 +112,21 @@ void Window::FitTo(QSize client) {
     }
 }
 
+void Window::ScaleFixed(double factor) {
+    if (maximised_ || look_ == nullptr) {
+        return;
+    }
+    scale_ = std::max(1.0, factor);
+    const layout::Window& window = look_->window;
+    setFixedSize(Pixels(window.clientWidth, scale_), Pixels(window.clientHeight, scale_));
+    for (const auto& [widget, row] : laid_) {
+        PlaceRow(widget, *row, scale_, QPoint());
+    }
+    if (window.placement == layout::Placement::Centred) {
+        PlaceWindow(this, window);
+    }
+}
+
 void Window::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FitTo(size());

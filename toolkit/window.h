@@ -43,6 +43,9 @@ public:
     // exactly where the layout puts it.
     void FitTo(QSize client);
     double Scale() const { return scale_; }
+    // A window of fixed size grows by `factor` (at least 1) with all it holds, and a centred one
+    // is centred again: a dialog over a scaled-up board must be read from as far away.
+    void ScaleFixed(double factor);
     // Every widget built from the layout, with its row.
     const std::vector<std::pair<QWidget*, const layout::Row*>>& Laid() const { return laid_; }
 
