@@ -74,7 +74,9 @@ constexpr Row kRows[] = {
 }  // namespace
 
 const Screen kTitle{
-    {"Play Zapster!", 0xFFC0FF, 7425, 5010, WindowStyle::FixedDialog, false, false,
+    // In the task bar: a window manager may offer to minimise it whatever the game asks, and a
+    // minimised window with no task bar entry cannot be found again.
+    {"Play Zapster!", 0xFFC0FF, 7425, 5010, WindowStyle::FixedDialog, false, true,
      Placement::Centred},
     kRows,
 };

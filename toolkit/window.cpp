@@ -26,6 +26,12 @@ void Window::ShowScreen() {
         return;
     }
     if (maximised_) {
+        // A screen whose window was given back still holds the maximised state of its old window,
+        // and Qt would not ask for it again: the new window could come up at its normal size,
+        // nudged by the window frame. Starting from the normal state makes the request anew.
+        if (!testAttribute(Qt::WA_WState_Created)) {
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+        }
         showMaximized();
     } else {
         show();

@@ -14,9 +14,10 @@ case "${1:-}" in
     # The install tests validate the menu entry and AppStream data and build the Debian package
     # (cpack finds the libraries it depends on with dpkg-shlibdeps and `file`).
     # The listening test plays to a private PulseAudio server and records it (parec, pacat); the
-    # icon test draws the SVG icon with rsvg-convert, the renderer desktops use.
+    # icon test draws the SVG icon with rsvg-convert, the renderer desktops use. The window test
+    # runs the game under openbox on a virtual display and drives it with xdotool and xprop.
     --test) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
-        pulseaudio pulseaudio-utils librsvg2-bin) ;;
+        pulseaudio pulseaudio-utils librsvg2-bin xvfb xauth openbox xdotool x11-utils) ;;
 esac
 
 missing=()

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The real program under a real window manager (openbox on a virtual display), as a room sees it:
+# the title window can always be found again, and every maximised screen comes back maximised
+# each time it is shown, question after question.
+#   tests/window_check.sh GAME EXAMPLES
+# Run it inside xvfb-run; CTest does.
+set -uo pipefail
+game=$1 examples=$2
+failures=0
+fail() { echo "FAIL  $*"; failures=$((failures + 1)); }
+
+px() { echo $(( ($1 * 96 + 720) / 1440 )); }  # twips to pixels, rounded
+newest() {  # the newest visible window titled $1
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1)
+        [[ -n $id ]] && { echo "$id"; return; }
+        sleep 0.1
+    done
+}
+# A click at (x, y) twips on a maximised screen whose layout reaches (right, bottom) twips: the
+# layout is scaled to the window and centred across its width.
+click_scaled() {
+    local id=$1 x=$2 y=$3 right=$4 bottom=$5 width height
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    width=$WIDTH height=$HEIGHT
+    local pr=$(px "$right") pb=$(px "$bottom")
+    # factor = max(1, min(width / pr, height / pb)), in thousandths
+    local f=$(( width * 1000 / pr < height * 1000 / pb ? width * 1000 / pr : height * 1000 / pb ))
+    (( f < 1000 )) && f=1000
+    local off=0
+    (( f > 1000 )) && off=$(( (width - pr * f / 1000) / 2 ))
+    xdotool mousemove --window "$id" $(( $(px "$x") * f / 1000 + off )) $(( $(px "$y") * f / 1000 )) click 1
+    sleep 0.6
+}
+maximised() { xprop -id "$1" _NET_WM_STATE | grep -q 'MAXIMIZED_VERT.*MAXIMIZED_HORZ\|MAXIMIZED_HORZ.*MAXIMIZED_VERT'; }
+
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 0.8
+# The real display, whatever platform the test run chose for the headless tests.
+(cd "$examples" && QT_QPA_PLATFORM=xcb exec "$game") 2>/dev/null &
+zapster=$!
+trap 'kill $zapster $wm 2>/dev/null; wait 2>/dev/null' EXIT
+
+title=$(newest "Play Zapster!")
+[[ -n $title ]] || { echo "FAIL  no title window"; exit 1; }
+# A window left out of the task bar is lost once minimised where the window manager ignores the
+# game's wish that it cannot be.
+type=$(xprop -id "$title" _NET_WM_WINDOW_TYPE)
+state=$(xprop -id "$title" _NET_WM_STATE)
+[[ $type != *UTILITY* && $type != *TOOLBAR* && $state != *SKIP_TASKBAR* ]] ||
+    fail "title window left out of the task bar: $type; $state"
+xdotool windowactivate --sync "$title" key Return
+setup=$(newest "Game Setup")
+[[ -n $setup ]] || { echo "FAIL  no setup window"; exit 1; }
+xdotool mousemove --window "$setup" "$(px 6787)" "$(px 5227)" click 1  # "Done"
+sleep 1.2
+
+for q in 0 1 2 3 4 5; do
+    board=$(xdotool getactivewindow)
+    maximised "$board" || fail "board not maximised before question $((q + 1))"
+    click_scaled "$board" $((1340 + 2280 * q % 11400)) $((2725 + 720 * (q / 5))) 11655 8175
+    question=$(xdotool getactivewindow)
+    maximised "$question" || fail "question $((q + 1)) not maximised"
+    click_scaled "$question" 6000 7500 11895 7935  # the time bar
+    answer=$(xdotool getactivewindow)
+    maximised "$answer" || fail "answer $((q + 1)) not maximised"
+    click_scaled "$answer" 2407 7687 11775 8175  # "Got it!"
+done
+kill -0 $zapster 2>/dev/null || fail "the game stopped"
+echo "$failures failures"
+(( failures == 0 ))
