@@ -54,14 +54,15 @@ constexpr std::array<Row, kOtherRows> kOthers{{
      1575, 255, Widget::roundsFrame},
     {Widget::categoriesFrame, -1, Kind::Frame, "Categories", kFrameFont, kBold | kUnderline, kGreen,
      kNoColor, 120, 1800, 7335, 2415},
-    // The runs of blanks make the instructions wrap into short lines; a no-break space keeps each
-    // dash with its first word, so that no line ends in a lone dash.
+    // The runs of blanks make the instructions wrap into short lines; a word joiner and a no-break
+    // space keep each dash with its first word, so that no line ends in a lone dash.
     {Widget::instructions,
      -1,
      Kind::Label,
-     "-\u00A0Select 5 category         files per round.          -\u00A0Click to select,           "
+     "-\u2060\u00A0Select 5 category         files per round.          -\u2060\u00A0Click to "
+     "select,           "
      " "
-     "doubleclick to clear.  -\u00A0Categories may be       selected more than      once.",
+     "doubleclick to clear.  -\u2060\u00A0Categories may be       selected more than      once.",
      {kHeading, 8.25},
      0,
      kGreen,

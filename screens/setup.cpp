@@ -56,6 +56,7 @@ SetupScreen::SetupScreen() {
     for (int slot = 0; slot < kCategorySlots; ++slot) {
         Lay(&categorySlots[slot], layout::Widget::categorySlot, slot);
         categorySlots[slot].SetPattern(QStringLiteral("*.zap"));
+        categorySlots[slot].SetPlaceholder(QStringLiteral("built-in questions"));
         connect(&categorySlots[slot], &tk::FileList::DoubleClick, this,
                 [this, slot] { ClearSlot(slot); });
     }

@@ -95,6 +95,8 @@ private slots:
         QCOMPARE(Options().soundButton.Caption(), QStringLiteral("OFF"));
     }
 
+    // A slot shows "built-in questions", unselected, until a file is chosen; a double-click or a
+    // click on that first row goes back to it.
     void slotsListCategoryFilesAndDoubleClickClears() {
         play::ToSetup();
         tk::FileList& slot = Options().categorySlots[3];
@@ -102,14 +104,19 @@ private slots:
         for (int row = 0; row < slot.count(); ++row) {
             listed << slot.item(row)->text();
         }
-        QCOMPARE(listed, (QStringList{"crlf.zap", "full.zap", "Short.zap"}));
-        const QPoint second = slot.visualItemRect(slot.item(1)).center();
-        QTest::mouseClick(slot.viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(listed, (QStringList{"built-in questions", "crlf.zap", "full.zap", "Short.zap"}));
+        const auto shown = [&] { return slot.itemAt(slot.viewport()->rect().center()); };
+        QVERIFY(shown() == slot.item(0) && slot.selectedItems().isEmpty());
+        const QPoint full = slot.visualItemRect(slot.item(2)).center();
+        QTest::mouseClick(slot.viewport(), Qt::LeftButton, {}, full);
         QCOMPARE(slot.FileName(), QStringLiteral("full.zap"));
-        QTest::mouseDClick(slot.viewport(), Qt::LeftButton, {}, second);
-        QVERIFY(slot.FileName().isEmpty());
-        QTest::mouseDClick(slot.viewport(), Qt::LeftButton, {}, second);
-        QVERIFY(slot.FileName().isEmpty());
+        QVERIFY(slot.item(2)->isSelected());
+        QTest::mouseDClick(slot.viewport(), Qt::LeftButton, {}, full);
+        QVERIFY(slot.FileName().isEmpty() && shown() == slot.item(0));
+        slot.SelectFile(QStringLiteral("crlf.zap"));
+        QTest::mouseClick(slot.viewport(), Qt::LeftButton, {},
+                          slot.visualItemRect(slot.item(0)).center());
+        QVERIFY(slot.FileName().isEmpty() && slot.selectedItems().isEmpty());
     }
 
     void doneWithNoFilePlaysTheBuiltInBank() {

@@ -31,9 +31,26 @@ click_scaled() {
     local off=0
     (( f > 1000 )) && off=$(( (width - pr * f / 1000) / 2 ))
     xdotool mousemove --window "$id" $(( $(px "$x") * f / 1000 + off )) $(( $(px "$y") * f / 1000 )) click 1
-    sleep 0.6
 }
-maximised() { xprop -id "$1" _NET_WM_STATE | grep -q 'MAXIMIZED_VERT.*MAXIMIZED_HORZ\|MAXIMIZED_HORZ.*MAXIMIZED_VERT'; }
+# Whether window $1 is maximised, waiting up to 5 s for the window manager to get there.
+maximised() {
+    for _ in $(seq 50); do
+        xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q 'MAXIMIZED_VERT.*MAXIMIZED_HORZ\|MAXIMIZED_HORZ.*MAXIMIZED_VERT' &&
+            return 0
+        sleep 0.1
+    done
+    return 1
+}
+# The active window once it is no longer $1 (the screen just clicked away), waiting up to 10 s.
+next_window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool getactivewindow 2>/dev/null)
+        [[ -n $id && $id != "$1" ]] && { echo "$id"; return; }
+        sleep 0.1
+    done
+    echo "$1"
+}
 
 openbox >/dev/null 2>&1 &
 wm=$!
@@ -55,18 +72,21 @@ xdotool windowactivate --sync "$title" key Return
 setup=$(newest "Game Setup")
 [[ -n $setup ]] || { echo "FAIL  no setup window"; exit 1; }
 xdotool mousemove --window "$setup" "$(px 6787)" "$(px 5227)" click 1  # "Done"
-sleep 1.2
+board=$(next_window "$setup")
 
 for q in 0 1 2 3 4 5; do
-    board=$(xdotool getactivewindow)
     maximised "$board" || fail "board not maximised before question $((q + 1))"
+    sleep 0.3  # the layout follows the maximised size
     click_scaled "$board" $((1340 + 2280 * q % 11400)) $((2725 + 720 * (q / 5))) 11655 8175
-    question=$(xdotool getactivewindow)
+    question=$(next_window "$board")
     maximised "$question" || fail "question $((q + 1)) not maximised"
+    sleep 0.3
     click_scaled "$question" 6000 7500 11895 7935  # the time bar
-    answer=$(xdotool getactivewindow)
+    answer=$(next_window "$question")
     maximised "$answer" || fail "answer $((q + 1)) not maximised"
+    sleep 0.3
     click_scaled "$answer" 2407 7687 11775 8175  # "Got it!"
+    board=$(next_window "$answer")
 done
 kill -0 $zapster 2>/dev/null || fail "the game stopped"
 echo "$failures failures"

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyledItemDelegate>
 #include <QTextLayout>
 #include <algorithm>
 
@@ -436,6 +437,33 @@ void Frame::SetBackColor(const QColor& color) {
 
 // ---- FileList ----
 
+namespace {
+
+// Draws a row's name without the extension every listed file shares, at the largest size, down
+// to a small one, at which it fits the row's width.
+class FittingName : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (const qsizetype dot = option->text.lastIndexOf(u'.'); dot > 0) {
+            option->text.truncate(dot);
+        }
+        static constexpr qreal kSmallest = 6.0;     // points
+        const int room = option->rect.width() - 8;  // the style's margins on both sides
+        QFont font = option->font;
+        while (font.pointSizeF() > kSmallest &&
+               QFontMetricsF(font).horizontalAdvance(option->text) > room) {
+            font.setPointSizeF(std::max(kSmallest, font.pointSizeF() - 0.5));
+        }
+        option->font = font;
+    }
+};
+
+}  // namespace
+
 FileList::FileList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     // One row high: the names scroll up and down, never sideways.
@@ -444,11 +472,22 @@ FileList::FileList(QWidget* parent) : QListWidget(parent) {
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setUniformItemSizes(true);
     setFrameShape(QFrame::NoFrame);
-    setTextElideMode(Qt::ElideMiddle);  // "general-kn…dge.zap": the end of a name tells most
-    connect(this, &QListWidget::itemClicked, this, [this] {
+    // A name too long for the row is drawn smaller, whole, and cut at its end only when it would
+    // be too small to read.
+    setTextElideMode(Qt::ElideRight);
+    setItemDelegate(new FittingName(this));
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* clicked) {
+        if (clicked == placeholder_) {
+            ClearSelection();
+        }
         HandlerScope scope;
         emit Click();
     });
+}
+
+void FileList::SetPlaceholder(const QString& text) {
+    placeholderText_ = text;
+    Refresh();
 }
 
 namespace {
@@ -503,6 +542,16 @@ void FileList::Refresh() {
         return folded != 0 ? folded < 0 : a < b;
     });
     clear();
+    placeholder_ = nullptr;
+    if (!placeholderText_.isEmpty()) {
+        // First, in its own look: what the slot holds while no file is chosen.
+        placeholder_ = new QListWidgetItem(placeholderText_, this);
+        placeholder_->setFlags(Qt::ItemIsEnabled);
+        QFont italic = font();
+        italic.setItalic(true);
+        placeholder_->setFont(italic);
+        placeholder_->setForeground(QColor(0x60, 0x60, 0x60));
+    }
     addItems(names);
     FitRows();
     if (!selected.isEmpty()) {
@@ -531,7 +580,9 @@ QString FileList::FileName() const {
 
 void FileList::SelectFile(const QString& name) {
     const QList<QListWidgetItem*> found = findItems(name, Qt::MatchExactly);
-    if (!found.isEmpty()) {
+    if (!found.isEmpty() && found.first() == placeholder_) {
+        ClearSelection();
+    } else if (!found.isEmpty()) {
         setCurrentItem(found.first());
         found.first()->setSelected(true);
         scrollToItem(found.first());
@@ -541,6 +592,7 @@ void FileList::SelectFile(const QString& name) {
 void FileList::ClearSelection() {
     clearSelection();
     setCurrentItem(nullptr);
+    scrollToTop();
 }
 
 void FileList::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -192,6 +192,8 @@ class FileList : public QListWidget {
 public:
     explicit FileList(QWidget* parent);
     void SetPattern(const QString& pattern);  // lists the matching files anew
+    // A first row, in a look of its own, that stands for no file: clicking it clears the choice.
+    void SetPlaceholder(const QString& text);
     void Refresh();
     // The selected file name without directory; empty when nothing is selected.
     QString FileName() const;
@@ -210,6 +212,8 @@ private:
     void FitRows();
 
     QString pattern_;
+    QString placeholderText_;
+    QListWidgetItem* placeholder_ = nullptr;
 };
 
 // A straight line from one point to another, drawn in a colour and width.

@@ -69,11 +69,14 @@ try:
     sh("xdotool", "windowactivate", "--sync", title, "key", "Return")
 
     setup = window("Game Setup")
-    # The first file of every category slot: a whole game from the 15-block sample file.
-    for slot in range(15):
+    shot("2-setup")
+    # The first file of every category slot but the last, which keeps the built-in questions: a
+    # slot shows "built-in questions" on its first row, and the Down key walks to the files below.
+    for slot in range(14):
         left = (2400, 4080, 5760)[slot // 5]
         click(setup, px(left + 700), px(2400 + 360 * (slot % 5)) + 8)
-    shot("2-setup")
+        sh("xdotool", "key", "Down", "Down")
+    shot("2-setup-chosen")
     # "None": no drawn Zapster, so the first question is an ordinary one on every run; the Zapster
     # pictures come from a team's call.
     click(setup, px(120 + 240 + 300), px(4320 + 480 + 127))

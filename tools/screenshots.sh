@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Plays the real program under a virtual display at 1024x768 and at 1920x1080 and writes one
+# Plays the real program under a virtual display at 1024x768 and at 3840x2160 and writes one
 # picture per screen into the folder given: title, setup, board, question, Zapster question,
 # answer and game over.
 #   tools/screenshots.sh OUTDIR
+#   tools/screenshots.sh --docs     # the README's pictures: docs/ at 1024x768, docs/3840x2160/
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=$(realpath -m "${1:?usage: tools/screenshots.sh OUTDIR}")
+docs=
+if [[ ${1:-} == --docs ]]; then
+    docs=$PWD/docs
+    set -- "$(mktemp -d)"
+fi
+out=$(realpath -m "${1:?usage: tools/screenshots.sh OUTDIR | --docs}")
 mkdir -p "$out"
 
 need=(xvfb xauth openbox xdotool imagemagick python3)
@@ -22,9 +28,27 @@ tools/deps.sh
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target zapster >/dev/null
 
-for size in 1024x768 1920x1080; do
+for size in 1024x768 3840x2160; do
     # A window manager is needed: without one no window can be maximised.
     xvfb-run -a -s "-screen 0 ${size}x24" \
         python3 tools/screenshot_walk.py "$PWD/build/zapster" "$PWD/examples" "$out/$size"
 done
+if [[ -n $docs ]]; then
+    # The small windows are cut out of the black desktop; maximised screens are kept whole.
+    names=(1-title:title 2-setup:setup 2-setup-chosen:setup-chosen 3-board:board 4-question:question
+        5-answer:answer 6-zapster-announcement:zapster-announcement 7-zapster-clock:zapster-question
+        8-zapster-answer:zapster-answer 9-game-over:game-over)
+    mkdir -p "$docs/3840x2160"
+    for size in 1024x768 3840x2160; do
+        target=$docs
+        [[ $size == 1024x768 ]] || target=$docs/$size
+        for pair in "${names[@]}"; do
+            trim=()
+            [[ ${pair%%:*} == 1-title || ${pair%%:*} == 2-setup* ]] && trim=(-trim +repage)
+            convert "$out/$size-${pair%%:*}.png" "${trim[@]}" "$target/${pair#*:}.png"
+        done
+    done
+    rm -r "$out"
+    out=$docs
+fi
 ls "$out"/*
