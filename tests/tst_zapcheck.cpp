@@ -97,6 +97,16 @@ private slots:
                   {QStringLiteral(": problem: looks like UTF-16 %1 without a byte-order mark")
                        .arg(order)});
         }
+        // Long texts the game must draw much smaller; 300 letters of question still read well.
+        const QByteArray words =
+            QByteArray("Which famous psychologist studied memory? ").repeated(20);
+        check("long title and question",
+              Block(words.left(250))
+                  .replace("Q: q1", "Q: " + words.left(600))
+                  .replace("Q: q2", "Q: " + words.left(300)),
+              "sound, 2 warnings",
+              {":1: warning: the title is so long that the game draws it at",
+               ":2: warning: the question is so long that the game draws it at 53 %"});
         // Not regular files; the tool's standard input is the pipe QProcess writes to.
         const QString unreadable = ": problem: cannot be read as a category file: ";
         row("folder, pipe, device", {}, {".", "/dev/stdin", "/dev/zero"}, 1,

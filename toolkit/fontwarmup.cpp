@@ -6,6 +6,7 @@
 #include <dlfcn.h>
 
 #include "toolkit/look.h"
+#include "toolkit/textfit.h"
 
 namespace tk {
 

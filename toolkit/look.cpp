@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <cmath>
 
+#include "toolkit/textfit.h"
 #include "toolkit/widgets.h"
 #include "toolkit/window.h"
 
@@ -16,32 +17,6 @@ int Pixels(int twips, double factor) {
 
 QColor Rgb(int rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
-}
-
-QFont FontOf(const layout::Font& font, unsigned style, double factor) {
-    QFont f;
-    int weight = 0;
-    if (!font.family.empty()) {
-        const QString face = QString::fromUtf8(font.family.data(), font.family.size());
-        QStringList families{face};
-        for (const layout::FontSubstitute& sub : layout::FontSubstitutes()) {
-            if (sub.face == font.family) {
-                families << QString::fromUtf8(sub.family.data(), sub.family.size());
-                weight = sub.weight;
-            }
-        }
-        f.setFamilies(families);
-    }
-    if (font.points > 0) {
-        f.setPointSizeF(font.points * factor);
-    }
-    f.setBold((style & layout::kBold) != 0);
-    // A stand-in gets the weight its face has by itself (Arial Black is black, not just bold).
-    if (weight != 0 && QFontInfo(f).family() != f.families().first()) {
-        f.setWeight(QFont::Weight(weight));
-    }
-    f.setUnderline((style & layout::kUnderline) != 0);
-    return f;
 }
 
 void PlaceRow(QWidget* widget, const layout::Row& row, double factor, QPoint offset) {

@@ -12,7 +12,6 @@ class Window;
 // Twips to pixels at 96 dots per inch, scaled by `factor`: the one rounding rule of every screen.
 int Pixels(int twips, double factor = 1.0);
 QColor Rgb(int rgb);
-QFont FontOf(const layout::Font& font, unsigned style, double factor = 1.0);
 
 // Gives a widget the caption, font, colours, style and box of its layout row.
 void ApplyRow(QWidget* widget, const layout::Row& row);

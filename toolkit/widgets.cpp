@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "toolkit/program.h"
+#include "toolkit/textfit.h"
 
 namespace tk {
 namespace {
@@ -28,9 +29,6 @@ void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& co
 namespace {
 
 constexpr QColor kGreyText{0x80, 0x80, 0x80};
-// Far below what the back of the room can read, but a text is never cut off: a teacher sees at
-// once that it is too long.
-constexpr qreal kSmallestFit = 1.0;  // points
 
 // A label that shrinks its text to fit also breaks a word longer than a line (a team name typed
 // without spaces, a long web address) rather than cut it off at the edge.
@@ -46,31 +44,6 @@ QTextOption LabelText(Align align, bool breakWords) {
 }
 
 }  // namespace
-
-bool Label::Fits(const QFont& font, const QString& text, const QRect& box, Align align) {
-    QTextLayout layout(text, font);
-    layout.setTextOption(LabelText(align, true));
-    layout.beginLayout();
-    const QFontMetricsF metrics(font);
-    qreal height = 0;
-    while (true) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid()) {
-            break;
-        }
-        line.setLineWidth(box.width());
-        // The blank a line breaks at hangs past the edge unseen: only the letters must fit, and
-        // they are wider than the box only where one letter alone is.
-        const QString letters = text.mid(line.textStart(), line.textLength()).trimmed();
-        if (metrics.horizontalAdvance(letters) > box.width() + 0.5) {
-            layout.endLayout();
-            return false;
-        }
-        height += line.height();
-    }
-    layout.endLayout();
-    return height <= box.height() + 0.5;
-}
 
 Label::Label(QWidget* parent) : QFrame(parent) {
     baseFont_ = font();
@@ -124,20 +97,13 @@ void Label::Refit() {
         return;
     }
     const QRect box = contentsRect();
-    if (caption_.isEmpty() || box.isEmpty() || Fits(baseFont_, caption_, box, align_)) {
+    if (caption_.isEmpty() || box.isEmpty()) {
         setFont(baseFont_);
         return;
     }
-    // The largest size that fits, to a quarter point.
-    qreal low = kSmallestFit, high = baseFont_.pointSizeF();
-    QFont trial = baseFont_;
-    while (high - low > 0.25) {
-        const qreal mid = (low + high) / 2;
-        trial.setPointSizeF(mid);
-        (Fits(trial, caption_, box, align_) ? low : high) = mid;
-    }
-    trial.setPointSizeF(low);
-    setFont(trial);
+    QFont fitted = baseFont_;
+    fitted.setPointSizeF(FittedPointSize(baseFont_, caption_, box.size()));
+    setFont(fitted);
 }
 
 void Label::paintEvent(QPaintEvent* event) {

@@ -69,8 +69,6 @@ public:
     // drawn at the largest size that fits, so that no word is lost in front of the room.
     void SetBaseFont(const QFont& font);
     void SetShrinkToFit(bool shrink);
-    // Whether `text` at `font` fits inside `box` as a shrinking label wraps it.
-    static bool Fits(const QFont& font, const QString& text, const QRect& box, Align align);
 
     // What a user's click does: nothing while the label is disabled.
     void Press();

@@ -1,7 +1,9 @@
 #include "check.h"
 
 #include "game/zapfile.h"
+#include "layout/layout.h"
 #include "toolkit/linereader.h"
+#include "toolkit/textfit.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +13,7 @@
 #include <sys/stat.h>
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -49,6 +52,21 @@ QString LooksLikeUtf16(const QString& path) {
     return most(zeros[1]) && few(zeros[0])   ? QStringLiteral("LE")
            : most(zeros[0]) && few(zeros[1]) ? QStringLiteral("BE")
                                              : QString();
+}
+
+// Below this share of its full size a text is hard to read from the back of the room.
+constexpr qreal kSmallShare = 2.0 / 3.0;
+
+// The share of its full size at which the game draws `text` in the box of a layout row, on a
+// screen of the design size: 1 when it fits as it is.
+qreal DrawnShare(const layout::Screen& screen, layout::Widget widget, int index,
+                 const QString& text) {
+    const layout::Row& row = layout::Find(screen, widget, index);
+    const int border = (row.style & layout::kBorder) != 0 ? 2 : 0;
+    const auto pixels = [](int twips) { return int(std::lround(twips * 96.0 / 1440.0)); };
+    const QSize box(pixels(row.width) - border, pixels(row.height) - border);
+    const QFont font = tk::FontOf(row.font, row.style);
+    return tk::FittedPointSize(font, text, box) / font.pointSizeF();
 }
 
 QString Count(qint64 n, const char* noun) {
@@ -130,6 +148,8 @@ private:
     }
     void checkTitle(qint64 line, const QString& title);
     void checkEntry(qint64 line, const QString& text, bool question);
+    // A warning when a text is drawn at less than two thirds of its full size.
+    void warnIfSmall(qint64 line, const QString& what, qreal share);
     // A missing or extra line shifts every line after it, so only the first sign is reported.
     void reportShift(qint64 line, const QString& what);
     void finish(tk::LineReader& reader);
@@ -166,6 +186,19 @@ void FileCheck::checkTitle(qint64 line, const QString& title) {
                            "line"));
     } else if (title.startsWith(QLatin1String("Q:")) || title.startsWith(QLatin1String("A:"))) {
         reportShift(line, QStringLiteral("title line looks like a question or answer"));
+    } else {
+        warnIfSmall(line, QStringLiteral("title"),
+                    DrawnShare(layout::kBoard, layout::Widget::categoryTitle, 0, title));
+    }
+}
+
+void FileCheck::warnIfSmall(qint64 line, const QString& what, qreal share) {
+    if (share < kSmallShare) {
+        add(line, Kind::Warning,
+            QStringLiteral("the %1 is so long that the game draws it at %2 % of its full size; "
+                           "shorter reads better from the back of the room")
+                .arg(what)
+                .arg(qRound(share * 100)));
     }
 }
 
@@ -195,6 +228,10 @@ void FileCheck::checkEntry(qint64 line, const QString& text, bool question) {
     } else if (stripped.front() == u'\t' || stripped.back() == u'\t') {
         add(line, Kind::Warning,
             QStringLiteral("tab around the %1 is kept; the game trims only spaces").arg(what));
+    }
+    if (question && !stripped.isEmpty()) {
+        warnIfSmall(line, what,
+                    DrawnShare(layout::kQuestion, layout::Widget::questionText, -1, stripped));
     }
 }
 

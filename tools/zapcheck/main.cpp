@@ -1,12 +1,13 @@
 // zapcheck: tells the writer of a category file what the game will load from it.
 //
-// No Qt application object is made: the tool only reads and writes files and prints text, and
-// must never open a window.
+// It reads and writes files and prints text, and never opens a window: to measure how large the
+// game draws a text it starts Qt's graphics on the offscreen platform, and only for that.
 
 #include "check.h"
 #include "csv.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
 
@@ -28,6 +29,11 @@ and text encoding, then every problem and warning as "file:line: ...".
 A question or answer line whose first two characters are both letters or
 both digits ("What...", "1984") is taken to lack its tag: the game would cut
 those two characters off. Blank lines after the last block are ignored.
+
+A title or question so long that the game must draw it below two thirds of
+its full size to fit its box (measured with the game's fonts on a screen of the
+board's design size, 777x545 pixels; a larger screen scales everything alike)
+gets a warning: shorter reads better from the back of the room.
 
 Exit status: 0 when every file is sound (warnings allowed), 1 when a file has a
 problem (it cannot be read, a block is incomplete, a question or answer line is
@@ -89,6 +95,11 @@ int main(int argc, char** argv) {
     if (files.isEmpty()) {
         return UsageError(err, QStringLiteral("no category file named"));
     }
+    // The game's fonts, measured without a display; the tool's own arguments were read above.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    int qtArgc = 1;
+    QGuiApplication fonts(qtArgc, argv);
     bool sound = true;
     for (qsizetype i = 0; i < files.size(); ++i) {
         if (i > 0) {
