@@ -11,10 +11,6 @@
 
 namespace tk {
 
-int Pixels(int twips, double factor) {
-    return static_cast<int>(std::lround(twips * factor * 96.0 / 1440.0));
-}
-
 QColor Rgb(int rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }

@@ -4,13 +4,12 @@
 #include <QFont>
 
 #include "layout/layout.h"
+#include "toolkit/textfit.h"
 
 namespace tk {
 
 class Window;
 
-// Twips to pixels at 96 dots per inch, scaled by `factor`: the one rounding rule of every screen.
-int Pixels(int twips, double factor = 1.0);
 QColor Rgb(int rgb);
 
 // Gives a widget the caption, font, colours, style and box of its layout row.

@@ -3,6 +3,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QTextLayout>
+#include <cmath>
 
 namespace tk {
 namespace {
@@ -12,6 +13,10 @@ namespace {
 constexpr qreal kSmallestFit = 1.0;  // points
 
 }  // namespace
+
+int Pixels(int twips, double factor) {
+    return static_cast<int>(std::lround(twips * factor * 96.0 / 1440.0));
+}
 
 bool TextFits(const QFont& font, const QString& text, QSize box) {
     QTextOption option;

@@ -16,6 +16,9 @@ bool TextFits(const QFont& font, const QString& text, QSize box);
 // fits at that, and never below a point.
 qreal FittedPointSize(const QFont& font, const QString& text, QSize box);
 
+// Twips to pixels at 96 dots per inch, scaled by `factor`: the one rounding rule of every screen.
+int Pixels(int twips, double factor = 1.0);
+
 // The font of a layout row, its family with the stand-ins for a face that is not installed.
 QFont FontOf(const layout::Font& font, unsigned style, double factor = 1.0);
 

@@ -13,7 +13,6 @@
 #include <sys/stat.h>
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -63,8 +62,7 @@ qreal DrawnShare(const layout::Screen& screen, layout::Widget widget, int index,
                  const QString& text) {
     const layout::Row& row = layout::Find(screen, widget, index);
     const int border = (row.style & layout::kBorder) != 0 ? 2 : 0;
-    const auto pixels = [](int twips) { return int(std::lround(twips * 96.0 / 1440.0)); };
-    const QSize box(pixels(row.width) - border, pixels(row.height) - border);
+    const QSize box(tk::Pixels(row.width) - border, tk::Pixels(row.height) - border);
     const QFont font = tk::FontOf(row.font, row.style);
     return tk::FittedPointSize(font, text, box) / font.pointSizeF();
 }
