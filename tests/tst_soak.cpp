@@ -197,15 +197,14 @@ bool Moderator::Setup() {
                    options.categorySlots[slot].FileName().isEmpty(),
                QStringLiteral("slots empty"));
     }
-    for (auto [text, label] :
-         {std::pair{&options.teamNameBox[0], &BoardScreen::Get().teamName[0]},
-          std::pair{&options.teamNameBox[1], &BoardScreen::Get().teamName[1]}}) {
+    for (int team = 0; team < 2; ++team) {
         const QString names[] = {QString(), QString(200 + Pick(500), u'W'),
                                  QStringLiteral("Ωμάδα Ä <b>&amp;</b> 队伍 🎲"),
                                  QStringLiteral("  spaced  "),
                                  QStringLiteral("Team %1").arg(Pick(100))};
-        text->SetText(names[Pick(5)]);
-        ExpectEq(label->Caption(), text->text(), "team name on the board, as typed");
+        options.teamNameBox[team].SetText(names[Pick(5)]);
+        ExpectEq(BoardScreen::Get().teamName[team].Caption(), options.teamNameBox[team].text(),
+                 "team name on the board, as typed");
     }
     ref_.rounds = 1 + Pick(3);
     ref_.schedule = Pick(6);
@@ -234,13 +233,11 @@ bool Moderator::Setup() {
     }
     // The rounds not played are greyed, their slots disabled; the schedule plans every round.
     ExpectEq(int(state.roundsToPlay), ref_.rounds, "rounds");
-    const tk::Label* roundLabels[] = {&options.roundHeadings[0], &options.roundHeadings[1],
-                                      &options.roundHeadings[2]};
     for (int round = 0; round < 3; ++round) {
         ExpectEq(int(state.zapstersPlanned[round + 1]), kSchedules[ref_.schedule][round],
                  "round's Zapsters");
         const bool played = round < ref_.rounds;
-        ExpectEq(roundLabels[round]->ForeColor(),
+        ExpectEq(options.roundHeadings[round].ForeColor(),
                  played ? QColor(0, 0, 0) : QColor(0x80, 0x80, 0x80), "round heading");
         for (int slot = 5 * round; slot < 5 * round + 5; ++slot) {
             ExpectEq(options.categorySlots[slot].isEnabled(), round == 0 || played, "slot enabled");

@@ -85,17 +85,14 @@ private slots:
                ":1: block 1 (round 1, column 1): \"é\""});
         for (const auto& [order, encoding] : {std::pair{"LE", QStringConverter::Utf16LE},
                                               std::pair{"BE", QStringConverter::Utf16BE}}) {
-            const QString text = QString::fromUtf8(Block("Sixteen \xC3\xA9", "\r\n"));
-            const QByteArray withMark =
-                QStringEncoder(encoding, QStringConverter::Flag::WriteBom).encode(text);
-            check(qPrintable(QStringLiteral("UTF-16 %1").arg(order)), withMark, "sound",
-                  {QStringLiteral(": line ends CRLF; encoding UTF-16 %1, with byte-order mark")
-                       .arg(order),
-                   ":1: block 1 (round 1, column 1): \"Sixteen é\""});
-            check(qPrintable(QStringLiteral("UTF-16 %1 without a mark").arg(order)),
-                  withMark.sliced(2), "1 problem",
-                  {QStringLiteral(": problem: looks like UTF-16 %1 without a byte-order mark")
-                       .arg(order)});
+            const QByteArray withMark = QStringEncoder(encoding, QStringConverter::Flag::WriteBom)
+                                            .encode(QString::fromUtf8(Block("\xC3\xA9", "\r\n")));
+            const QString utf16 = QStringLiteral("UTF-16 ") + order;
+            check(qPrintable(utf16), withMark, "sound",
+                  {": line ends CRLF; encoding " + utf16 + ", with byte-order mark",
+                   ":1: block 1 (round 1, column 1): \"é\""});
+            check(qPrintable(utf16 + " without a mark"), withMark.sliced(2), "1 problem",
+                  {": problem: looks like " + utf16 + " without a byte-order mark"});
         }
         // Long texts the game must draw much smaller; 300 letters of question still read well.
         const QByteArray words =
