@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "game/save.h"
 #include "game/state.h"
 #include "layout/layout.h"
 #include "toolkit/fontwarmup.h"
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZAPSTER_APP_ID));
     const int status = tk::Run(&game::StartProgram);
+    // The last save reaches the disk before the program goes.
+    game::save::Close();
     fontWarmUp.Finish();
     return status;
 }

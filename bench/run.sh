@@ -37,7 +37,10 @@ else
 fi
 
 rows=$(mktemp)
-trap 'rm -f "$rows"' EXIT
+# Every game played here is saved in a folder of its own, so none is offered to the next start.
+XDG_STATE_HOME=$(mktemp -d)
+export XDG_STATE_HOME
+trap 'rm -rf "$rows" "$XDG_STATE_HOME"' EXIT
 run() {
     local out
     if ! out=$("$@" 2> >(grep -v -e XDG_RUNTIME_DIR -e 'does not support raise' >&2)); then

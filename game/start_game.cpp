@@ -1,6 +1,7 @@
 #include <QString>
 
 #include "game/bank.h"
+#include "game/save.h"
 #include "game/state.h"
 #include "game/zapfile.h"
 #include "screens/board.h"
@@ -84,6 +85,8 @@ void StartGame() {
     board.teamScore[0].SetCaption(QString::number(state.score[0]));
     board.teamScore[1].SetCaption(QString::number(state.score[1]));
     BoardScreen::Show();
+    save::NewGame();
+    save::AtRest();
 }
 
 void ResetZapsterButtons() {

@@ -1,16 +1,14 @@
 #include "game/state_json.h"
 
+#include "game/json_reader.h"
+
 #include <QJsonArray>
-#include <QJsonValue>
-#include <cmath>
 
 namespace game {
 namespace {
 
 constexpr int kColumns = 5;
 constexpr int kRows = 6;
-// A text longer than any line the category reader keeps is not from a game.
-constexpr qsizetype kLongestText = 64 * 1024;
 
 QJsonArray Numbers(const PerRound& perRound) {
     QJsonArray numbers;
@@ -20,69 +18,9 @@ QJsonArray Numbers(const PerRound& perRound) {
     return numbers;
 }
 
-// Reads the fields of a saved state, noting the first that is wrong.
-class Reader {
-public:
-    explicit Reader(const QJsonObject& json) : json_(json) {}
-
-    bool ok() const { return why_.isEmpty(); }
-    const QString& why() const { return why_; }
-
-    Integer Number(const QJsonValue& value, const QString& name, int lowest, int highest) {
-        const double number = value.toDouble(std::nan(""));
-        if (!value.isDouble() || std::floor(number) != number || number < lowest ||
-            number > highest) {
-            Fail(QStringLiteral("%1 is not a whole number from %2 to %3")
-                     .arg(name)
-                     .arg(lowest)
-                     .arg(highest));
-            return 0;
-        }
-        return static_cast<Integer>(number);
-    }
-    Integer Number(const QString& name, int lowest, int highest) {
-        return Number(json_.value(name), name, lowest, highest);
-    }
-    bool Flag(const QString& name) {
-        const QJsonValue value = json_.value(name);
-        if (!value.isBool()) {
-            Fail(name + QStringLiteral(" is not true or false"));
-        }
-        return value.toBool();
-    }
-    QString Text(const QJsonValue& value, const QString& name) {
-        if (!value.isString() || value.toString().size() > kLongestText) {
-            Fail(name + QStringLiteral(" is not a text of at most 64 Ki characters"));
-        }
-        return value.toString();
-    }
-    QJsonArray Array(const QJsonValue& value, const QString& name, qsizetype size) {
-        if (!value.isArray() || value.toArray().size() != size) {
-            Fail(QStringLiteral("%1 is not a list of %2").arg(name).arg(size));
-            return QJsonArray();
-        }
-        return value.toArray();
-    }
-    void ReadPerRound(PerRound& perRound, const QString& name, int highest) {
-        const QJsonArray numbers = Array(json_.value(name), name, kRounds);
-        for (int round = 1; ok() && round <= kRounds; ++round) {
-            perRound[round] = Number(numbers[round - 1], name, 0, highest);
-        }
-    }
-    void Fail(const QString& why) {
-        if (why_.isEmpty()) {
-            why_ = why;
-        }
-    }
-
-private:
-    const QJsonObject& json_;
-    QString why_;
-};
-
 }  // namespace
 
-QJsonObject StateToJson(const State& state) {
+QJsonArray ContentToJson(const State& state) {
     QJsonArray rounds;
     for (int round = 1; round <= kRounds; ++round) {
         QJsonArray categories;
@@ -104,8 +42,11 @@ QJsonObject StateToJson(const State& state) {
         }
         rounds.append(QJsonObject{{"categories", categories}, {"points", points}});
     }
-    return QJsonObject{
-        {"rounds", rounds},
+    return rounds;
+}
+
+QJsonObject StateToJson(const State& state, bool withContent) {
+    QJsonObject json{
         {"round", state.round},
         {"roundsToPlay", state.roundsToPlay},
         {"score", QJsonArray{state.score[0], state.score[1]}},
@@ -121,10 +62,14 @@ QJsonObject StateToJson(const State& state) {
         {"zapsterClock", state.zapsterClock},
         {"zapsterClockCountingDown", state.zapsterClockCountingDown},
     };
+    if (withContent) {
+        json.insert(QStringLiteral("rounds"), ContentToJson(state));
+    }
+    return json;
 }
 
 std::optional<State> StateFromJson(const QJsonObject& json, QString* why) {
-    Reader read(json);
+    JsonReader read(json);
     State state;
     state.roundsToPlay = read.Number(QStringLiteral("roundsToPlay"), 1, kRounds);
     state.round = read.Number(QStringLiteral("round"), 0, state.roundsToPlay + 1);

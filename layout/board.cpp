@@ -7,7 +7,7 @@ namespace {
 
 constexpr std::array<int, 5> kColumnLefts{240, 2520, 4800, 7080, 9360};
 constexpr int kSquareRows = 6;
-constexpr int kOtherRows = 19;
+constexpr int kOtherRows = 20;
 
 // The 30 question squares: five columns of six, the top of row i at 2400 + 720 i. Square
 // (column, row) is element 6 column + row.
@@ -233,6 +233,19 @@ constexpr std::array<Row, kOtherRows> kOthers{{
      6720,
      2205,
      1455},
+    // Along the foot of the banner, only while the game cannot be saved.
+    {Widget::saveWarning,
+     -1,
+     Kind::Label,
+     "",
+     {"MS Sans Serif", 9.75},
+     kBold | kCentred | kHidden,
+     0x800000,
+     0xFFFFFF,
+     240,
+     1035,
+     7260,
+     255},
 }};
 
 constexpr auto kRows = [] {

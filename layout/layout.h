@@ -40,6 +40,9 @@ enum class Widget {
     disclaimer,
     okButton,
     version,
+    resumeOffer,
+    resumeButton,
+    newGameButton,
     // setup
     teamsFrame,
     teamNameBox,
@@ -64,6 +67,7 @@ enum class Widget {
     zapsterButton,
     soundOnLogo,
     soundOffLogo,
+    saveWarning,
     // question
     questionText,
     timeBar,

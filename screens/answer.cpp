@@ -1,5 +1,6 @@
 #include "screens/answer.h"
 
+#include "game/save.h"
 #include "game/state.h"
 #include "screens/board.h"
 #include "screens/game_over.h"
@@ -47,6 +48,7 @@ void Score(int team, bool right, int points) {
 }  // namespace
 
 void AnswerScreen::Judge(bool right) {
+    save::BeforeOutcome();
     BoardScreen& board = BoardScreen::Get();
     const int team = TeamOnTurn();
     if (team != kNoTeam) {
@@ -84,6 +86,7 @@ void AnswerScreen::Judge(bool right) {
     if (state.round == state.roundsToPlay + 1) {
         GameOverScreen::Show();
     }
+    save::AtRest();
 }
 
 // The answer screen is driven by the game: its close box does nothing, so that a judgement is

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "game/save.h"
 #include "game/state.h"
 #include "layout/pictures.h"
 #include "screens/answer.h"
@@ -46,6 +47,8 @@ BoardScreen::BoardScreen() {
     }
     Lay(&soundOnLogo, layout::Widget::soundOnLogo);
     Lay(&soundOffLogo, layout::Widget::soundOffLogo);
+    Lay(&saveWarning, layout::Widget::saveWarning);
+    saveWarning.SetShrinkToFit(true);
     banner.SetPicture(&layout::Banner);
     soundOnLogo.SetPicture(&layout::LogoBlue);
     soundOffLogo.SetPicture(&layout::LogoRed);
@@ -96,6 +99,7 @@ void BoardScreen::CallZapster(int team, int button) {
     state.zapsterCalled = true;
     zapsterButtons[team][button].setEnabled(false);
     zapsterButtons[team][button].SetCaption(QString());
+    save::AtRest();
 }
 
 // The moderator ends the game here at any time.
@@ -113,6 +117,20 @@ void BoardScreen::SwitchSound(bool on) {
     shown.setEnabled(true);
     clicked.setVisible(false);
     clicked.setEnabled(false);
+    save::AtRest();
+}
+
+// Ctrl+Z: the last question's outcome is taken back. Its answer screen comes back over the board
+// as it was before the outcome, as when its answer was revealed, so the moderator judges again.
+void BoardScreen::TakeBack() {
+    if (!save::TakeBack()) {
+        return;
+    }
+    GameOverScreen::Unload();
+    Hide();
+    AnswerScreen::Show();
+    QuestionScreen::CheckRoundEnd();
+    save::AtRest(true);
 }
 
 // The board's close box ends the game: the setup screen is still loaded, hidden, and must not

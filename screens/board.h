@@ -25,13 +25,16 @@ public:
     tk::Array<tk::Array<tk::Button, kZapsterButtons>, 2> zapsterButtons{this};
     tk::Picture soundOnLogo{this};   // blue
     tk::Picture soundOffLogo{this};  // red
+    tk::Label saveWarning{this};     // shown while the game cannot be saved
 
     void OpenSquare(int column, int row);
     void CallZapster(int team, int button);
     void EndGame();
     void SwitchSound(bool on);
+    void TakeBack();
 
 protected:
+    void OnUndo() override { TakeBack(); }
     void OnCloseBox() override;
 };
 

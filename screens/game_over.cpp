@@ -1,5 +1,7 @@
 #include "screens/game_over.h"
 
+#include "game/save.h"
+#include "game/state.h"
 #include "layout/pictures.h"
 #include "screens/board.h"
 
@@ -24,5 +26,14 @@ void GameOverScreen::OnLoad() {
 
 // The program ends at once, every screen closed.
 void GameOverScreen::Thanks() {
+    game::save::Finished();
     tk::End();
+}
+
+// A game ended by its last question can still have that question taken back: its answer screen
+// comes back in place of this one. A game ended early on the banner has nothing to take back here.
+void GameOverScreen::OnUndo() {
+    if (game::state.round > game::state.roundsToPlay) {
+        BoardScreen::Get().TakeBack();
+    }
 }

@@ -19,4 +19,5 @@ public:
 
 protected:
     void OnLoad() override;
+    void OnUndo() override;
 };

@@ -1,5 +1,6 @@
 #include "screens/question.h"
 
+#include "game/save.h"
 #include "game/state.h"
 #include "screens/answer.h"
 #include "screens/board.h"
@@ -123,7 +124,6 @@ void QuestionScreen::TurnZapsterClock() {
     }
 }
 
-// After the 30th question of a round: the next round, its Zapster buttons and its board.
 void QuestionScreen::CheckRoundEnd() {
     if (state.questionsOpened != kSquaresPerRound) {
         return;
@@ -162,6 +162,7 @@ void QuestionScreen::StepBar() {
 
 // 32 seconds: the time is up; the turn passes three seconds later.
 void QuestionScreen::TimeOut() {
+    save::BeforeOutcome();
     barStepTimer.Stop();
     timeBar.SetAlignment(tk::Align::Center);
     timeBar.SetCaption(kTimeIsUp);
@@ -194,6 +195,7 @@ void QuestionScreen::BackToBoard() {
     if (state.round == state.roundsToPlay + 1) {
         GameOverScreen::Show();
     }
+    save::AtRest();
 }
 
 // Five seconds after the announcement began: the blinking stops on red and the clock appears.
@@ -253,6 +255,7 @@ void QuestionScreen::TickZapsterClock() {
         timeBar.SetCaption(kTimeIsUp);
         const int points = AnswerScreen::Get().Points();
         const int team = TeamOnTurn();
+        save::BeforeOutcome();
         if (team != kNoTeam && (state.ZapsterQuestion())) {
             GainPoints(team, 2 * points);
             state.zapsterCalled = false;

@@ -39,11 +39,10 @@ public:
     void Beep();
     void TickZapsterClock();
     void Blink();
+    // After the 30th question of a round: the next round, its Zapster buttons and its board.
+    static void CheckRoundEnd();
 
 protected:
     void OnLoad() override;
     void OnCloseBox() override;
-
-private:
-    void CheckRoundEnd();
 };

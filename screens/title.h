@@ -3,7 +3,8 @@
 #include "toolkit/widgets.h"
 #include "toolkit/window.h"
 
-// The title screen: the game's name, what it is about, a warning, the version, and "OK".
+// The title screen: the game's name, what it is about, a warning, the version, and "OK". With a
+// saved game that did not end, it offers to resume it in place of the warning and "OK".
 class TitleScreen : public tk::Screen<TitleScreen> {
     Q_OBJECT
 
@@ -16,6 +17,13 @@ public:
     tk::Label disclaimer{this};
     tk::Button okButton{this};
     tk::Label version{this};
+    tk::Label resumeOffer{this};
+    tk::Button resumeButton{this};
+    tk::Button newGameButton{this};
 
     void Ok();
+    void Resume();
+
+protected:
+    void OnLoad() override;
 };

@@ -52,13 +52,19 @@ next_window() {
     echo "$1"
 }
 
+# Games are saved in a folder of the test's own.
+XDG_STATE_HOME=$(mktemp -d)
+export XDG_STATE_HOME
 openbox >/dev/null 2>&1 &
 wm=$!
 sleep 0.8
 # The real display, whatever platform the test run chose for the headless tests.
-(cd "$examples" && QT_QPA_PLATFORM=xcb exec "$game") 2>/dev/null &
-zapster=$!
-trap 'kill $zapster $wm 2>/dev/null; wait 2>/dev/null' EXIT
+start_game() {
+    (cd "$examples" && QT_QPA_PLATFORM=xcb exec "$game") 2>/dev/null &
+    zapster=$!
+}
+start_game
+trap 'kill $zapster $wm 2>/dev/null; wait 2>/dev/null; rm -rf "$XDG_STATE_HOME"' EXIT
 
 title=$(newest "Play Zapster!")
 [[ -n $title ]] || { echo "FAIL  no title window"; exit 1; }
@@ -89,5 +95,60 @@ for q in 0 1 2 3 4 5; do
     board=$(next_window "$answer")
 done
 kill -0 $zapster 2>/dev/null || fail "the game stopped"
+
+# The save on disk: questions opened in the round, and questions that can be taken back.
+save=$XDG_STATE_HOME/zapster/game.json
+opened() { sed -n 's/^"now": .*"questionsOpened":\([0-9]*\).*/\1/p' "$save" 2>/dev/null; }
+takebacks() { grep -c '^{"answer"' "$save" 2>/dev/null; }
+saved() {  # waits up to 5 s for the background save to reach $1 opened, $2 to take back
+    for _ in $(seq 50); do
+        [[ $(opened) == "$1" && $(takebacks) == "$2" ]] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+saved 6 6 || fail "not saved after 6 questions: $(opened) opened, $(takebacks) to take back"
+# Killed without warning mid-question, then mid-answer: the next start offers the game, and
+# Enter resumes it on the board as it was before that question, its square still open.
+for stage in question answer; do
+    click_scaled "$board" 3620 3445 11655 8175  # the 7th square
+    question=$(next_window "$board")
+    [[ $question != "$board" ]] || fail "killed mid-$stage: the square was not open"
+    if [[ $stage == answer ]]; then
+        sleep 0.3
+        click_scaled "$question" 6000 7500 11895 7935
+        next_window "$question" >/dev/null
+    fi
+    kill -9 $zapster
+    wait $zapster 2>/dev/null
+    saved 6 6 || fail "killed mid-$stage: saved $(opened) opened, $(takebacks) to take back"
+    start_game
+    title=$(newest "Play Zapster!")
+    xdotool windowactivate --sync "$title" key Return
+    board=$(next_window "$title")
+    [[ $(xdotool getwindowname "$board") == "Zapster!" ]] || fail "killed mid-$stage: not resumed"
+    maximised "$board" || fail "killed mid-$stage: resumed board not maximised"
+    sleep 0.3
+done
+click_scaled "$board" 3620 3445 11655 8175
+question=$(next_window "$board")
+[[ $question != "$board" ]] || fail "resumed: the 7th square was not open"
+sleep 0.3
+click_scaled "$question" 6000 7500 11895 7935
+answer=$(next_window "$question")
+sleep 0.3
+click_scaled "$answer" 2407 7687 11775 8175
+board=$(next_window "$answer")
+saved 7 7 || fail "resumed: not saved after 7 questions: $(opened), $(takebacks)"
+# Ctrl+Z on the board: the 7th question's answer screen again, to be judged anew.
+sleep 0.3
+xdotool windowactivate --sync "$board" key ctrl+z
+answer=$(next_window "$board")
+[[ $answer != "$board" ]] || fail "Ctrl+Z did not bring the answer screen back"
+saved 7 6 || fail "take-back not saved: $(opened) opened, $(takebacks) to take back"
+sleep 0.3
+click_scaled "$answer" 9487 7687 11775 8175  # "Missed it"
+next_window "$answer" >/dev/null
+saved 7 7 || fail "judged again: not saved: $(opened) opened, $(takebacks) to take back"
 echo "$failures failures"
 (( failures == 0 ))

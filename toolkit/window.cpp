@@ -151,6 +151,12 @@ void Window::keyPressEvent(QKeyEvent* event) {
         target->click();
         return;
     }
+    if (event->matches(QKeySequence::Undo) && !unloaded_) {
+        event->accept();
+        HandlerScope scope;
+        OnUndo();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 

@@ -54,6 +54,8 @@ protected:
 
     // Runs once, right after the screen is created by its first reference.
     virtual void OnLoad() {}
+    // Ctrl+Z, the desktop's undo key, pressed on the screen.
+    virtual void OnUndo() {}
     // The window's close box: a screen is unloaded unless it decides otherwise.
     virtual void OnCloseBox() { UnloadScreen(); }
     // Clears the screen's own "loaded" reference so that the next reference creates it afresh.

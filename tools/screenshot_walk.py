@@ -5,6 +5,7 @@ the widgets, scaled the way a maximised screen scales its layout to the display.
 """
 import os
 import subprocess
+import tempfile
 import sys
 import time
 
@@ -62,7 +63,10 @@ def shot(name):
 
 wm = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 time.sleep(0.8)
-game = subprocess.Popen([program], cwd=workdir, stderr=subprocess.DEVNULL)
+# A folder of saved games of its own: the pictures show a new game, never a resume offer.
+state_home = tempfile.mkdtemp(prefix="zapster-shots-")
+game = subprocess.Popen([program], cwd=workdir, stderr=subprocess.DEVNULL,
+                        env={**os.environ, "XDG_STATE_HOME": state_home})
 try:
     title = window("Play Zapster!")
     shot("1-title")

@@ -1,5 +1,6 @@
 #include "support/harness.h"
 
+#include "game/save.h"
 #include "game/state.h"
 #include "toolkit/beep.h"
 #include "toolkit/program.h"
@@ -25,6 +26,14 @@ void FreshProgram(std::uint64_t seed) {
         return true;
     }();
     Q_UNUSED(quiet);
+    // Games of tests are saved in a folder of the test's own, and a fresh program finds none. It is
+    // in memory where the machine has that: a save waits for the disk, and a soak saves a lot.
+    static QTemporaryDir stateHome(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                       ? QStringLiteral("/dev/shm/zapster-test-XXXXXX")
+                                       : QDir::tempPath() + QStringLiteral("/zapster-test-XXXXXX"));
+    qputenv("XDG_STATE_HOME", stateHome.path().toUtf8());
+    game::save::Close();
+    QDir(game::save::Folder()).removeRecursively();
     tk::ResetProgram();
     tk::clock::UseManual();
     tk::SetBeepListener({});
