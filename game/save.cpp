@@ -155,6 +155,7 @@ Moment Capture(bool onAnswerScreen) {
         }
     }
     view.soundLogoShown = {!board.soundOnLogo.isHidden(), !board.soundOffLogo.isHidden()};
+    view.soundLogoEnabled = {board.soundOnLogo.isEnabled(), board.soundOffLogo.isEnabled()};
     if (onAnswerScreen) {
         const AnswerScreen& answer = AnswerScreen::Get();
         moment.answer = AnswerView{answer.answerText.Caption(), answer.points.Caption(),
@@ -186,10 +187,10 @@ void Apply(const Moment& moment) {
             board.zapsterButtons[team][button].setEnabled(view.zapsterEnabled[i]);
         }
     }
-    for (const auto& [logo, shown] : {std::pair{&board.soundOnLogo, view.soundLogoShown[0]},
-                                      std::pair{&board.soundOffLogo, view.soundLogoShown[1]}}) {
-        logo->setVisible(shown);
-        logo->setEnabled(shown);
+    tk::Picture* logos[] = {&board.soundOnLogo, &board.soundOffLogo};
+    for (std::size_t i = 0; i < 2; ++i) {
+        logos[i]->setVisible(view.soundLogoShown[i]);
+        logos[i]->setEnabled(view.soundLogoEnabled[i]);
     }
     if (moment.answer) {
         AnswerScreen& answer = AnswerScreen::Get();
@@ -201,8 +202,8 @@ void Apply(const Moment& moment) {
 }
 
 void Save(const Moment& now, bool finished) {
-    const QByteArray text = SavedGameText(QDateTime::currentDateTime(), finished, journal.content,
-                                          MomentText(now), journal.takeBackTexts);
+    const QByteArray text = SavedGameText(QDateTime::currentDateTimeUtc(), finished,
+                                          journal.content, MomentText(now), journal.takeBackTexts);
     writer.Give(Job{text, Folder(), journal.keepPrevious});
     journal.keepPrevious = false;
 }

@@ -82,6 +82,7 @@ std::optional<Moment> ReadMoment(const QJsonValue& value, const QJsonArray& cont
     board.ReadTexts(view.zapsterCaptions, QStringLiteral("zapsterCaptions"));
     board.ReadFlags(view.zapsterEnabled, QStringLiteral("zapsterEnabled"));
     board.ReadFlags(view.soundLogoShown, QStringLiteral("soundLogoShown"));
+    board.ReadFlags(view.soundLogoEnabled, QStringLiteral("soundLogoEnabled"));
     const State& s = moment.state;
     // Every question opened in the round has spent its square.
     const auto open = std::count(view.squareOpen.begin(), view.squareOpen.end(), true);
@@ -130,6 +131,7 @@ QByteArray MomentText(const Moment& moment) {
              {"zapsterCaptions", Texts(view.zapsterCaptions)},
              {"zapsterEnabled", Flags(view.zapsterEnabled)},
              {"soundLogoShown", Flags(view.soundLogoShown)},
+             {"soundLogoEnabled", Flags(view.soundLogoEnabled)},
          }},
     };
     if (moment.answer) {

@@ -24,6 +24,7 @@ struct BoardView {
     std::array<QString, 6> zapsterCaptions;  // team 0's "1", "2", "3", then team 1's
     std::array<bool, 6> zapsterEnabled{};
     std::array<bool, 2> soundLogoShown{};  // the blue (sound on) logo, then the red one
+    std::array<bool, 2> soundLogoEnabled{};
     bool operator==(const BoardView&) const = default;
 };
 

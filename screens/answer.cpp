@@ -89,6 +89,11 @@ void AnswerScreen::Judge(bool right) {
     save::AtRest();
 }
 
+// Ctrl+Z here takes back the outcome before this question's, one more each time it is pressed.
+void AnswerScreen::OnUndo() {
+    BoardScreen::Get().TakeBack();
+}
+
 // The answer screen is driven by the game: its close box does nothing, so that a judgement is
 // never lost.
 void AnswerScreen::OnCloseBox() {}

@@ -23,5 +23,6 @@ public:
     void Judge(bool right);
 
 protected:
+    void OnUndo() override;
     void OnCloseBox() override;
 };

@@ -122,11 +122,14 @@ void BoardScreen::SwitchSound(bool on) {
 
 // Ctrl+Z: the last question's outcome is taken back. Its answer screen comes back over the board
 // as it was before the outcome, as when its answer was revealed, so the moderator judges again.
+// Pressed on an answer screen, it goes one question further back, and the question on that screen
+// is not played: its square is open again.
 void BoardScreen::TakeBack() {
     if (!save::TakeBack()) {
         return;
     }
     GameOverScreen::Unload();
+    QuestionScreen::Unload();
     Hide();
     AnswerScreen::Show();
     QuestionScreen::CheckRoundEnd();

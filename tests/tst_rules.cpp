@@ -5,7 +5,6 @@
 #include <QtTest>
 
 #include "game/state.h"
-#include "game/state_json.h"
 #include "screens/answer.h"
 #include "screens/board.h"
 #include "screens/game_over.h"
@@ -384,37 +383,6 @@ private slots:
             play::Reveal();
             QVERIFY(play::AnswerShown());
         }
-    }
-
-    // A game in play comes back from its JSON whole; a state no game can reach does not.
-    void stateAsJson_data() {
-        const auto row = Columns<QString, QJsonValue, QString>("field", "value", "why");
-        row("round 7", "round", 7, "round is not a whole number from 0 to 4");
-        row("score past 16 bits", "score", QJsonArray{32768, 0}, "score is not a whole number");
-        row("score not whole", "score", QJsonArray{2.5, 0}, "score is not a whole number");
-        row("31 squares opened", "questionsOpened", 31, "questionsOpened is not a whole number");
-        row("squares do not add up", "questionsOpened", 4, "do not add up to 30");
-        row("flag as text", "soundOn", "yes", "soundOn is not true or false");
-        row("two rounds of content", "rounds", QJsonArray{QJsonObject{}, QJsonObject{}},
-            "rounds is not a list of 3");
-        row("missing field", "zapsterClock", QJsonValue::Undefined, "zapsterClock is not");
-    }
-    void stateAsJson() {
-        QFETCH(QString, field);
-        QFETCH(QJsonValue, value);
-        QFETCH(QString, why);
-        play::NewGame(kThreeRounds, kThreeSixNine);
-        for (int question = 0; question < 33; ++question) {  // into round 2
-            play::PlayNext(question % 3 != 0);
-        }
-        state.score[1] = INT16_MIN;  // the limits of 16 bits are kept
-        QJsonObject json = game::StateToJson(state);
-        const std::optional<game::State> back = game::StateFromJson(json);
-        QVERIFY(back.has_value() && *back == state && back->round == 2);
-        json.insert(field, value);  // an undefined value removes the field
-        QString said;
-        QVERIFY(!game::StateFromJson(json, &said).has_value());
-        QVERIFY2(said.contains(why), qPrintable(said));
     }
 };
 

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Runs the category-reader fuzzer for a bounded time: fuzz.sh FUZZER EXAMPLES CASES WORKDIR SECONDS.
+# Runs a reader's fuzzer for a bounded time: fuzz.sh FUZZER SEEDS CASES WORKDIR SECONDS, where SEEDS
+# holds files the reader is made for (the sample category files, a saved game).
 # Any crash, hang, leak or disagreement fails the run and leaves its input in WORKDIR.
 set -euo pipefail
-fuzzer=$1 examples=$2 cases=$3 work=$4 seconds=$5
+fuzzer=$1 seeds=$2 cases=$3 work=$4 seconds=$5
 
 rm -rf "$work/corpus" "$work"/crash-* "$work"/timeout-* "$work"/leak-* "$work"/oom-*
 mkdir -p "$work/corpus"
-cp "$examples"/*.zap "$work/corpus/"
+cp "$seeds"/* "$work/corpus/"
 # Odd files a quiz folder may hold (the first byte picks the block the game asks for), and every
 # input that ever broke the reader.
 cp "$cases"/* "$work/corpus/"

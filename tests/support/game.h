@@ -11,7 +11,9 @@ void NewGame(int roundsOption = 2, int scheduleOption = 3);
 void ClickSquare(int column, int index);
 void Reveal();             // a click on the question screen's time bar
 void Judge(bool correct);  // "Got it!" / "NO Zapster!" or "Missed it" / "Zapster!"
-// Opens the next open square (left to right, top to bottom), reveals and judges it.
+// Opens the next open square (column by column, top to bottom).
+void OpenNext();
+// Opens the next open square, reveals and judges it.
 void PlayNext(bool correct);
 
 bool BoardShown();

@@ -1,0 +1,360 @@
+// The saved game: read back at every rest of many seeded games and played on, every outcome taken
+// back, every kind of bad save file refused, and a folder that cannot be written.
+
+#include <QJsonDocument>
+#include <QtTest>
+#include <random>
+
+#include "game/save.h"
+#include "game/state.h"
+#include "game/state_json.h"
+#include "screens/answer.h"
+#include "screens/board.h"
+#include "screens/game_over.h"
+#include "screens/question.h"
+#include "screens/setup.h"
+#include "screens/title.h"
+#include "support/game.h"
+#include "support/harness.h"
+#include "toolkit/program.h"
+#include "toolkit/timer.h"
+
+using namespace game;
+
+namespace {
+
+// Every widget of a screen as a person sees it: its text, whether it can be clicked, whether it
+// is there at all.
+QStringList Seen(tk::Window& screen) {
+    QStringList seen;
+    for (const auto& [widget, row] : screen.Laid()) {
+        const auto* label = dynamic_cast<const tk::Label*>(widget);
+        const auto* button = dynamic_cast<const tk::Button*>(widget);
+        const QString text = label ? label->Caption() : button ? button->Caption() : QString();
+        seen << QStringLiteral("%1.%2 [%3] %4%5")
+                    .arg(int(row->widget))
+                    .arg(row->index)
+                    .arg(text)
+                    .arg(widget->isEnabled())
+                    .arg(widget->isHidden());
+    }
+    return seen;
+}
+
+// The board, the answer screen (by default only while it is shown) and the whole state;
+// `withClock` false leaves out the Zapster clock, which stops one tick later on a question whose
+// clock ran down.
+QStringList Everything(bool withAnswer = play::AnswerShown(), bool withClock = true) {
+    QJsonObject json = StateToJson(state);
+    if (!withClock) {
+        json.remove(QStringLiteral("zapsterClock"));
+    }
+    QStringList all = Seen(BoardScreen::Get());
+    if (withAnswer) {
+        all << Seen(AnswerScreen::Get());
+    }
+    all << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact));
+    return all;
+}
+
+QString Shown() {
+    return QStringLiteral("board %1 answer %2 game over %3")
+        .arg(play::BoardShown())
+        .arg(play::AnswerShown())
+        .arg(play::GameOverShown());
+}
+
+// The program closes, keeping only what is on disk, and starts again.
+void StartAgain() {
+    save::Close();
+    tk::ResetProgram();
+    state = State{};
+    tk::HandlerScope scope;
+    StartProgram();
+}
+
+void RestartAndResume() {
+    StartAgain();
+    UserClick(TitleScreen::Get().resumeButton);
+}
+
+void PressTakeBack() {
+    tk::Window& screen = play::GameOverShown() ? static_cast<tk::Window&>(GameOverScreen::Get())
+                         : play::AnswerShown() ? static_cast<tk::Window&>(AnswerScreen::Get())
+                                               : BoardScreen::Get();
+    QTest::keyClick(&screen, Qt::Key_Z, Qt::ControlModifier);
+}
+
+// A question played by a seeded moderator: the answer revealed at some moment and judged, or the
+// time left to run out (on a Zapster question, the clock turned and run down).
+void PlayQuestion(std::mt19937& dice) {
+    QuestionScreen& question = QuestionScreen::Get();
+    const bool waitOut = dice() % 3 == 0;
+    tk::clock::Advance(dice() % 6000);
+    const std::int64_t opened = tk::clock::Now();
+    while (play::QuestionShown()) {
+        QVERIFY2(tk::clock::Now() - opened < 600000, "a question open for ten minutes");
+        // The clock is turned only once it has counted up: turned at 0 it would count down past
+        // zero for ever, until the moderator revealed the answer.
+        if (waitOut && Reachable(question.zapsterClock) &&
+            question.zapsterClock.Caption().toInt() > 0) {
+            question.zapsterClock.Press();
+        } else if (!waitOut && Reachable(question.timeBar) &&
+                   question.timeBar.Caption() != QStringLiteral("Time Is Up!")) {
+            question.timeBar.Press();
+        }
+        tk::clock::Advance(1000);
+    }
+    if (play::AnswerShown()) {
+        play::Judge(dice() % 2 == 0);
+    }
+}
+
+// One step of the moderator at a rest.
+void PlayOn(std::mt19937& dice) {
+    BoardScreen& board = BoardScreen::Get();
+    const unsigned roll = dice() % 100;
+    if (play::AnswerShown()) {
+        roll < 20 ? PressTakeBack() : play::Judge(roll % 2 == 0);
+    } else if (roll < 8) {
+        PressTakeBack();
+    } else if (roll < 16) {
+        tk::Button& call = board.zapsterButtons[int(dice() % 2)][int(dice() % 3)];
+        if (Reachable(call)) {
+            call.click();
+        }
+    } else if (roll < 19) {
+        UserClick(board.soundOnLogo.isHidden() ? board.soundOffLogo : board.soundOnLogo);
+    } else {
+        play::OpenNext();
+        PlayQuestion(dice);
+    }
+}
+
+// Fewer games where the sanitizers slow every step down.
+#ifdef ZAPSTER_SANITIZE
+constexpr int kGames = 8;
+#else
+constexpr int kGames = 40;
+#endif
+
+// The team names and a few questions of a game saved on disk, for the bad-file rows to spoil.
+QByteArray SavedGameFile() {
+    FreshProgram();
+    play::ToSetup();
+    SetupScreen::Get().teamNameBox[0].SetText(QStringLiteral("Red Foxes"));
+    SetupScreen::Get().teamNameBox[1].SetText(QStringLiteral("Blue Owls"));
+    UserClick(SetupScreen::Get().scheduleChoice[0]);
+    UserClick(SetupScreen::Get().doneButton);
+    play::PlayNext(true);
+    play::PlayNext(false);
+    play::PlayNext(true);
+    save::Close();
+    QFile file(save::GameFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestSave : public QObject {
+    Q_OBJECT
+
+private slots:
+    // At every rest of many seeded games the program is closed, started again and resumed: the
+    // room sees the same board and the game has the same state. Played on from there, the game
+    // goes exactly as the same game played without a break.
+    void roundTripAtEveryRest() {
+        int trips = 0;
+        for (int game = 1; game <= kGames; ++game) {
+            QList<QStringList> unbroken;
+            for (const bool restarting : {false, true}) {
+                FreshProgram(std::uint64_t(game));
+                std::mt19937 dice{unsigned(game)};
+                play::NewGame(int(dice() % 3), int(dice() % 6));
+                QList<QStringList> seen;
+                while (!play::GameOverShown()) {
+                    if (restarting) {
+                        const QStringList before = Everything() << Shown();
+                        RestartAndResume();
+                        QCOMPARE(Everything() << Shown(), before);
+                        ++trips;
+                    }
+                    seen << (Everything() << Shown());
+                    PlayOn(dice);
+                    if (QTest::currentTestFailed()) {
+                        return;
+                    }
+                }
+                seen << (Everything() << Shown());
+                if (restarting) {
+                    QCOMPARE(seen, unbroken);
+                }
+                unbroken = seen;
+            }
+        }
+        qInfo("%d round trips in %d games", trips, kGames);
+    }
+
+    // Each outcome is taken back, as many levels as asked: the answer screen is back with the
+    // board and the state exactly as just before that outcome, and judging it the same way again
+    // gives the game as it was after it.
+    void takeBack_data() {
+        // R and W: "Got it!" and "Missed it" ("NO Zapster!" and "Zapster!"); T: the time runs out;
+        // Z: a Zapster clock turned and run down.
+        auto row = Columns<int, int, QString, int>("rounds", "schedule", "outcomes", "depth");
+        row("judgements", 2, 0, "RWRRW", 5);
+        row("time-outs", 2, 0, "RTT", 3);
+        row("Zapster questions", 2, 5, "RWZW", 4);
+        row("across a round change", 2, 0, QString(29, 'R') + "WTRW", 6);
+        row("time-out on a round's last question", 2, 0, QString(29, 'R') + "TR", 3);
+        row("the last question of the game", 0, 0, QString(30, 'W'), 3);
+    }
+    void takeBack() {
+        QFETCH(int, rounds);
+        QFETCH(int, schedule);
+        QFETCH(QString, outcomes);
+        QFETCH(int, depth);
+        FreshProgram();
+        play::NewGame(rounds, schedule);
+        QList<QStringList> before, after;
+        for (const QChar outcome : outcomes) {
+            play::OpenNext();
+            if (outcome == 'T') {
+                tk::clock::Advance(32000);  // the time is up; the board comes back 3 s later
+                before << Everything(true);
+                tk::clock::Advance(3000);
+            } else if (outcome == 'Z') {
+                tk::clock::Advance(6500);  // the announcement is over and the clock shows 1
+                UserClick(QuestionScreen::Get().zapsterClock);
+                before << Everything(true, false);
+                tk::clock::Advance(5000);
+            } else {
+                play::Reveal();
+                before << Everything(true);
+                play::Judge(outcome == 'R');
+            }
+            after << (Everything(true) << Shown());
+        }
+        for (int level = 1; level <= depth; ++level) {
+            PressTakeBack();
+            const qsizetype question = outcomes.size() - level;
+            QCOMPARE(Shown(), QStringLiteral("board 0 answer 1 game over 0"));
+            QCOMPARE(Everything(true, outcomes[question] != 'Z'), before[question]);
+        }
+        const QChar deepest = outcomes[outcomes.size() - depth];  // each row's is judged
+        play::Judge(deepest == 'R');
+        QCOMPARE(Everything(true) << Shown(), after[outcomes.size() - depth]);
+    }
+
+    // The offer names the teams, their scores and the round; a new game keeps the old one as the
+    // previous game; a game that ended with "Thanks For Playing!" is not offered.
+    void offerNewGameAndFinishedGame() {
+        const QByteArray first = SavedGameFile();
+        StartAgain();
+        TitleScreen& title = TitleScreen::Get();
+        QVERIFY(Reachable(title.resumeButton) && Reachable(title.newGameButton) &&
+                !Reachable(title.okButton) && title.disclaimer.isHidden());
+        const QRegularExpression offer(
+            QStringLiteral("^Resume the game of Red Foxes 100 \u2013 Blue Owls 0, round 1, saved "
+                           "\\d\\d:\\d\\d\\?$"));
+        QVERIFY2(offer.match(title.resumeOffer.Caption()).hasMatch(),
+                 qPrintable(title.resumeOffer.Caption()));
+        UserClick(title.newGameButton);
+        UserClick(SetupScreen::Get().doneButton);
+        QCOMPARE(save::Flush(), QString());
+        QFile previous(save::PreviousGameFile());
+        QVERIFY(previous.open(QIODevice::ReadOnly));
+        QCOMPARE(previous.readAll(), first);
+        QTest::keyClick(&BoardScreen::Get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY2(play::BoardShown(), "a new game has nothing to take back");
+        UserClick(BoardScreen::Get().banner);
+        UserClick(GameOverScreen::Get().thanksButton);
+        StartAgain();
+        QVERIFY(Reachable(TitleScreen::Get().okButton) &&
+                TitleScreen::Get().resumeOffer.isHidden());
+    }
+
+    // A save that cannot be used never starts a game: the title says so in one line, the file is
+    // set aside unchanged, and OK leads to a new game as always.
+    void badSaveFile_data() {
+        // The first occurrence of `from` becomes `to`; "cut" cuts the file short there.
+        auto row = Columns<QByteArray, QByteArray, QString>("from", "to", "why");
+        row("empty", "{", "cut", "cut short or damaged at byte 0");
+        row("cut short", "\"now\"", "cut", "cut short or damaged");
+        row("not JSON", "{\"zapster\"", "\x01\xff{\"zapster\"", "damaged at byte 1");
+        row("not a saved game", "\"saved game\"", "\"category\"", "not a saved Zapster game");
+        row("from a newer version", "\"version\": 1", "\"version\": 2", "saved by a newer Zapster");
+        row("score beyond 16 bits", "[100,0]", "[70000,0]", "score is not a whole number");
+        row("score not whole", "[100,0]", "[2.5,0]", "score is not a whole number");
+        row("31 squares spent", "\"questionsOpened\":3,", "\"questionsOpened\":31,",
+            "questionsOpened is not a whole number from 0 to 30");
+        row("round 7", "\"round\":1,", "\"round\":7,", "round is not a whole number from 0 to 4");
+        row("squares left and opened differ", "\"questionsOpened\":3,", "\"questionsOpened\":4,",
+            "do not add up to 30");
+        row("squares and count differ", "\"squareOpen\":[false", "\"squareOpen\":[true",
+            "open squares and squaresLeft differ");
+        row("flag as text", "\"soundOn\":true", "\"soundOn\":\"yes\"",
+            "soundOn is not true or false");
+        row("field missing", "\"zapsterClock\":0,", "", "zapsterClock is not");
+        row("two rounds of content", "[{\"categories\"", "[{\"categories\":[]},{\"categories\"",
+            "rounds is not a list of 3");
+        row("take-back without its answer", "{\"answer\":{", "{\"nothing\":{",
+            "takeBacks 1: answer");
+        row("a question beyond 64 Ki", "\"questions\":[\"",
+            "\"questions\":[\"" + QByteArray(70000, 'q'),
+            "question is not a text of at most 64 Ki");
+    }
+    void badSaveFile() {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(QString, why);
+        QByteArray bytes = SavedGameFile();
+        const qsizetype at = bytes.indexOf(from);
+        QVERIFY(at >= 0);
+        bytes = bytes.left(at) + (to == "cut" ? QByteArray() : to + bytes.mid(at + from.size()));
+        WriteFile(save::GameFile(), bytes);
+        StartAgain();
+        TitleScreen& title = TitleScreen::Get();
+        QVERIFY(Reachable(title.okButton) && title.resumeButton.isHidden());
+        const QString said = title.resumeOffer.Caption();
+        QVERIFY2(said.startsWith(QStringLiteral("The saved game could not be used (")) &&
+                     said.contains(why) && !said.contains('\n'),
+                 qPrintable(said));
+        QVERIFY(!QFile::exists(save::GameFile()));
+        const QStringList aside =
+            QDir(save::Folder()).entryList({QStringLiteral("game-*.unusable.json")});
+        QCOMPARE(aside.size(), 1);
+        QVERIFY2(said.endsWith(QStringLiteral("it is kept as ") + aside[0] + '.'),
+                 qPrintable(said));
+        QFile kept(save::Folder() + '/' + aside[0]);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), bytes);
+        UserClick(title.okButton);
+        UserClick(SetupScreen::Get().doneButton);
+        QCOMPARE(state.round, Integer(1));
+    }
+
+    // A save that fails never stops the game: the board says so, once, and stops saying it when a
+    // save succeeds again.
+    void folderThatCannotBeWritten() {
+        FreshProgram();
+        const QByteArray writable = qgetenv("XDG_STATE_HOME");
+        // Read-only even for the system administrator, as a test may run as one.
+        qputenv("XDG_STATE_HOME", "/proc/self");
+        play::NewGame();
+        BoardScreen& board = BoardScreen::Get();
+        QVERIFY(!save::Flush().isEmpty() && !board.saveWarning.isHidden());
+        QVERIFY2(
+            board.saveWarning.Caption().startsWith(QStringLiteral("This game cannot be saved: ")),
+            qPrintable(board.saveWarning.Caption()));
+        play::PlayNext(true);  // the game goes on
+        QVERIFY(!save::Flush().isEmpty());
+        qputenv("XDG_STATE_HOME", writable);
+        play::PlayNext(true);
+        QVERIFY(save::Flush().isEmpty() && board.saveWarning.isHidden());
+        QVERIFY(QFile::exists(save::GameFile()));
+    }
+};
+
+QTEST_MAIN(TestSave)
+#include "tst_save.moc"
