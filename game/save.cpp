@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
+#include <QTimer>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -44,16 +45,17 @@ QString Write(const Job& job) {
     return QString();
 }
 
-void Report(const QString& failure);
-
 // Writes the save away from the game's handlers: a click on a judging button must show the board
 // at once, not after the disk has synced. Only the newest save matters, so a save given while
 // another is being written replaces any that is still waiting.
 class Writer {
 public:
+    // Only at the very end, after the program has flushed its last save: a save still waiting
+    // then belongs to a harness, and is dropped.
     ~Writer() {
         {
             std::lock_guard lock(mutex_);
+            waiting_.reset();
             stopping_ = true;
         }
         changed_.notify_all();
@@ -80,6 +82,13 @@ public:
         return failure_;
     }
 
+    // Whether every save given has been written or has failed, and how the last one went.
+    bool Idle(QString* failure) {
+        std::lock_guard lock(mutex_);
+        *failure = failure_;
+        return !waiting_ && !writing_;
+    }
+
 private:
     void Loop() {
         std::unique_lock lock(mutex_);
@@ -95,14 +104,8 @@ private:
             const QString failure = Write(job);
             lock.lock();
             writing_ = false;
-            const bool news = failure != failure_;
             failure_ = failure;
             changed_.notify_all();
-            if (news && QCoreApplication::instance() != nullptr) {
-                QMetaObject::invokeMethod(
-                    QCoreApplication::instance(), [failure] { Report(failure); },
-                    Qt::QueuedConnection);
-            }
         }
     }
 
@@ -116,6 +119,8 @@ private:
 };
 
 Writer writer;
+// A save usually takes a few milliseconds; how it went is looked at this often until it is done.
+constexpr int kReportDelay = 100;
 
 // The game that owns the save, as it is written: the round content once, and every moment
 // already in text, so that a save at a rest writes the file without building it anew.
@@ -201,13 +206,6 @@ void Apply(const Moment& moment) {
     }
 }
 
-void Save(const Moment& now, bool finished) {
-    const QByteArray text = SavedGameText(QDateTime::currentDateTimeUtc(), finished,
-                                          journal.content, MomentText(now), journal.takeBackTexts);
-    writer.Give(Job{text, Folder(), journal.keepPrevious});
-    journal.keepPrevious = false;
-}
-
 // The board says once, in its banner, that the game is not being saved, and stops saying it when
 // a save succeeds again. The room's game goes on either way.
 void Report(const QString& failure) {
@@ -217,6 +215,31 @@ void Report(const QString& failure) {
     tk::Label& warning = BoardScreen::Get().saveWarning;
     warning.SetCaption(QStringLiteral("This game cannot be saved: ") + failure);
     warning.setVisible(!failure.isEmpty());
+}
+
+// Looks, from the game's own thread, at how the save went once the writer is done with it. One
+// look is pending at a time, however many saves are given meanwhile.
+bool lookPending = false;
+
+void ReportWhenWritten() {
+    QString failure;
+    lookPending = !writer.Idle(&failure);
+    if (lookPending) {
+        QTimer::singleShot(kReportDelay, QCoreApplication::instance(), &ReportWhenWritten);
+    } else {
+        Report(failure);
+    }
+}
+
+void Save(const Moment& now, bool finished) {
+    const QByteArray text = SavedGameText(QDateTime::currentDateTimeUtc(), finished,
+                                          journal.content, MomentText(now), journal.takeBackTexts);
+    writer.Give(Job{text, Folder(), journal.keepPrevious});
+    journal.keepPrevious = false;
+    if (!lookPending && QCoreApplication::instance() != nullptr) {
+        lookPending = true;
+        QTimer::singleShot(kReportDelay, QCoreApplication::instance(), &ReportWhenWritten);
+    }
 }
 
 QString When(const QDateTime& saved) {
