@@ -1,15 +1,41 @@
 // The baseline of the benchmarks that watch a program from outside: the least a Qt Widgets program
 // can show, one empty window, shown the way the game shows its screens.
-//   empty_window [--title TEXT] [--size WIDTHxHEIGHT] [--maximised]
+//   empty_window [--title TEXT] [--size WIDTHxHEIGHT] [--maximised] [--switch]
+// With --switch there are two such windows, and a click on the one shown hides it and shows the
+// other, the way a screen of the game gives way to the next: the limit of the game's clicks.
 #include <QApplication>
 #include <QStyleFactory>
 #include <QWidget>
 #include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+class Switching : public QWidget {
+public:
+    QWidget* other = nullptr;
+    bool maximised = false;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override {
+        if (other == nullptr) {
+            return;
+        }
+        hide();
+        maximised ? other->showMaximized() : other->show();
+        other->raise();
+        other->activateWindow();
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QString title = QStringLiteral("Empty");
     QSize size(495, 334);
     bool maximised = false;
+    bool switching = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--title") == 0 && i + 1 < argc) {
             title = QString::fromLocal8Bit(argv[++i]);
@@ -20,6 +46,8 @@ int main(int argc, char** argv) {
             }
         } else if (std::strcmp(argv[i], "--maximised") == 0) {
             maximised = true;
+        } else if (std::strcmp(argv[i], "--switch") == 0) {
+            switching = true;
         }
     }
     int qtArgc = 1;
@@ -28,13 +56,18 @@ int main(int argc, char** argv) {
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);
     }
-    QWidget window;
-    window.setWindowTitle(title);
-    window.resize(size);
-    if (maximised) {
-        window.showMaximized();
-    } else {
-        window.show();
+    // The second window exists only to switch to: the plain baseline is one window and no more.
+    std::vector<std::unique_ptr<Switching>> windows;
+    for (int i = switching ? 2 : 1; i > 0; --i) {
+        windows.push_back(std::make_unique<Switching>());
+        windows.back()->setWindowTitle(title);
+        windows.back()->resize(size);
+        windows.back()->maximised = maximised;
     }
+    if (switching) {
+        windows[0]->other = windows[1].get();
+        windows[1]->other = windows[0].get();
+    }
+    maximised ? windows[0]->showMaximized() : windows[0]->show();
     return QApplication::exec();
 }

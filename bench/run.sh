@@ -26,7 +26,7 @@ tools/deps.sh >&2
 
 build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target zapster zapster_bench empty_window xprobe >&2
+cmake --build "$build" --target zapster zapster_bench empty_window title_texts xprobe >&2
 bin=$PWD/$build
 harness=$bin/bench/zapster_bench
 
@@ -52,18 +52,19 @@ run() {
 # 1. Start-up, watched from outside on a bare display: the game against an empty window of the
 #    title screen's size and title.
 run xvfb-run -a -s "-screen 0 1920x1080x24" "$bin/bench/xprobe" startup --runs "$startup_runs" \
-    --title "Play Zapster!" --game "$bin/zapster" \
+    --title "Play Zapster!" --texts "$bin/bench/title_texts" --game "$bin/zapster" \
     --baseline "$bin/bench/empty_window" --title "Play Zapster!" --size 495x334
 # 2. Click to screen, in process.
 run "$harness" click "$questions"
 # 3. The time bar on the real clock.
 run "$harness" timebar "${timebar[@]}"
+run "$harness" timebar-loaded
 # 4. Footprint: a whole game of the real program under a window manager that maximises its
 #    screens, against an empty maximised window; then memory over many questions and the idle
 #    board in process.
 run xvfb-run -a -s "-screen 0 1920x1080x24" bash -c \
     'openbox >/dev/null 2>&1 & wm=$!; sleep 0.5; "$0" "$@"; status=$?; kill $wm; exit $status' \
-    "$bin/bench/xprobe" game --dir "$PWD/examples" --idle "$idle" --game "$bin/zapster" \
+    "$bin/bench/xprobe" game --dir "$PWD/examples" --games 3 --idle "$idle" --game "$bin/zapster" \
     --baseline "$bin/bench/empty_window" --maximised
 run "$harness" soak "$soak"
 run "$harness" idle "$idle"

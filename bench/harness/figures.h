@@ -5,6 +5,7 @@ namespace bench {
 
 int ClickToScreen(int questions);
 int TimeBar(int soundOn, int soundOff, bool baselineAlongside);
+int TimeBarUnderLoad();
 int Soak(int questions);
 int IdleBoard(double seconds);
 int ScaledPainting(int repeats);

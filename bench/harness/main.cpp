@@ -3,6 +3,7 @@
 //   zapster_bench version
 //   zapster_bench click QUESTIONS
 //   zapster_bench timebar SOUND_ON SOUND_OFF [--alongside]
+//   zapster_bench timebar-loaded
 //   zapster_bench soak QUESTIONS
 //   zapster_bench idle SECONDS
 //   zapster_bench paint REPEATS
@@ -38,9 +39,10 @@ void ChooseHeadlessPlatform() {
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: zapster_bench version | click N | timebar ON OFF [--alongside] | "
-                 "soak N | idle SECONDS | paint N | throughput SECONDS\n");
+    std::fprintf(
+        stderr,
+        "usage: zapster_bench version | click N | timebar ON OFF [--alongside] | timebar-loaded | "
+        "soak N | idle SECONDS | paint N | throughput SECONDS\n");
     return 2;
 }
 
@@ -73,6 +75,9 @@ int main(int argc, char** argv) {
         const bool alongside = argc > 4 && std::strcmp(argv[4], "--alongside") == 0;
         return bench::TimeBar(static_cast<int>(number(2, 1)), static_cast<int>(number(3, 0)),
                               alongside);
+    }
+    if (std::strcmp(figure, "timebar-loaded") == 0) {
+        return bench::TimeBarUnderLoad();
     }
     if (std::strcmp(figure, "soak") == 0) {
         return bench::Soak(static_cast<int>(number(2, 300)));
