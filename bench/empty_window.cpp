@@ -1,8 +1,10 @@
 // The baseline of the benchmarks that watch a program from outside: the least a Qt Widgets program
 // can show, one empty window, shown the way the game shows its screens.
-//   empty_window [--title TEXT] [--size WIDTHxHEIGHT] [--maximised] [--switch]
+//   empty_window [--title TEXT] [--size WIDTHxHEIGHT] [--maximised] [--switch | --pages]
 // With --switch there are two such windows, and a click on the one shown hides it and shows the
-// other, the way a screen of the game gives way to the next: the limit of the game's clicks.
+// other, the way a screen of the game gives way to the next: the limit of the game's clicks. With
+// --pages the two are pages of one window instead, one hidden under the other: the limit of a game
+// whose screens share one window.
 #include <QApplication>
 #include <QStyleFactory>
 #include <QWidget>
@@ -29,6 +31,19 @@ protected:
     }
 };
 
+// One window whose two pages fill it, one shown at a time.
+class Host : public QWidget {
+public:
+    Switching page[2];
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        for (Switching& p : page) {
+            p.setGeometry(rect());
+        }
+    }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,6 +51,7 @@ int main(int argc, char** argv) {
     QSize size(495, 334);
     bool maximised = false;
     bool switching = false;
+    bool pages = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--title") == 0 && i + 1 < argc) {
             title = QString::fromLocal8Bit(argv[++i]);
@@ -48,6 +64,8 @@ int main(int argc, char** argv) {
             maximised = true;
         } else if (std::strcmp(argv[i], "--switch") == 0) {
             switching = true;
+        } else if (std::strcmp(argv[i], "--pages") == 0) {
+            pages = true;
         }
     }
     int qtArgc = 1;
@@ -55,6 +73,19 @@ int main(int argc, char** argv) {
     // The game paints with Fusion; the baseline pays for the same style.
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);
+    }
+    if (pages) {
+        Host window;
+        window.setWindowTitle(title);
+        window.resize(size);
+        for (int i = 0; i < 2; ++i) {
+            window.page[i].setParent(&window);
+            window.page[i].other = &window.page[1 - i];
+            window.page[i].setAutoFillBackground(true);
+        }
+        window.page[1].hide();
+        maximised ? window.showMaximized() : window.show();
+        return QApplication::exec();
     }
     // The second window exists only to switch to: the plain baseline is one window and no more.
     std::vector<std::unique_ptr<Switching>> windows;
