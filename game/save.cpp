@@ -32,10 +32,12 @@ QString Write(const Job& job) {
         return QStringLiteral("the folder %1 cannot be made").arg(job.folder);
     }
     const QString game = job.folder + QStringLiteral("/game.json");
+    // Copied, not moved: until the new game's file replaces it, the old game stays where the next
+    // start looks, so a program killed in between still finds it.
     if (job.keepPrevious && QFile::exists(game)) {
         const QString previous = job.folder + QStringLiteral("/previous-game.json");
         QFile::remove(previous);
-        QFile::rename(game, previous);
+        QFile::copy(game, previous);
     }
     QSaveFile file(game);
     if (!file.open(QIODevice::WriteOnly) || file.write(job.text) != job.text.size() ||
