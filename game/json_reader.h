@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
+#include <array>
 #include <cmath>
 
 #include "game/state.h"
@@ -44,6 +45,21 @@ public:
         return value.toBool();
     }
     bool Flag(const QString& name) { return Flag(json_.value(name), name); }
+    QString Text(const QString& name) { return Text(json_.value(name), name); }
+    template <std::size_t N>
+    void ReadTexts(std::array<QString, N>& texts, const QString& name) {
+        const QJsonArray array = Array(json_.value(name), name, qsizetype(N));
+        for (std::size_t i = 0; ok() && i < N; ++i) {
+            texts[i] = Text(array[qsizetype(i)], name);
+        }
+    }
+    template <std::size_t N>
+    void ReadFlags(std::array<bool, N>& flags, const QString& name) {
+        const QJsonArray array = Array(json_.value(name), name, qsizetype(N));
+        for (std::size_t i = 0; ok() && i < N; ++i) {
+            flags[i] = Flag(array[qsizetype(i)], name);
+        }
+    }
     QString Text(const QJsonValue& value, const QString& name) {
         if (!value.isString() || value.toString().size() > kLongestText) {
             Fail(name + QStringLiteral(" is not a text of at most 64 Ki characters"));

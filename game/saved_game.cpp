@@ -29,36 +29,6 @@ QJsonArray Flags(const std::array<bool, N>& flags) {
     return array;
 }
 
-QByteArray Compact(const QJsonObject& json) {
-    return QJsonDocument(json).toJson(QJsonDocument::Compact);
-}
-
-// Reads the fields of one object of the file into a value, refusing what a game cannot show.
-class PartReader : public JsonReader {
-public:
-    explicit PartReader(const QJsonObject& json) : JsonReader(json), json_(json) {}
-
-    template <std::size_t N>
-    void ReadTexts(std::array<QString, N>& texts, const QString& name) {
-        const QJsonArray array = Array(json_.value(name), name, qsizetype(N));
-        for (std::size_t i = 0; ok() && i < N; ++i) {
-            texts[i] = Text(array[qsizetype(i)], name);
-        }
-    }
-    template <std::size_t N>
-    void ReadFlags(std::array<bool, N>& flags, const QString& name) {
-        const QJsonArray array = Array(json_.value(name), name, qsizetype(N));
-        for (std::size_t i = 0; ok() && i < N; ++i) {
-            flags[i] = Flag(array[qsizetype(i)], name);
-        }
-    }
-    QString Text(const QString& name) { return JsonReader::Text(json_.value(name), name); }
-    using JsonReader::Text;
-
-private:
-    const QJsonObject& json_;
-};
-
 // A moment of the game; one on an answer screen has the answer part, which a take-back must have.
 std::optional<Moment> ReadMoment(const QJsonValue& value, const QJsonArray& content,
                                  bool answerRequired, QString* why) {
@@ -71,7 +41,7 @@ std::optional<Moment> ReadMoment(const QJsonValue& value, const QJsonArray& cont
     }
     Moment moment{*state, {}, {}};
     const QJsonObject boardJson = json.value("board").toObject();
-    PartReader board(boardJson);
+    JsonReader board(boardJson);
     BoardView& view = moment.board;
     view.roundLabel = board.Text(QStringLiteral("roundLabel"));
     board.ReadTexts(view.categoryTitles, QStringLiteral("categoryTitles"));
@@ -94,7 +64,7 @@ std::optional<Moment> ReadMoment(const QJsonValue& value, const QJsonArray& cont
     }
     if (answerRequired || json.contains(QStringLiteral("answer"))) {
         const QJsonObject answerJson = json.value("answer").toObject();
-        PartReader answer(answerJson);
+        JsonReader answer(answerJson);
         moment.answer =
             AnswerView{answer.Text(QStringLiteral("answer")), answer.Text(QStringLiteral("points")),
                        answer.Text(QStringLiteral("rightCaption")),
@@ -141,7 +111,7 @@ QByteArray MomentText(const Moment& moment) {
                                 {"rightCaption", moment.answer->rightCaption},
                                 {"wrongCaption", moment.answer->wrongCaption}});
     }
-    return Compact(json);
+    return QJsonDocument(json).toJson(QJsonDocument::Compact);
 }
 
 // One part to a line, and one moment to a line, so that a person can read the file and a
