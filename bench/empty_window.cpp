@@ -2,9 +2,9 @@
 // can show, one empty window, shown the way the game shows its screens.
 //   empty_window [--title TEXT] [--size WIDTHxHEIGHT] [--maximised] [--switch | --pages]
 // With --switch there are two such windows, and a click on the one shown hides it and shows the
-// other, the way a screen of the game gives way to the next: the limit of the game's clicks. With
-// --pages the two are pages of one window instead, one hidden under the other: the limit of a game
-// whose screens share one window.
+// other: the limit of the game's clicks, had each screen a window of its own. With --pages the two
+// are pages of one window instead, one hidden under the other, the way the game shows its
+// maximised screens: the least a click can cost it.
 #include <QApplication>
 #include <QStyleFactory>
 #include <QWidget>

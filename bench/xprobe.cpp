@@ -9,7 +9,7 @@
 //   xprobe game --dir DIR [--games N] [--idle SECONDS] --game PROGRAM --baseline PROGRAM [ARGS...]
 //       Plays N whole games of the real program started in DIR: peak memory, the cost of the
 //       idle board, and click-to-painted times; the baseline shows its window and idles as long,
-//       and with --switch added to its command it is the limit of the clicks.
+//       and with --pages or --switch added to its command it is the limit of the clicks.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -213,18 +213,33 @@ public:
         }
     }
 
-    // Waits for window `id` to be painted again after `since`; returns the instant, 0 on time-out.
-    double WaitRepainted(Window id, std::uint64_t since, double timeoutMs) {
+    // Waits for the next screen after a click on window `current`, made after `since`: either a
+    // new window of the program, mapped and painted, or `current` painted again all over, as it
+    // is when it turns to another page. Returns the window with the instant, {0, 0} on time-out.
+    std::pair<Window, double> WaitNext(Window current, std::uint64_t since, double timeoutMs) {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display_, current, &attributes)) {
+            Fail("the window clicked has gone");
+        }
+        // A click's own marks (a button pressed down) cover a small part; a new page all of it.
+        repaint_ = {current, since, 0.9 * attributes.width * attributes.height, 0, 0};
         const double end = bench::NowMs() + timeoutMs;
-        repaint_ = {id, since, 0};
         while (repaint_.at == 0) {
+            for (auto& [id, win] : windows_) {
+                if (id != current && win.mappedAt > since && win.paintedAt > win.mappedAt) {
+                    Identify(id, win);
+                    if (win.ours) {
+                        return {id, win.firstPaintMs};
+                    }
+                }
+            }
             const double left = end - bench::NowMs();
             if (left <= 0) {
-                break;
+                return {0, 0};
             }
             Pump(left);
         }
-        return repaint_.at;
+        return {current, repaint_.at};
     }
 
     // Handles X events for `ms` milliseconds.
@@ -304,7 +319,10 @@ private:
                 win.paintedAt = ++seq_;
                 if (damage.drawable == repaint_.window && repaint_.at == 0 &&
                     win.paintedAt > repaint_.since) {
-                    repaint_.at = now;
+                    repaint_.painted += double(damage.area.width) * damage.area.height;
+                    if (repaint_.painted >= repaint_.needed) {
+                        repaint_.at = now;
+                    }
                 }
             }
             return;
@@ -315,7 +333,8 @@ private:
                 Win& win = windows_[id];
                 // Watched from its creation, before its owner can map or paint it.
                 XSelectInput(display_, id, StructureNotifyMask);
-                win.damage = XDamageCreate(display_, id, XDamageReportNonEmpty);
+                // Each rectangle drawn, to tell a new page from a button pressed.
+                win.damage = XDamageCreate(display_, id, XDamageReportRawRectangles);
                 XWindowAttributes attributes;
                 if (XGetWindowAttributes(display_, id, &attributes) &&
                     attributes.map_state != IsUnmapped) {
@@ -360,8 +379,10 @@ private:
     struct {
         Window window;
         std::uint64_t since;
+        double needed;   // pixels to be painted again
+        double painted;  // pixels painted since
         double at;
-    } repaint_{0, 0, 0};
+    } repaint_{0, 0, 0, 0, 0};
 };
 
 // ---- start-up ----
@@ -460,14 +481,14 @@ bool PlayGame(Screen& screen, Clicks& clicks, IdleCost* idle, double idleSeconds
             epoch = screen.Epoch();
             double clicked = bench::NowMs();
             screen.Click(board, layout::kBoard, layout::Widget::square, square);
-            const auto [question, shown] = screen.WaitPainted(epoch, kWait, any);
+            const auto [question, shown] = screen.WaitNext(board, epoch, kWait);
             if (question == 0) {
                 Fail("no question screen after square " + std::to_string(played + 1));
             }
             clicks.toQuestion.push_back(shown - clicked);
             epoch = screen.Epoch();
             screen.Click(question, layout::kQuestion, layout::Widget::timeBar);
-            const Window answer = screen.WaitPainted(epoch, kWait, any).first;
+            const Window answer = screen.WaitNext(question, epoch, kWait).first;
             if (answer == 0) {
                 Fail("no answer screen after question " + std::to_string(played + 1));
             }
@@ -476,13 +497,12 @@ bool PlayGame(Screen& screen, Clicks& clicks, IdleCost* idle, double idleSeconds
             screen.Click(
                 answer, layout::kAnswer,
                 played % 2 == 0 ? layout::Widget::rightButton : layout::Widget::wrongButton);
-            const auto [back, painted] = screen.WaitPainted(epoch, kWait, any);
+            const auto [back, painted] = screen.WaitNext(answer, epoch, kWait);
             if (back == 0) {
                 Fail("no board after judging question " + std::to_string(played + 1));
             }
             clicks.toBoard.push_back(painted - clicked);
-            // A hidden board may have given its window back: the next click goes to the window
-            // it is shown in now.
+            // The next click goes to the window the board is shown in now.
             board = back;
             ++played;
             if (played == 1 && idle != nullptr) {
@@ -495,10 +515,10 @@ bool PlayGame(Screen& screen, Clicks& clicks, IdleCost* idle, double idleSeconds
     return true;
 }
 
-// The limit of those clicks: a program that only goes from one maximised window to another or,
-// with `pages`, from one page of a maximised window to the other.
+// The limit of those clicks: a program that only goes from one maximised window to another with
+// --switch or, with --pages, from one page of a maximised window to the other.
 std::vector<double> LimitClicks(Screen& screen, const std::vector<std::string>& limit,
-                                const std::string& dir, std::size_t count, bool pages = false) {
+                                const std::string& dir, std::size_t count) {
     constexpr double kWait = 10000;
     const auto any = [](const Win&) { return true; };
     screen.Launch(limit, dir);
@@ -512,9 +532,7 @@ std::vector<double> LimitClicks(Screen& screen, const std::vector<std::string>& 
         const std::uint64_t epoch = screen.Epoch();
         const double clicked = bench::NowMs();
         screen.Click(shown, layout::kBoard, layout::Widget::categoryTitle, 2);
-        const auto [next, painted] =
-            pages ? std::pair(shown, screen.WaitRepainted(shown, epoch, kWait))
-                  : screen.WaitPainted(epoch, kWait, any);
+        const auto [next, painted] = screen.WaitNext(shown, epoch, kWait);
         if (next == 0 || painted == 0) {
             Fail("the limit did not switch");
         }
@@ -525,15 +543,18 @@ std::vector<double> LimitClicks(Screen& screen, const std::vector<std::string>& 
     return times;
 }
 
-// Median and p99 of a click, ours against the limit's; the goal is on the p99.
+// Median and p99 of a click, ours against the limit's, where the goal is on the p99; and the p99
+// against what turning a page costs at the least.
 void PrintClicks(const std::string& what, const std::vector<double>& ours,
-                 const std::vector<double>& limit) {
+                 const std::vector<double>& limit, const std::vector<double>& pages) {
     const std::string n = " (" + std::to_string(ours.size()) + " clicks)";
     bench::Print({"Real program (Xvfb, openbox): " + what + ", median" + n, bench::Median(ours),
                   bench::Median(limit), "ms", "", std::nullopt, 1});
     const double p99 = bench::Percentile(ours, 99), limitP99 = bench::Percentile(limit, 99);
     bench::Print({"Real program (Xvfb, openbox): " + what + ", p99", p99, limitP99, "ms",
                   "<= 16.7 ms and <= 1.3x", p99 <= 16.7 && p99 <= 1.3 * limitP99, 1});
+    bench::Print({"Real program (Xvfb, openbox): " + what + ", p99 against two pages", p99,
+                  bench::Percentile(pages, 99), "ms", "", std::nullopt, 1});
 }
 
 int Game(const std::string& dir, const std::string& game, const std::vector<std::string>& baseline,
@@ -569,11 +590,11 @@ int Game(const std::string& dir, const std::string& game, const std::vector<std:
     }
     std::vector<std::string> limit = baseline;
     limit.push_back("--switch");
-    const std::vector<double> limitClicks =
+    const std::vector<double> windowClicks =
         LimitClicks(screen, limit, dir, clicks.toQuestion.size());
     limit.back() = "--pages";
     const std::vector<double> pageClicks =
-        LimitClicks(screen, limit, dir, clicks.toQuestion.size(), true);
+        LimitClicks(screen, limit, dir, clicks.toQuestion.size());
 
     const double ourMb = gameHwm / 1024.0, baseMb = baseHwm / 1024.0;
     bench::Print({"Footprint: peak RSS, real program, " + std::to_string(games) +
@@ -586,14 +607,11 @@ int Game(const std::string& dir, const std::string& game, const std::vector<std:
                      std::to_string(baseIdle.ticks) + " / " + std::to_string(baseIdle.wakeups), "-",
                      "no more than the empty window",
                      gameIdle.ticks <= baseIdle.ticks && gameIdle.wakeups <= baseIdle.wakeups);
-    // Beside the same clicks of a program that only switches between two maximised windows.
-    PrintClicks("square click to question painted", clicks.toQuestion, limitClicks);
-    PrintClicks("judging click to board painted", clicks.toBoard, limitClicks);
-    // Where the game could go: the same clicks between two pages of one maximised window.
-    bench::Print({"Limit if the screens were pages of one window: click to painted, median",
-                  bench::Median(pageClicks), std::nullopt, "ms", "", std::nullopt, 1});
-    bench::Print({"Limit if the screens were pages of one window: click to painted, p99",
-                  bench::Percentile(pageClicks, 99), std::nullopt, "ms", "", std::nullopt, 1});
+    // Beside the same clicks of a program that only hides a maximised window and shows another,
+    // the limit of the clicks; and of one that turns between two pages of one maximised window,
+    // the way the game shows its screens, the least a click can cost it.
+    PrintClicks("square click to question painted", clicks.toQuestion, windowClicks, pageClicks);
+    PrintClicks("judging click to board painted", clicks.toBoard, windowClicks, pageClicks);
     return 0;
 }
 

@@ -171,6 +171,17 @@ Moment Capture(bool onAnswerScreen) {
     return moment;
 }
 
+// The round content never changes within a game, so a moment kept to be taken back holds none:
+// up to ninety copies of every question, each one separate once read back from a file, would be
+// most of what the take-backs hold. It gets the content back from the game's own state when it
+// is applied.
+Moment WithoutContent(Moment moment) {
+    moment.state.question = {};
+    moment.state.answer = {};
+    moment.state.categoryTitle = {};
+    return moment;
+}
+
 void Apply(const Moment& moment) {
     state = moment.state;
     BoardScreen& board = BoardScreen::Get();
@@ -284,7 +295,7 @@ void AtRest(bool onAnswerScreen) {
     }
     if (journal.pending) {
         journal.takeBackTexts.push_back(MomentText(*journal.pending));
-        journal.takeBacks.push_back(std::move(*journal.pending));
+        journal.takeBacks.push_back(WithoutContent(std::move(*journal.pending)));
         journal.pending.reset();
     }
     Save(Capture(onAnswerScreen), false);
@@ -301,10 +312,13 @@ bool TakeBack() {
     if (!journal.active || journal.takeBacks.empty()) {
         return false;
     }
-    const Moment moment = std::move(journal.takeBacks.back());
+    Moment moment = std::move(journal.takeBacks.back());
     journal.takeBacks.pop_back();
     journal.takeBackTexts.pop_back();
     journal.pending.reset();
+    moment.state.question = state.question;
+    moment.state.answer = state.answer;
+    moment.state.categoryTitle = state.categoryTitle;
     Apply(moment);
     return true;
 }
@@ -364,7 +378,7 @@ bool Resume(bool* onAnswerScreen) {
     journal.content = ContentText(saved.now.state);
     for (Moment& moment : saved.takeBacks) {
         journal.takeBackTexts.push_back(MomentText(moment));
-        journal.takeBacks.push_back(std::move(moment));
+        journal.takeBacks.push_back(WithoutContent(std::move(moment)));
     }
     Apply(saved.now);
     *onAnswerScreen = saved.now.answer.has_value();

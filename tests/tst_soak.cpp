@@ -20,6 +20,7 @@
 #include "support/harness.h"
 #include "toolkit/beep.h"
 #include "toolkit/program.h"
+#include "toolkit/stage.h"
 #include "toolkit/timer.h"
 
 using namespace game;
@@ -53,10 +54,14 @@ void ExpectEq(const A& actual, const B& expected, const char* what) {
 std::set<QString> closedAt;
 
 // The window manager's close, as the frame's close box and Alt+F4 deliver it.
+// A maximised screen is closed by the frame of the window it is a page of, where it must be on top.
 void CloseByFrame(tk::Window& window, const QString& stage) {
-    Expect(window.isVisible() && window.windowHandle() != nullptr, stage + ": window to close");
+    QWindow* frame = window.window()->windowHandle();
+    Expect(window.isVisible() && frame != nullptr, stage + ": window to close");
+    Expect(window.window() == &window || tk::Stage::Get().Top() == &window,
+           stage + ": the page on top of its window");
     closedAt.insert(stage);
-    window.windowHandle()->close();
+    frame->close();
 }
 
 // A click, or a double click whose second click lands only if the button is still there to take

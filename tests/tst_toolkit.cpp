@@ -145,7 +145,9 @@ private slots:
         QVERIFY(!button.text().contains(QRegularExpression(QStringLiteral("(^|[^&])&[^&]"))));
     }
 
-    // A hidden screen gives its window back in the event loop, unless shown again at once.
+    // A screen in a window of its own gives it back in the event loop once hidden, unless shown
+    // again at once. The maximised screens are pages of one window, which stays up as long as one
+    // of them is shown: turning to another page keeps it, its frame and its maximised state.
     void hiddenScreenWindow_data() {
         QTest::addColumn<bool>("maximised");
         QTest::newRow("maximised") << true;
@@ -153,10 +155,12 @@ private slots:
     }
     void hiddenScreenWindow() {
         QFETCH(bool, maximised);
-        A::look = maximised ? &layout::kBoard : &layout::kSetup;
+        A::look = B::look = maximised ? &layout::kBoard : &layout::kSetup;
         A::Show();
         A& screen = A::Get();
-        const QRect placed = screen.geometry();
+        QWidget& window = *screen.window();
+        QCOMPARE(&window == &screen, !maximised);
+        const QRect placed = window.geometry();
         for (const bool shownAgainAtOnce : {true, false}) {
             {
                 tk::HandlerScope handler;
@@ -166,11 +170,34 @@ private slots:
                 }
             }
             QCoreApplication::processEvents();
-            QCOMPARE(screen.windowHandle() == nullptr, !shownAgainAtOnce);
+            QCOMPARE(window.windowHandle() == nullptr, !shownAgainAtOnce);
             A::Show();
-            QCOMPARE(screen.windowState().testFlag(Qt::WindowMaximized), maximised);
-            QVERIFY(maximised || screen.geometry() == placed);
+            QCOMPARE(window.windowState().testFlag(Qt::WindowMaximized), maximised);
+            QVERIFY(maximised || window.geometry() == placed);
         }
+        if (!maximised) {
+            return;
+        }
+        const QWindow* frame = window.windowHandle();
+        {
+            tk::HandlerScope handler;
+            A::Hide();
+            B::Show();
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(B::Get().window(), &window);
+        QCOMPARE(window.windowHandle(), frame);
+        QVERIFY(B::Get().isVisible() && !screen.isVisible());
+        QCOMPARE(B::Get().geometry(), window.rect());
+        QCOMPARE(window.focusWidget(), &B::Get());
+        // The frame's close box is the page's on top, here one that unloads; with no page left to
+        // show, the window goes.
+        window.windowHandle()->close();
+        QVERIFY(!B::Loaded() && A::Loaded());
+        QCoreApplication::processEvents();
+        QVERIFY(window.isHidden() && window.windowHandle() == nullptr);
+        A::Show();
+        QVERIFY(screen.isVisible() && window.windowState().testFlag(Qt::WindowMaximized));
     }
 
     // The pattern is the row's name; letters match in either case, never a folder or hidden file.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program under a real window manager (openbox on a virtual display), as a room sees it:
-# the title window can always be found again, and every maximised screen comes back maximised
-# each time it is shown, question after question.
+# the title window can always be found again, and the board, the questions and the answers are
+# pages of one maximised window that stays up and maximised, question after question.
 #   tests/window_check.sh GAME EXAMPLES
 # Run it inside xvfb-run; CTest does.
 set -uo pipefail
@@ -41,7 +41,7 @@ maximised() {
     done
     return 1
 }
-# The active window once it is no longer $1 (the screen just clicked away), waiting up to 10 s.
+# The active window once it is no longer $1 (the window just clicked away), waiting up to 10 s.
 next_window() {
     local id
     for _ in $(seq 100); do
@@ -50,6 +50,40 @@ next_window() {
         sleep 0.1
     done
     echo "$1"
+}
+# The colour (rrggbb) of pixel ($2, $3) of window $1, as the window system holds it.
+colour_at() {
+    local dump=$XDG_STATE_HOME/window.xwd b
+    xwd -silent -id "$1" >"$dump" 2>/dev/null || return 1
+    b=($(od -An -tu1 -v -N 80 "$dump"))
+    field() { local i=$(($1 * 4)); echo $((b[i] << 24 | b[i + 1] << 16 | b[i + 2] << 8 | b[i + 3])); }
+    # The header's size, the pixels' byte order, bits per pixel, bytes per line, colour map size.
+    local header order bits line colours
+    header=$(field 0) order=$(field 7) bits=$(field 11) line=$(field 12) colours=$(field 19)
+    b=($(od -An -tu1 -v -j $((header + colours * 12 + $3 * line + $2 * bits / 8)) -N 4 "$dump"))
+    if ((order == 0)); then
+        printf '%02x%02x%02x\n' "${b[2]}" "${b[1]}" "${b[0]}"
+    else
+        printf '%02x%02x%02x\n' "${b[1]}" "${b[2]}" "${b[3]}"
+    fi
+}
+# Waits up to 10 s for window $1 to show the screen of background $2 (its colour under the layout,
+# scaled to the display's width, at the bottom left).
+board=ff8000 question=0000c0 answer=008080
+shows() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    for _ in $(seq 100); do
+        [[ $(colour_at "$1" 2 $((HEIGHT - 3))) == "$2" ]] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# The window the player sees has not changed from $1, and is still maximised.
+same_window() {
+    local active
+    active=$(xdotool getactivewindow 2>/dev/null)
+    [[ $active == "$1" ]] || { fail "$2: a new window $active in place of $1"; return; }
+    maximised "$1" || fail "$2: window no longer maximised"
 }
 
 # Games are saved in a folder of the test's own.
@@ -78,22 +112,21 @@ xdotool windowactivate --sync "$title" key Return
 setup=$(newest "Game Setup")
 [[ -n $setup ]] || { echo "FAIL  no setup window"; exit 1; }
 xdotool mousemove --window "$setup" "$(px 6787)" "$(px 5227)" click 1  # "Done"
-board=$(next_window "$setup")
-
+stage=$(next_window "$setup")
+maximised "$stage" || fail "board not maximised"
+sleep 0.3  # the layout follows the maximised size
 for q in 0 1 2 3 4 5; do
-    maximised "$board" || fail "board not maximised before question $((q + 1))"
-    sleep 0.3  # the layout follows the maximised size
-    click_scaled "$board" $((1340 + 2280 * q % 11400)) $((2725 + 720 * (q / 5))) 11655 8175
-    question=$(next_window "$board")
-    maximised "$question" || fail "question $((q + 1)) not maximised"
-    sleep 0.3
-    click_scaled "$question" 6000 7500 11895 7935  # the time bar
-    answer=$(next_window "$question")
-    maximised "$answer" || fail "answer $((q + 1)) not maximised"
-    sleep 0.3
-    click_scaled "$answer" 2407 7687 11775 8175  # "Got it!"
-    board=$(next_window "$answer")
+    shows "$stage" $board || fail "no board before question $((q + 1))"
+    click_scaled "$stage" $((1340 + 2280 * q % 11400)) $((2725 + 720 * (q / 5))) 11655 8175
+    shows "$stage" $question || fail "question $((q + 1)) not shown"
+    same_window "$stage" "question $((q + 1))"
+    click_scaled "$stage" 6000 7500 11895 7935  # the time bar
+    shows "$stage" $answer || fail "answer $((q + 1)) not shown"
+    same_window "$stage" "answer $((q + 1))"
+    click_scaled "$stage" 2407 7687 11775 8175  # "Got it!"
 done
+shows "$stage" $board || fail "no board after question 6"
+same_window "$stage" "board after question 6"
 kill -0 $zapster 2>/dev/null || fail "the game stopped"
 
 # The save on disk: questions opened in the round, and questions that can be taken back.
@@ -110,45 +143,38 @@ saved() {  # waits up to 5 s for the background save to reach $1 opened, $2 to t
 saved 6 6 || fail "not saved after 6 questions: $(opened) opened, $(takebacks) to take back"
 # Killed without warning mid-question, then mid-answer: the next start offers the game, and
 # Enter resumes it on the board as it was before that question, its square still open.
-for stage in question answer; do
-    click_scaled "$board" 3620 3445 11655 8175  # the 7th square
-    question=$(next_window "$board")
-    [[ $question != "$board" ]] || fail "killed mid-$stage: the square was not open"
-    if [[ $stage == answer ]]; then
-        sleep 0.3
-        click_scaled "$question" 6000 7500 11895 7935
-        next_window "$question" >/dev/null
+for at in question answer; do
+    click_scaled "$stage" 3620 3445 11655 8175  # the 7th square
+    shows "$stage" $question || fail "killed mid-$at: the square was not open"
+    if [[ $at == answer ]]; then
+        click_scaled "$stage" 6000 7500 11895 7935
+        shows "$stage" $answer || fail "killed mid-$at: no answer"
     fi
     kill -9 $zapster
     wait $zapster 2>/dev/null
-    saved 6 6 || fail "killed mid-$stage: saved $(opened) opened, $(takebacks) to take back"
+    saved 6 6 || fail "killed mid-$at: saved $(opened) opened, $(takebacks) to take back"
     start_game
     title=$(newest "Play Zapster!")
     xdotool windowactivate --sync "$title" key Return
-    board=$(next_window "$title")
-    [[ $(xdotool getwindowname "$board") == "Zapster!" ]] || fail "killed mid-$stage: not resumed"
-    maximised "$board" || fail "killed mid-$stage: resumed board not maximised"
-    sleep 0.3
+    stage=$(next_window "$title")
+    [[ $(xdotool getwindowname "$stage") == "Zapster!" ]] || fail "killed mid-$at: not resumed"
+    maximised "$stage" || fail "killed mid-$at: resumed board not maximised"
+    shows "$stage" $board || fail "killed mid-$at: resumed, but no board"
 done
-click_scaled "$board" 3620 3445 11655 8175
-question=$(next_window "$board")
-[[ $question != "$board" ]] || fail "resumed: the 7th square was not open"
-sleep 0.3
-click_scaled "$question" 6000 7500 11895 7935
-answer=$(next_window "$question")
-sleep 0.3
-click_scaled "$answer" 2407 7687 11775 8175
-board=$(next_window "$answer")
+click_scaled "$stage" 3620 3445 11655 8175
+shows "$stage" $question || fail "resumed: the 7th square was not open"
+click_scaled "$stage" 6000 7500 11895 7935
+shows "$stage" $answer || fail "resumed: no answer"
+click_scaled "$stage" 2407 7687 11775 8175
+shows "$stage" $board || fail "resumed: no board after the answer"
 saved 7 7 || fail "resumed: not saved after 7 questions: $(opened), $(takebacks)"
 # Ctrl+Z on the board: the 7th question's answer screen again, to be judged anew.
-sleep 0.3
-xdotool windowactivate --sync "$board" key ctrl+z
-answer=$(next_window "$board")
-[[ $answer != "$board" ]] || fail "Ctrl+Z did not bring the answer screen back"
+xdotool windowactivate --sync "$stage" key ctrl+z
+shows "$stage" $answer || fail "Ctrl+Z did not bring the answer screen back"
 saved 7 6 || fail "take-back not saved: $(opened) opened, $(takebacks) to take back"
-sleep 0.3
-click_scaled "$answer" 9487 7687 11775 8175  # "Missed it"
-next_window "$answer" >/dev/null
+click_scaled "$stage" 9487 7687 11775 8175  # "Missed it"
+shows "$stage" $board || fail "judged again: no board"
 saved 7 7 || fail "judged again: not saved: $(opened) opened, $(takebacks) to take back"
+same_window "$stage" "after the take-back"
 echo "$failures failures"
 (( failures == 0 ))

@@ -1,11 +1,13 @@
 #include "toolkit/program.h"
 
+#include <malloc.h>
 #include <QApplication>
 #include <QStyleFactory>
 #include <algorithm>
 #include <vector>
 
 #include "toolkit/beep.h"
+#include "toolkit/stage.h"
 #include "toolkit/timer.h"
 #include "toolkit/window.h"
 
@@ -59,7 +61,17 @@ bool ProgramEnded() {
     return ended;
 }
 
+void PrepareProcess() {
+    // Large blocks (a screen's picture as large as the display, a saved game's text) go back to
+    // the system as soon as they are freed. The C library would otherwise take the size of the
+    // first one freed as its new bar for such blocks and serve every later one under it from the
+    // heap, which keeps what it once held. Setting its starting bar ends that moving.
+    static constexpr int kLargeBlock = 128 * 1024;
+    mallopt(M_MMAP_THRESHOLD, kLargeBlock);
+}
+
 int Run(void (*entry)()) {
+    PrepareProcess();
     QApplication::setQuitOnLastWindowClosed(false);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         // Fusion honours the flat button colours on every desktop.
@@ -96,6 +108,7 @@ void ResetProgram() {
     // layout and paint requests); left queued, they would slow every later game down.
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Stage::Release();
     ended = false;
     started = false;
     depth = 0;

@@ -23,6 +23,10 @@ bool InHandler();
 void End();
 bool ProgramEnded();
 
+// Settles how the process keeps memory, before anything is loaded. Run does this;
+// so do harnesses that stand in for it.
+void PrepareProcess();
+
 // Runs the game: hands control to `entry` (the game's Main) inside a handler and then to Qt's
 // event loop until the program ends. A QApplication must exist.
 int Run(void (*entry)());

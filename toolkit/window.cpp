@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "toolkit/look.h"
+#include "toolkit/stage.h"
 #include "toolkit/timer.h"
 #include "toolkit/widgets.h"
 
@@ -25,17 +26,11 @@ void Window::ShowScreen() {
     if (unloaded_) {
         return;
     }
-    if (maximised_) {
-        // A screen whose window was given back still holds the maximised state of its old window,
-        // and Qt would not ask for it again: the new window could come up at its normal size,
-        // nudged by the window frame. Starting from the normal state makes the request anew.
-        if (!testAttribute(Qt::WA_WState_Created)) {
-            setWindowState(windowState() & ~Qt::WindowMaximized);
-        }
-        showMaximized();
-    } else {
-        show();
+    if (IsPage()) {
+        Stage::Get().Present(this);
+        return;
     }
+    show();
     raise();
     activateWindow();
 }
@@ -45,12 +40,14 @@ void Window::HideScreen() {
         return;
     }
     hide();
-    // The window system keeps a hidden window's buffer: as large as the display for a maximised
-    // screen (8 MB at 1920x1080; on a projector the board, the question and the answer would hold
-    // three), and over a megabyte for the setup screen, hidden for the whole game. A hidden screen
-    // gives its window back and gets a new one, in the same place, when it is shown again, as a
-    // newly loaded screen does. Only once control is back in the event loop: the handler that
-    // hides the screen may be running on one of its widgets.
+    if (IsPage()) {
+        Stage::Get().Withdraw();
+        return;
+    }
+    // The window system keeps a hidden window's buffer: over a megabyte for the setup screen,
+    // hidden for the whole game. A hidden screen gives its window back and gets a new one, in the
+    // same place, when it is shown again, as a newly loaded screen does. Only once control is back
+    // in the event loop: the handler that hides the screen may be running on one of its widgets.
     QTimer::singleShot(0, this, &Window::ReleaseWindow);
 }
 
@@ -69,6 +66,9 @@ void Window::UnloadScreen() {
         timer->Stop();
     }
     hide();
+    if (IsPage()) {
+        Stage::Get().Withdraw();
+    }
     // A click or key already queued for this window must not reach the game after it is gone.
     blockSignals(true);
     for (QObject* child : findChildren<QObject*>()) {
@@ -92,6 +92,13 @@ void Window::SetBackColor(const QColor& color) {
 void Window::LayWindow(const layout::Screen& look) {
     look_ = &look;
     maximised_ = look.window.maximised;
+    if (IsPage()) {
+        setWindowTitle(QString::fromUtf8(look.window.title.data(), look.window.title.size()));
+        SetBackColor(Rgb(look.window.back));
+        resize(Pixels(look.window.clientWidth), Pixels(look.window.clientHeight));
+        Stage::Get().Adopt(this);
+        return;
+    }
     ApplyWindow(this, look.window);
 }
 

@@ -10,11 +10,13 @@
 namespace tk {
 
 class Button;
+class Stage;
 class Timer;
 
-// One screen of the game: a top-level window that exists at most once. Screens are created on
-// their first reference, hidden when they are to come back with their state, and unloaded when
-// they are done.
+// One screen of the game that exists at most once. Screens are created on their first reference,
+// hidden when they are to come back with their state, and unloaded when they are done. A screen
+// of fixed size is a window of its own; a maximised screen is a page of the stage, the one
+// maximised window that the board, the questions and the answers take turns to fill.
 class Window : public QWidget {
     Q_OBJECT
 
@@ -69,9 +71,11 @@ protected:
     friend class Screen;
 
 private:
+    friend class Stage;
     friend class Timer;
     void AddTimer(Timer* timer) { timers_.push_back(timer); }
     void ReleaseWindow();
+    bool IsPage() const { return maximised_; }
     void RemoveTimer(Timer* timer);
 
     QColor backColor_;

@@ -15,9 +15,10 @@ case "${1:-}" in
     # (cpack finds the libraries it depends on with dpkg-shlibdeps and `file`).
     # The listening test plays to a private PulseAudio server and records it (parec, pacat); the
     # icon test draws the SVG icon with rsvg-convert, the renderer desktops use. The window test
-    # runs the game under openbox on a virtual display and drives it with xdotool and xprop.
+    # runs the game under openbox on a virtual display, drives it with xdotool and xprop and
+    # reads what its window shows with xwd.
     --test) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
-        pulseaudio pulseaudio-utils librsvg2-bin xvfb xauth openbox xdotool x11-utils) ;;
+        pulseaudio pulseaudio-utils librsvg2-bin xvfb xauth openbox xdotool x11-utils x11-apps) ;;
 esac
 
 missing=()

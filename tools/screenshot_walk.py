@@ -99,7 +99,7 @@ try:
     click_scaled(answer, "answer", 120 + 2287, 7200 + 487)  # "Got it!"
 
     time.sleep(0.8)
-    # A hidden board gives back its window, so it comes back as a new one.
+    # The board comes back as a page of the window the answer was in: the active one.
     board = sh("xdotool", "getactivewindow")
     click_scaled(board, "board", 4320 + 187, 6720 + 187)  # team 1 calls a Zapster on team 2
     click_scaled(board, "board", 7080 + 1100, 2400 + 720 * 4 + 325)

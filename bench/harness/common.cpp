@@ -29,14 +29,15 @@ bool PaintWatch::eventFilter(QObject* object, QEvent* event) {
     if (!which_ || paintedAt_ >= 0) {
         return false;
     }
-    QWidget* window = which_();
-    if (window == nullptr) {
+    QWidget* screen = which_();
+    if (screen == nullptr) {
         return false;
     }
     if (delivering_) {
-        paintSeen_ = paintSeen_ || (object == window && event->type() == QEvent::Paint);
+        paintSeen_ = paintSeen_ || (object == screen && event->type() == QEvent::Paint);
         return false;
     }
+    QWidget* window = screen->window();
     const bool sync = (object == window && event->type() == QEvent::UpdateRequest) ||
                       (object == window->windowHandle() && event->type() == QEvent::Expose);
     if (!sync) {

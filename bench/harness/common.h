@@ -11,9 +11,10 @@
 // the real event loop until something has happened, and the state of the process.
 namespace bench {
 
-// Tells when a top-level window has been painted and handed to the window system. Qt paints a
-// window when the window system first exposes it and on each update request; the watch delivers
-// those two events itself and notes the instant it is done with one that painted the window.
+// Tells when a screen has been painted and handed to the window system. Qt paints a window when
+// the window system first exposes it and on each update request; the watch delivers those two
+// events to the screen's window itself and notes the instant it is done with one that painted the
+// screen, a window of its own or a page of one.
 class PaintWatch : public QObject {
 public:
     PaintWatch();

@@ -17,6 +17,7 @@
 
 #include "figures.h"
 #include "support/harness.h"
+#include "toolkit/program.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
         return Usage();
     }
     ChooseHeadlessPlatform();
+    tk::PrepareProcess();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     // The game paints with Fusion (see tk::Run); so do its benchmarks.

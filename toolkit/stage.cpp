@@ -1,0 +1,159 @@
+#include "toolkit/stage.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include "toolkit/program.h"
+#include "toolkit/window.h"
+
+namespace tk {
+namespace {
+
+Stage* stage = nullptr;
+
+}  // namespace
+
+Stage& Stage::Get() {
+    if (stage == nullptr) {
+        stage = new Stage;
+    }
+    return *stage;
+}
+
+Stage* Stage::Existing() {
+    return stage;
+}
+
+void Stage::Release() {
+    delete stage;
+    stage = nullptr;
+}
+
+void Stage::Adopt(Window* page) {
+    if (!testAttribute(Qt::WA_WState_Created) && !testAttribute(Qt::WA_Resized)) {
+        // The size the stage comes back to when the window manager lets go of its maximised state.
+        resize(page->size());
+    }
+    page->setParent(this);
+    // Hidden by the game's own choice: a page is shown only by its screen's Show.
+    page->hide();
+    page->setGeometry(rect());
+}
+
+void Stage::Present(Window* page) {
+    // A hidden page is fitted to the stage only when it comes back, not on every change of size.
+    page->setGeometry(rect());
+    page->raise();
+    page->show();
+    setWindowTitle(page->windowTitle());
+    if (isHidden()) {
+        // A stage whose window was given back still holds the maximised state of its old window,
+        // and Qt would not ask for it again: the new window could come up at its normal size.
+        // Starting from the normal state makes the request anew.
+        if (!testAttribute(Qt::WA_WState_Created)) {
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+        }
+        showMaximized();
+    }
+    if (!isActiveWindow()) {
+        raise();
+        activateWindow();
+    }
+    GiveKeyboard(page);
+}
+
+// What the window system does for a window it activates, done for a page turned to in a window
+// that is active already: the keyboard goes to the widget of the page that last had it, or else
+// to the first that takes it.
+void Stage::GiveKeyboard(Window* page) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && page->isAncestorOf(focus)) {
+        return;
+    }
+    const auto takes = [page](QWidget* widget) {
+        return widget != nullptr && page->isAncestorOf(widget) && widget->isVisibleTo(page) &&
+               widget->isEnabled();
+    };
+    QWidget* target = page->focusWidget();
+    if (!takes(target)) {
+        target = nullptr;
+        for (QWidget* widget = page->nextInFocusChain(); widget != page && widget != this;
+             widget = widget->nextInFocusChain()) {
+            if ((widget->focusPolicy() & Qt::TabFocus) != 0 && takes(widget)) {
+                target = widget;
+                break;
+            }
+        }
+    }
+    (target != nullptr ? target : static_cast<QWidget*>(page))->setFocus(Qt::OtherFocusReason);
+}
+
+void Stage::Withdraw() {
+    if (Window* top = Top()) {
+        setWindowTitle(top->windowTitle());
+    }
+    if (!settling_) {
+        settling_ = true;
+        QMetaObject::invokeMethod(this, &Stage::Settle, Qt::QueuedConnection);
+    }
+}
+
+void Stage::Settle() {
+    settling_ = false;
+    if (Top() == nullptr && !isHidden()) {
+        hide();
+        // A hidden window keeps a buffer as large as the display.
+        destroy();
+    }
+}
+
+Window* Stage::Top() const {
+    const QObjectList& pages = children();
+    for (auto it = pages.rbegin(); it != pages.rend(); ++it) {
+        auto* page = qobject_cast<Window*>(*it);
+        if (page != nullptr && !page->isHidden() && !page->Unloaded()) {
+            return page;
+        }
+    }
+    return nullptr;
+}
+
+void Stage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!isVisible()) {
+        return;  // a page is fitted when it is shown
+    }
+    for (QObject* child : children()) {
+        auto* page = qobject_cast<Window*>(child);
+        if (page != nullptr && !page->isHidden()) {
+            page->setGeometry(rect());
+        }
+    }
+}
+
+void Stage::closeEvent(QCloseEvent* event) {
+    // The frame's close box and the window manager's close mean the page on top was closed.
+    event->ignore();
+    Window* top = Top();
+    if (top != nullptr) {
+        HandlerScope scope;
+        top->OnCloseBox();
+    }
+}
+
+void Stage::keyPressEvent(QKeyEvent* event) {
+    // A key that no widget of the page took, or that came while no widget had the keyboard, is
+    // the page's, as it would be in a window of its own.
+    Window* top = Top();
+    const QWidget* focus = QApplication::focusWidget();
+    const bool passedThePage =
+        top != nullptr && focus != nullptr && (focus == top || top->isAncestorOf(focus));
+    if (top != nullptr && !passedThePage) {
+        top->keyPressEvent(event);
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace tk

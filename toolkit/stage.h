@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+namespace tk {
+
+class Window;
+
+// The one maximised window of the game, whose pages are the maximised screens: the board, the
+// question and the answer take turns to fill it. Turning to a page of a window that is already up
+// costs one repaint. Handing the screen to a window of its own would cost the window manager a
+// map, a frame and a maximise for every question and every judgement: more than a frame of the
+// projector, and the room sees the desktop flash between them.
+class Stage : public QWidget {
+public:
+    static Stage& Get();
+    // The stage, if a maximised screen has ever been loaded.
+    static Stage* Existing();
+    // Deletes the stage once every page is gone, for harnesses that play game after game.
+    static void Release();
+
+    // Makes a newly created maximised screen a page of the stage, hidden.
+    void Adopt(Window* page);
+    // Puts `page` on top and makes sure the stage is up and has the keyboard.
+    void Present(Window* page);
+    // A page was hidden or unloaded. Once control is back in the event loop, a stage with no page
+    // left to show goes, and gives its window back; not before, as the handler that hid one page
+    // usually shows another next.
+    void Withdraw();
+    // The page the room sees: the last one put on top that is still shown.
+    Window* Top() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Stage() = default;
+    void Settle();
+    void GiveKeyboard(Window* page);
+
+    bool settling_ = false;
+};
+
+}  // namespace tk
