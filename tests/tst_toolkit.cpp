@@ -3,6 +3,7 @@
 #include "support/harness.h"
 #include "toolkit/fontwarmup.h"
 #include "toolkit/random.h"
+#include "toolkit/stage.h"
 #include "toolkit/timer.h"
 #include "toolkit/widgets.h"
 #include "toolkit/window.h"
@@ -190,6 +191,11 @@ private slots:
         QVERIFY(B::Get().isVisible() && !screen.isVisible());
         QCOMPARE(B::Get().geometry(), window.rect());
         QCOMPARE(window.focusWidget(), &B::Get());
+        // A page shown over another one is on top: the room sees it, and the frame is its frame.
+        A::Show();
+        QVERIFY(B::Get().isVisible());
+        QCOMPARE(tk::Stage::Get().Top(), &screen);
+        A::Hide();
         // The frame's close box is the page's on top, here one that unloads; with no page left to
         // show, the window goes.
         window.windowHandle()->close();
