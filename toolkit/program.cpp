@@ -63,9 +63,9 @@ bool ProgramEnded() {
 
 void PrepareProcess() {
     // Large blocks (a screen's picture as large as the display, a saved game's text) go back to
-    // the system as soon as they are freed. The C library would otherwise take the size of the
-    // first one freed as its new bar for such blocks and serve every later one under it from the
-    // heap, which keeps what it once held. Setting its starting bar ends that moving.
+    // the system as soon as they are freed. The C library would otherwise raise its bar for such
+    // blocks to the size of any larger one freed and serve every later block under it from the
+    // heap, which keeps what it once held. Setting the bar to its starting value ends that moving.
     static constexpr int kLargeBlock = 128 * 1024;
     mallopt(M_MMAP_THRESHOLD, kLargeBlock);
 }
