@@ -13,6 +13,7 @@
 #include "support/game.h"
 #include "support/harness.h"
 #include "toolkit/program.h"
+#include "toolkit/stage.h"
 #include "toolkit/timer.h"
 
 using namespace game;
@@ -300,6 +301,7 @@ private slots:
         QCOMPARE(play::CategoryTitles(), lastTeam == 0 ? kept : QStringList(5, QString()));
         UserClick(GameOverScreen::Get().thanksButton);
         QVERIFY(tk::ProgramEnded() && tk::LoadedScreenCount() == 0);
+        QVERIFY(tk::Stage::Existing() == nullptr || tk::Stage::Existing()->isHidden());
     }
 
     void zapsterTimeline() {

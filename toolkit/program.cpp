@@ -20,9 +20,17 @@ bool started = false;    // set once the entry procedure has run: before it, no 
 bool eventLoop = false;  // true in the real program, where ending must also leave Qt's loop
 std::vector<Window*> loaded;
 
+// The stage goes with its last page, not later: Qt's event loop, which would hide it, is left.
+void HideStage() {
+    if (Stage* stage = Stage::Existing()) {
+        stage->hide();
+    }
+}
+
 void CheckEnd() {
     if (depth == 0 && started && !ended && loaded.empty()) {
         ended = true;
+        HideStage();
     }
     if (ended && eventLoop) {
         QCoreApplication::exit(0);
@@ -52,6 +60,7 @@ void End() {
         screen->UnloadScreen();
     }
     ended = true;
+    HideStage();
     if (eventLoop) {
         QCoreApplication::exit(0);
     }
