@@ -120,6 +120,10 @@ struct Win {
     Damage damage = 0;
 };
 
+bool AnyWindow(const Win&) {
+    return true;
+}
+
 class Screen {
 public:
     Screen() {
@@ -192,25 +196,10 @@ public:
     std::uint64_t Epoch() const { return seq_; }
 
     // Waits for one of the program's windows, mapped after `since` and painted after that map,
-    // that `match` accepts. Returns it with the instant of that first paint.
+    // that `match` accepts. Returns it with the instant of that first paint, {0, 0} on time-out.
     std::pair<Window, double> WaitPainted(std::uint64_t since, double timeoutMs,
                                           const std::function<bool(const Win&)>& match) {
-        const double end = bench::NowMs() + timeoutMs;
-        while (true) {
-            for (auto& [id, win] : windows_) {
-                if (win.mappedAt > since && win.paintedAt > win.mappedAt) {
-                    Identify(id, win);
-                    if (win.ours && match(win)) {
-                        return {id, win.firstPaintMs};
-                    }
-                }
-            }
-            const double left = end - bench::NowMs();
-            if (left <= 0) {
-                return {0, 0};
-            }
-            Pump(left);
-        }
+        return PumpUntil(timeoutMs, [&] { return FirstPainted(since, match); });
     }
 
     // Waits for the next screen after a click on window `current`, made after `since`: either a
@@ -223,23 +212,10 @@ public:
         }
         // A click's own marks (a button pressed down) cover a small part; a new page all of it.
         repaint_ = {current, since, 0.9 * attributes.width * attributes.height, 0, 0};
-        const double end = bench::NowMs() + timeoutMs;
-        while (repaint_.at == 0) {
-            for (auto& [id, win] : windows_) {
-                if (id != current && win.mappedAt > since && win.paintedAt > win.mappedAt) {
-                    Identify(id, win);
-                    if (win.ours) {
-                        return {id, win.firstPaintMs};
-                    }
-                }
-            }
-            const double left = end - bench::NowMs();
-            if (left <= 0) {
-                return {0, 0};
-            }
-            Pump(left);
-        }
-        return {current, repaint_.at};
+        return PumpUntil(timeoutMs, [&] {
+            return repaint_.at != 0 ? std::pair(current, repaint_.at)
+                                    : FirstPainted(since, AnyWindow, current);
+        });
     }
 
     // Handles X events for `ms` milliseconds.
@@ -268,6 +244,38 @@ public:
     }
 
 private:
+    // The first of the program's windows but `except`, mapped after `since`, painted after that
+    // map and accepted by `match`, with the instant of that paint; {0, 0} while there is none.
+    std::pair<Window, double> FirstPainted(std::uint64_t since,
+                                           const std::function<bool(const Win&)>& match,
+                                           Window except = 0) {
+        for (auto& [id, win] : windows_) {
+            if (id != except && win.mappedAt > since && win.paintedAt > win.mappedAt) {
+                Identify(id, win);
+                if (win.ours && match(win)) {
+                    return {id, win.firstPaintMs};
+                }
+            }
+        }
+        return {0, 0};
+    }
+
+    // Handles X events until `found` names a window, or for `timeoutMs` ({0, 0}).
+    std::pair<Window, double> PumpUntil(double timeoutMs,
+                                        const std::function<std::pair<Window, double>()>& found) {
+        const double end = bench::NowMs() + timeoutMs;
+        while (true) {
+            if (const auto result = found(); result.first != 0) {
+                return result;
+            }
+            const double left = end - bench::NowMs();
+            if (left <= 0) {
+                return {0, 0};
+            }
+            Pump(left);
+        }
+    }
+
     void Identify(Window id, Win& win) {
         if (win.known) {
             return;
@@ -385,6 +393,9 @@ private:
     } repaint_{0, 0, 0, 0, 0};
 };
 
+// How long a screen may take to come before the run is given up.
+constexpr double kWait = 10000;
+
 // ---- start-up ----
 
 double TimeToPaint(Screen& screen, const std::vector<std::string>& argv, const std::string& title) {
@@ -450,9 +461,7 @@ struct Clicks {
 
 // Plays one whole game of the real program, already started: from the title's OK to the last
 // judgement. The first game measures the idle board after its first question.
-bool PlayGame(Screen& screen, Clicks& clicks, IdleCost* idle, double idleSeconds) {
-    constexpr double kWait = 10000;
-    const auto any = [](const Win&) { return true; };
+void PlayGame(Screen& screen, Clicks& clicks, IdleCost* idle, double idleSeconds) {
     Window title =
         screen.WaitPainted(0, kWait, [](const Win& w) { return w.title == "Play Zapster!"; }).first;
     if (title == 0) {
@@ -469,7 +478,7 @@ bool PlayGame(Screen& screen, Clicks& clicks, IdleCost* idle, double idleSeconds
     epoch = screen.Epoch();
     screen.Click(setup, layout::kSetup,
                  layout::Widget::doneButton);  // "Done" with the defaults: three rounds
-    Window board = screen.WaitPainted(epoch, kWait, any).first;
+    Window board = screen.WaitPainted(epoch, kWait, AnyWindow).first;
     if (board == 0) {
         Fail("no board after the setup screen");
     }
@@ -512,17 +521,14 @@ bool PlayGame(Screen& screen, Clicks& clicks, IdleCost* idle, double idleSeconds
             }
         }
     }
-    return true;
 }
 
 // The limit of those clicks: a program that only goes from one maximised window to another with
 // --switch or, with --pages, from one page of a maximised window to the other.
 std::vector<double> LimitClicks(Screen& screen, const std::vector<std::string>& limit,
                                 const std::string& dir, std::size_t count) {
-    constexpr double kWait = 10000;
-    const auto any = [](const Win&) { return true; };
     screen.Launch(limit, dir);
-    Window shown = screen.WaitPainted(0, kWait, any).first;
+    Window shown = screen.WaitPainted(0, kWait, AnyWindow).first;
     if (shown == 0) {
         Fail("the limit showed no window");
     }
@@ -560,12 +566,10 @@ void PrintClicks(const std::string& what, const std::vector<double>& ours,
 int Game(const std::string& dir, const std::string& game, const std::vector<std::string>& baseline,
          double idleSeconds, int games) {
     Screen screen;
-    constexpr double kWait = 10000;
-    const auto any = [](const Win&) { return true; };
 
     // The baseline: its window shown, then left alone.
     screen.Launch(baseline, dir);
-    if (screen.WaitPainted(0, kWait, any).first == 0) {
+    if (screen.WaitPainted(0, kWait, AnyWindow).first == 0) {
         Fail("the baseline showed no window");
     }
     screen.Idle(1000);

@@ -92,14 +92,10 @@ void Window::SetBackColor(const QColor& color) {
 void Window::LayWindow(const layout::Screen& look) {
     look_ = &look;
     maximised_ = look.window.maximised;
-    if (IsPage()) {
-        setWindowTitle(QString::fromUtf8(look.window.title.data(), look.window.title.size()));
-        SetBackColor(Rgb(look.window.back));
-        resize(Pixels(look.window.clientWidth), Pixels(look.window.clientHeight));
-        Stage::Get().Adopt(this);
-        return;
-    }
     ApplyWindow(this, look.window);
+    if (IsPage()) {
+        Stage::Get().Adopt(this);
+    }
 }
 
 void Window::Lay(QWidget* widget, layout::Widget role, int index) {
