@@ -10,10 +10,16 @@ failures=0
 fail() { echo "FAIL  $*"; failures=$((failures + 1)); }
 
 px() { echo $(( ($1 * 96 + 720) / 1440 )); }  # twips to pixels, rounded
-newest() {  # the newest visible window titled $1
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1)
+# The newest visible window titled $1, waiting up to 20 s. The search waits on one connection to
+# the display instead of asking again and again: the virtual display (Debian 12's Xvfb) sometimes
+# drops a program's new connection made while another client's connection closes, and a game just
+# started would then fail to open its display. It is asked again only when it gives up early, as
+# it does when a window it looks at goes away under it.
+newest() {
+    local id end=$((SECONDS + 20))
+    while ((SECONDS < end)); do
+        id=$(timeout $((end - SECONDS)) xdotool search --sync --onlyvisible --name "^$1\$" \
+            2>/dev/null | tail -n 1)
         [[ -n $id ]] && { echo "$id"; return; }
         sleep 0.1
     done
@@ -94,14 +100,16 @@ wm=$!
 sleep 0.8
 # The real display, whatever platform the test run chose for the headless tests.
 start_game() {
-    (cd "$examples" && QT_QPA_PLATFORM=xcb exec "$game") 2>/dev/null &
+    (cd "$examples" && QT_QPA_PLATFORM=xcb exec "$game") 2>"$XDG_STATE_HOME/game.log" &
     zapster=$!
 }
 start_game
 trap 'kill $zapster $wm 2>/dev/null; wait 2>/dev/null; rm -rf "$XDG_STATE_HOME"' EXIT
 
 title=$(newest "Play Zapster!")
-[[ -n $title ]] || { echo "FAIL  no title window"; exit 1; }
+# Without a title window nothing else can be checked; what the game said tells why.
+no_title() { echo "FAIL  $1no title window"; cat "$XDG_STATE_HOME/game.log"; exit 1; }
+[[ -n $title ]] || no_title
 # A window left out of the task bar is lost once minimised where the window manager ignores the
 # game's wish that it cannot be.
 type=$(xprop -id "$title" _NET_WM_WINDOW_TYPE)
@@ -155,6 +163,7 @@ for at in question answer; do
     saved 6 6 || fail "killed mid-$at: saved $(opened) opened, $(takebacks) to take back"
     start_game
     title=$(newest "Play Zapster!")
+    [[ -n $title ]] || no_title "killed mid-$at: "
     xdotool windowactivate --sync "$title" key Return
     stage=$(next_window "$title")
     [[ $(xdotool getwindowname "$stage") == "Zapster!" ]] || fail "killed mid-$at: not resumed"

@@ -23,12 +23,18 @@ def px(twips, factor=1.0):
     return round(twips * factor * 96 / 1440)
 
 
-def window(name, timeout=10.0):
-    """The id of the newest visible window titled `name`."""
+def window(name, timeout=20):
+    """The id of the newest visible window titled `name`.
+
+    The search waits on one connection to the display rather than asking again and again: the
+    virtual display (Debian 12's Xvfb) sometimes drops a new connection made while another one
+    closes, and the game just started would then fail to open its display. It is asked again only
+    when it gives up early, as it does when a window it looks at goes away under it."""
     end = time.time() + timeout
     while time.time() < end:
         try:
-            ids = sh("xdotool", "search", "--onlyvisible", "--name", f"^{name}$").split()
+            ids = sh("timeout", str(max(1, round(end - time.time()))), "xdotool", "search", "--sync",
+                     "--onlyvisible", "--name", f"^{name}$").split()
             if ids:
                 return ids[-1]
         except subprocess.CalledProcessError:
