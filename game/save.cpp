@@ -171,14 +171,19 @@ Moment Capture(bool onAnswerScreen) {
     return moment;
 }
 
+// The texts of the round content: the questions, the answers and the category titles.
+void CopyContentTexts(const State& from, State& to) {
+    to.question = from.question;
+    to.answer = from.answer;
+    to.categoryTitle = from.categoryTitle;
+}
+
 // The round content never changes within a game, so a moment kept to be taken back holds none:
 // up to ninety copies of every question, each one separate once read back from a file, would be
 // most of what the take-backs hold. It gets the content back from the game's own state when it
 // is applied.
 Moment WithoutContent(Moment moment) {
-    moment.state.question = {};
-    moment.state.answer = {};
-    moment.state.categoryTitle = {};
+    CopyContentTexts(State{}, moment.state);
     return moment;
 }
 
@@ -316,9 +321,7 @@ bool TakeBack() {
     journal.takeBacks.pop_back();
     journal.takeBackTexts.pop_back();
     journal.pending.reset();
-    moment.state.question = state.question;
-    moment.state.answer = state.answer;
-    moment.state.categoryTitle = state.categoryTitle;
+    CopyContentTexts(state, moment.state);
     Apply(moment);
     return true;
 }

@@ -67,9 +67,8 @@ void Stage::Present(Window* page) {
 // that is active already: the keyboard goes to the widget of the page that last had it, or else
 // to the first that takes it.
 void Stage::GiveKeyboard(Window* page) {
-    QWidget* focus = QApplication::focusWidget();
-    if (focus != nullptr && page->isAncestorOf(focus)) {
-        return;
+    if (page->isAncestorOf(QApplication::focusWidget())) {
+        return;  // the page itself or one of its widgets
     }
     const auto takes = [page](QWidget* widget) {
         return widget != nullptr && page->isAncestorOf(widget) && widget->isVisibleTo(page) &&
@@ -146,10 +145,8 @@ void Stage::keyPressEvent(QKeyEvent* event) {
     // A key that no widget of the page took, or that came while no widget had the keyboard, is
     // the page's, as it would be in a window of its own.
     Window* top = Top();
-    const QWidget* focus = QApplication::focusWidget();
-    const bool passedThePage =
-        top != nullptr && focus != nullptr && (focus == top || top->isAncestorOf(focus));
-    if (top != nullptr && !passedThePage) {
+    // Keys the page itself had are not sent back to it.
+    if (top != nullptr && !top->isAncestorOf(QApplication::focusWidget())) {
         top->keyPressEvent(event);
     } else {
         QWidget::keyPressEvent(event);
