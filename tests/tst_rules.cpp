@@ -21,7 +21,7 @@ using namespace game;
 namespace {
 
 constexpr int kNone = 0, kZeroZeroThree = 1, kThreeSixNine = 3, kTotal = 5;
-constexpr int kOneRound = 0, kThreeRounds = 2;
+constexpr int kOneRound = 0, kTwoRounds = 1, kThreeRounds = 2;
 const QColor kRed(0xFF, 0, 0), kBlue(0, 0, 0xC0);
 
 BoardScreen& Board() {
@@ -276,32 +276,105 @@ private slots:
     }
 
     // The game ends differently on the two teams' turns: on the left team's the headings stay and
-    // the answer screen is only hidden; on the right team's the headings are cleared and it is
-    // closed.
-    void gameEnd_data() {
-        QTest::addColumn<int>("lastTeam");
-        QTest::newRow("left team") << 0;
-        QTest::newRow("right team") << 1;
+    // the answer screen is only hidden; on the right team's the headings are cleared, the answer
+    // screen is closed and neither score stays lit unless one team is behind. The left team
+    // answers last when the right team, behind after round 1, starts round 2.
+    void rightTeamsLastAnswerClearsTheBoard_data() {
+        const auto row = Columns<int, bool, int>("rounds", "firstRight", "lastTeam");
+        row("right team, scores level", kOneRound, false, 1);
+        row("left team, ahead", kTwoRounds, true, 0);
     }
-    void gameEnd() {
+    void rightTeamsLastAnswerClearsTheBoard() {
+        QFETCH(int, rounds);
+        QFETCH(bool, firstRight);
         QFETCH(int, lastTeam);
-        play::NewGame(kOneRound, kNone);
-        for (int question = 0; question < 29; ++question) {
+        play::NewGame(rounds, kNone);
+        play::PlayNext(firstRight);
+        for (int question = 2; question < 30 * (rounds + 1); ++question) {
             play::PlayNext(false);
         }
-        SetTurn(lastTeam);
-        play::ClickSquare(5, 5);
+        const QStringList titles = play::CategoryTitles();
+        play::OpenNext();
         play::Reveal();
-        QCOMPARE(Board().roundLabel.Caption(), QStringLiteral("Round: 1"));
+        QCOMPARE(Board().roundLabel.Caption(), QStringLiteral("Round: %1").arg(rounds + 1));
+        QVERIFY(Board().teamScore[lastTeam].isEnabled() &&
+                !Board().teamScore[1 - lastTeam].isEnabled());
         play::Judge(false);
         QVERIFY(play::GameOverShown() && play::BoardShown() && !QuestionScreen::Loaded());
         QCOMPARE(AnswerScreen::Loaded(), lastTeam == 0);
-        const QStringList kept{"Famous Psychologists", "Physiology", "Statistics", "History",
-                               "Abnormal?"};
-        QCOMPARE(play::CategoryTitles(), lastTeam == 0 ? kept : QStringList(5, QString()));
+        QCOMPARE(play::CategoryTitles(), lastTeam == 0 ? titles : QStringList(5, QString()));
+        // After the left team's answer the right team, behind, is lit as for a next round.
+        QCOMPARE(Board().teamScore[0].isEnabled(), false);
+        QCOMPARE(Board().teamScore[1].isEnabled(), lastTeam == 0);
         UserClick(GameOverScreen::Get().thanksButton);
         QVERIFY(tk::ProgramEnded() && tk::LoadedScreenCount() == 0);
         QVERIFY(tk::Stage::Existing() == nullptr || tk::Stage::Existing()->isHidden());
+    }
+
+    // A waiting team's "2" and "3" are refused while a call is pending, but its "1" is accepted
+    // and spent all the same; the team on turn can call nothing.
+    void buttonOneIsAcceptedWhileACallIsPending() {
+        play::NewGame(kThreeRounds, kNone);
+        play::PlayNext(true);  // the right team is on turn now
+        UserClick(Board().zapsterButtons[1][1]);
+        QCOMPARE(ZapsterButtons(), (QStringList{"1+", "2+", "3+", "1+", "2+", "3+"}));
+        UserClick(Board().zapsterButtons[0][1]);
+        UserClick(Board().zapsterButtons[0][2]);
+        QCOMPARE(ZapsterButtons(), (QStringList{"1+", "-", "3+", "1+", "2+", "3+"}));
+        UserClick(Board().zapsterButtons[0][0]);
+        QCOMPARE(ZapsterButtons(), (QStringList{"-", "-", "3+", "1+", "2+", "3+"}));
+        play::OpenNext();
+        QVERIFY(ZapsterOpened());
+    }
+
+    // How many Zapsters each round of a schedule brings when no team calls one: "Total!" makes all
+    // 30 questions of a round Zapsters and blanks every button, and "0, 0, 0" still plans three in
+    // round 3. The planned ones are all there by the end of the round, whatever the draws.
+    void scheduleGivesEachRoundItsZapsters_data() {
+        const auto row = Columns<int, QList<int>, QString>("schedule", "perRound", "buttons");
+        row("None", kNone, {0, 0, 0}, "1+2+3+1+2+3+");
+        row("0, 0, 0", kZeroZeroThree, {0, 0, 3}, "1+2+3+1+2+3+");
+        row("3, 6, 9", kThreeSixNine, {3, 6, 9}, "1+2+3+1+2+3+");
+        row("Total!", kTotal, {30, 30, 30}, "------");
+    }
+    void scheduleGivesEachRoundItsZapsters() {
+        QFETCH(int, schedule);
+        QFETCH(QList<int>, perRound);
+        QFETCH(QString, buttons);
+        for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+            FreshProgram(seed);
+            play::NewGame(kThreeRounds, schedule);
+            QCOMPARE(ZapsterButtons().join(QString()), buttons);
+            QList<int> zapsters{0, 0, 0};
+            for (int question = 0; question < 90; ++question) {
+                play::OpenNext();
+                zapsters[question / 30] += ZapsterOpened() ? 1 : 0;
+                play::Reveal();
+                play::Judge(false);
+            }
+            QCOMPARE(zapsters, perRound);
+        }
+    }
+
+    // The Zapster clock counts in 16 bits and stops at either limit instead of wrapping round: up
+    // for nine hours while nobody turns it, or down from 0 when it was turned at once.
+    void zapsterClockStopsAtItsLimits_data() {
+        const auto row = Columns<bool, int>("turned", "end");
+        row("counting up", false, INT16_MAX);
+        row("counting down", true, INT16_MIN);
+    }
+    void zapsterClockStopsAtItsLimits() {
+        QFETCH(bool, turned);
+        QFETCH(int, end);
+        play::NewGame(kThreeRounds, kTotal);
+        Open(1, 0);
+        At(5500);
+        if (turned) {
+            UserClick(Q().zapsterClock);
+        }
+        At(5250 + 1000 * 33000);
+        QCOMPARE(Q().zapsterClock.Caption(), QString::number(end));
+        QVERIFY(play::QuestionShown());
     }
 
     void zapsterTimeline() {

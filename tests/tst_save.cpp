@@ -334,6 +334,28 @@ private slots:
         QCOMPARE(state.round, Integer(1));
     }
 
+    // Scores count in 16 bits and stop at the limit instead of wrapping round to a negative score:
+    // a game resumed close to it and played on.
+    void scoresStopAtTheSixteenBitLimit_data() {
+        const auto row = Columns<QByteArray, QString>("score", "after");
+        row("right answer", "[32700,0]", "32767");
+        row("far from the limit", "[1000,0]", "1125");
+    }
+    void scoresStopAtTheSixteenBitLimit() {
+        QFETCH(QByteArray, score);
+        QFETCH(QString, after);
+        QByteArray bytes = SavedGameFile();
+        WriteFile(save::GameFile(), bytes.replace("[100,0]", score));
+        RestartAndResume();
+        QCOMPARE(BoardScreen::Get().teamScore[0].Caption(),
+                 QString::fromLatin1(score.mid(1, score.indexOf(',') - 1)));
+        play::PlayNext(false);  // the right team's turn
+        play::OpenNext();       // the left team's, worth 125
+        play::Reveal();
+        play::Judge(true);
+        QCOMPARE(BoardScreen::Get().teamScore[0].Caption(), after);
+    }
+
     // A save that fails never stops the game: the board says so, once, and stops saying it when a
     // save succeeds again.
     void folderThatCannotBeWritten() {
