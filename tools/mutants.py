@@ -4,12 +4,19 @@ how many of them the suite notices.
 
     tools/mutants.py list [--seed N] [--count N]    prints a fresh mutant list (keep it in a file)
     tools/mutants.py run [--list FILE] [--only N,..] [--timeout S] [--build DIR] [--root DIR]
+    tools/mutants.py selftest                       checks how a mutant finds its line
 
 A mutant is one small change to one line of game/, screens/, toolkit/ or layout/: a comparison
 flipped, a constant off by one, a statement dropped, two statements swapped or a branch negated.
 The list is drawn from the sources with a fixed seed, spread over the files by their size, so the
 same sources always give the same list; `run` reads the kept list (tools/mutants.list) so that runs
 before and after a change of the tests are measured on the same mutants.
+
+A mutant follows its line's text, not its number, so that a list drawn before code moves still
+holds after: `run` takes the line(s) at the recorded number if they are still there, else the
+occurrence in the same file nearest to it, else the one occurrence in the other sources of the
+folders above (a line that moved to another file, perhaps at another indentation). A mutant whose
+text is found nowhere, or more than once in the other files, is stale.
 
 `run` first checks that the suite passes on the sources as they are. Then, for each mutant, it
 changes the line, rebuilds the test programs incrementally in its own build tree and runs the suite
@@ -83,13 +90,56 @@ def candidates(path, text):
     return found
 
 
-def sources(root):
+def sources(root, endings=(".cpp",)):
     files = []
     for folder in FOLDERS:
+        if not os.path.isdir(os.path.join(root, folder)):
+            continue
         for name in sorted(os.listdir(os.path.join(root, folder))):
-            if name.endswith(".cpp"):
+            if name.endswith(endings):
                 files.append(os.path.join(folder, name))
     return files
+
+
+def occurrences(lines, old):
+    """Where the run of lines `old` starts in `lines`; a line matches when its text is the same but
+    for the whitespace around it, since code moved into another block is indented anew."""
+    wanted = [l.strip() for l in old]
+    return [i for i in range(len(lines) - len(old) + 1)
+            if [l.strip() for l in lines[i:i + len(old)]] == wanted]
+
+
+def locate(root, rel, index, old, new):
+    """Finds a mutant's line(s) by their text, as (file, index, the file's lines with the mutant in
+    them), or (None, why) when they cannot be told apart or are gone."""
+    def mutated(rel, lines, at):
+        found = lines[at:at + len(old)]
+        changed = [n if f == o else f.replace(o.strip(), n.strip(), 1).rstrip()
+                   for f, o, n in zip(found, old, new)]
+        return rel, at, lines[:at] + changed + lines[at + len(old):]
+
+    def read(rel):
+        path = os.path.join(root, rel)
+        return open(path, encoding="utf-8").read().split("\n") if os.path.isfile(path) else None
+
+    lines = read(rel)
+    if lines is not None:
+        if lines[index:index + len(old)] == old:
+            return mutated(rel, lines, index)
+        here = occurrences(lines, old)
+        if here:
+            return mutated(rel, lines, min(here, key=lambda i: (abs(i - index), i)))
+    # Gone from its own file: the code may have moved to another one, headers included.
+    elsewhere = []
+    for other in sources(root, (".cpp", ".h")):
+        if other != rel:
+            other_lines = read(other)
+            elsewhere += [(other, other_lines, i) for i in occurrences(other_lines, old)]
+    if len(elsewhere) == 1:
+        return mutated(*elsewhere[0])
+    if elsewhere:
+        return None, "its line is in " + ", ".join(f"{r}:{i + 1}" for r, _, i in elsewhere)
+    return None, "its line is gone"
 
 
 def make_list(root, seed, count):
@@ -247,15 +297,16 @@ def run(args):
         for number, (rel, kind, index, old, new) in enumerate(mutants, 1):
             if only is not None and number not in only:
                 continue
-            path = os.path.join(root, rel)
-            lines = open(path, encoding="utf-8").read().split("\n")
             where = f"{number:3d} {rel}:{index + 1} {kind}"
-            if lines[index:index + len(old)] != old:
+            located = locate(root, rel, index, old, new)
+            if located[0] is None:
                 results["stale"].append(where)
-                print(f"{where}: stale (the line has changed)", flush=True)
+                print(f"{where}: stale ({located[1]})", flush=True)
                 continue
-            lines[index:index + len(old)] = new
-            restorer.mutate(path, "\n".join(lines))
+            found, at, mutated = located
+            if (found, at) != (rel, index):
+                where = f"{number:3d} {found}:{at + 1} {kind} (listed at {rel}:{index + 1})"
+            restorer.mutate(os.path.join(root, found), "\n".join(mutated))
             try:
                 outcome, killers = ("stillborn", []) if not suite.build() else suite.run(args.timeout)
             finally:
@@ -281,6 +332,53 @@ def run(args):
     return 0
 
 
+def selftest():
+    """Checks, on a made-up tree, how a mutant finds its line after the code has moved."""
+    import tempfile
+    mutant = ("screens/a.cpp", 2, ["    x = 1;", "    y = 2;"], ["    y = 2;", "    x = 1;"])
+    rows = [  # name, files, expected (file, line number, the swapped lines) or None for stale
+        ("at its number", {"screens/a.cpp": "f {\n  z();\n    x = 1;\n    y = 2;\n}"},
+         ("screens/a.cpp", 3, ["    y = 2;", "    x = 1;"])),
+        ("moved within the file, nearest taken",
+         {"screens/a.cpp": "    x = 1;\n    y = 2;\n\n\n\n\n\n    x = 1;\n    y = 2;\n"},
+         ("screens/a.cpp", 1, ["    y = 2;", "    x = 1;"])),
+        ("moved to another file, re-indented",
+         {"screens/a.cpp": "f {\n}", "game/m.cpp": "g {\n  if (q) {\n        x = 1;\n"
+                                                     "        y = 2;\n  }\n}"},
+         ("game/m.cpp", 3, ["        y = 2;", "        x = 1;"])),
+        ("own file gone", {"game/m.h": "\tx = 1;\n\ty = 2;"},
+         ("game/m.h", 1, ["\ty = 2;", "\tx = 1;"])),
+        ("half the run gone", {"screens/a.cpp": "    x = 1;\n    y = 3;\n"}, None),
+        ("in two other files", {"game/m.cpp": "x = 1;\ny = 2;", "layout/l.cpp": "x = 1;\ny = 2;"},
+         None),
+    ]
+    failures = 0
+    for name, files, expected in rows:
+        with tempfile.TemporaryDirectory() as root:
+            for rel, text in files.items():
+                os.makedirs(os.path.join(root, os.path.dirname(rel)), exist_ok=True)
+                with open(os.path.join(root, rel), "w", encoding="utf-8") as f:
+                    f.write(text)
+            found = locate(root, *mutant)
+            got = None if found[0] is None else (
+                found[0], found[1] + 1, found[2][found[1]:found[1] + 2])
+            if got != expected:
+                failures += 1
+                print(f"FAIL {name}: expected {expected}, got {got}")
+    # A one-line mutant re-indented: only the text changes, the new indentation stays.
+    with tempfile.TemporaryDirectory() as root:
+        os.makedirs(os.path.join(root, "game"))
+        with open(os.path.join(root, "game", "m.cpp"), "w", encoding="utf-8") as f:
+            f.write("      if (n >= 3) {\n")
+        located = locate(root, "screens/a.cpp", 9, ["  if (n >= 3) {"], ["  if (n < 3) {"])
+        got = located[2][0] if located[0] else None
+        if got != "      if (n < 3) {":
+            failures += 1
+            print(f"FAIL one line re-indented: got {got!r}")
+    print(f"selftest: {len(rows) + 1 - failures} of {len(rows) + 1} pass")
+    return 1 if failures else 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
@@ -295,7 +393,10 @@ def main():
     runner.add_argument("--timeout", type=int, default=300)
     runner.add_argument("--root", default=ROOT)
     runner.add_argument("--build", default=os.path.join(ROOT, "build-mutants"))
+    sub.add_parser("selftest")
     args = parser.parse_args()
+    if args.command == "selftest":
+        return selftest()
     if args.command == "list":
         for mutant in make_list(os.path.abspath(args.root), args.seed, args.count):
             print(encode(mutant))
