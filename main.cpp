@@ -1,8 +1,8 @@
 #include <QApplication>
 
 #include "game/save.h"
-#include "game/state.h"
 #include "layout/layout.h"
+#include "screens/flow.h"
 #include "toolkit/fontwarmup.h"
 #include "toolkit/program.h"
 
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     fontWarmUp.ApplicationReady();
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZAPSTER_APP_ID));
-    const int status = tk::Run(&game::StartProgram);
+    const int status = tk::Run(&flow::StartProgram);
     // The last save reaches the disk before the program goes.
     game::save::Close();
     fontWarmUp.Finish();

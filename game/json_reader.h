@@ -7,7 +7,7 @@
 #include <array>
 #include <cmath>
 
-#include "game/state.h"
+#include "game/numbers.h"
 
 namespace game {
 
@@ -72,6 +72,14 @@ public:
             return QJsonArray();
         }
         return value.toArray();
+    }
+    template <std::size_t N>
+    void ReadNumbers(std::array<Integer, N>& numbers, const QString& name, int lowest,
+                     int highest) {
+        const QJsonArray array = Array(json_.value(name), name, qsizetype(N));
+        for (std::size_t i = 0; ok() && i < N; ++i) {
+            numbers[i] = Number(array[qsizetype(i)], name, lowest, highest);
+        }
     }
     void ReadPerRound(PerRound& perRound, const QString& name, int highest) {
         const QJsonArray numbers = Array(json_.value(name), name, kRounds);

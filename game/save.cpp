@@ -4,17 +4,16 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QTimer>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
 
 #include "game/saved_game.h"
-#include "game/state.h"
-#include "screens/answer.h"
-#include "screens/board.h"
 
 namespace game::save {
 namespace {
@@ -125,114 +124,26 @@ Writer writer;
 constexpr int kReportDelay = 100;
 
 // The game that owns the save, as it is written: the round content once, and every moment
-// already in text, so that a save at a rest writes the file without building it anew.
+// already in text, so that a save at a rest writes the file without building it anew. The moments
+// kept to be taken back share the game's content.
 struct Journal {
     bool active = false;
     bool keepPrevious = false;
     QByteArray content;
-    std::vector<Moment> takeBacks;
+    std::vector<Match> takeBacks;
     std::vector<QByteArray> takeBackTexts;
-    std::optional<Moment> pending;  // the open question, just before its outcome
+    std::optional<Match> pending;  // the open question, just before its outcome
     std::optional<SavedGame> offered;
 };
 
 Journal journal;
+std::unique_ptr<QLockFile> folderLock;
+std::function<void(const QString&)> reporter;
 
-// The board (and, for a question still to be judged, the answer screen) as it stands.
-Moment Capture(bool onAnswerScreen) {
-    BoardScreen& board = BoardScreen::Get();
-    Moment moment{state, {}, {}};
-    BoardView& view = moment.board;
-    view.roundLabel = board.roundLabel.Caption();
-    for (int column = 0; column < BoardScreen::kColumns; ++column) {
-        view.categoryTitles[std::size_t(column)] = board.categoryTitles[column].Caption();
-        for (int row = 0; row < BoardScreen::kRows; ++row) {
-            const std::size_t square = std::size_t(BoardScreen::kRows * column + row);
-            view.squareCaptions[square] = board.squares[column][row].Caption();
-            view.squareOpen[square] = board.squares[column][row].isEnabled();
-        }
-    }
-    for (int team = 0; team < 2; ++team) {
-        view.onTurn[std::size_t(team)] = board.teamScore[team].isEnabled();
-        view.teamNames[std::size_t(team)] = board.teamName[team].Caption();
-        for (int button = 0; button < BoardScreen::kZapsterButtons; ++button) {
-            const std::size_t i = std::size_t(BoardScreen::kZapsterButtons * team + button);
-            view.zapsterCaptions[i] = board.zapsterButtons[team][button].Caption();
-            view.zapsterEnabled[i] = board.zapsterButtons[team][button].isEnabled();
-        }
-    }
-    view.soundLogoShown = {!board.soundOnLogo.isHidden(), !board.soundOffLogo.isHidden()};
-    view.soundLogoEnabled = {board.soundOnLogo.isEnabled(), board.soundOffLogo.isEnabled()};
-    if (onAnswerScreen) {
-        const AnswerScreen& answer = AnswerScreen::Get();
-        moment.answer = AnswerView{answer.answerText.Caption(), answer.points.Caption(),
-                                   answer.rightButton.Caption(), answer.wrongButton.Caption()};
-    }
-    return moment;
-}
-
-// The texts of the round content: the questions, the answers and the category titles.
-void CopyContentTexts(const State& from, State& to) {
-    to.question = from.question;
-    to.answer = from.answer;
-    to.categoryTitle = from.categoryTitle;
-}
-
-// The round content never changes within a game, so a moment kept to be taken back holds none:
-// up to ninety copies of every question, each one separate once read back from a file, would be
-// most of what the take-backs hold. It gets the content back from the game's own state when it
-// is applied.
-Moment WithoutContent(Moment moment) {
-    CopyContentTexts(State{}, moment.state);
-    return moment;
-}
-
-void Apply(const Moment& moment) {
-    state = moment.state;
-    BoardScreen& board = BoardScreen::Get();
-    const BoardView& view = moment.board;
-    board.roundLabel.SetCaption(view.roundLabel);
-    for (int column = 0; column < BoardScreen::kColumns; ++column) {
-        board.categoryTitles[column].SetCaption(view.categoryTitles[std::size_t(column)]);
-        for (int row = 0; row < BoardScreen::kRows; ++row) {
-            const std::size_t square = std::size_t(BoardScreen::kRows * column + row);
-            board.squares[column][row].SetCaption(view.squareCaptions[square]);
-            board.squares[column][row].setEnabled(view.squareOpen[square]);
-        }
-    }
-    for (int team = 0; team < 2; ++team) {
-        board.teamScore[team].SetCaption(QString::number(state.score[std::size_t(team)]));
-        board.teamScore[team].setEnabled(view.onTurn[std::size_t(team)]);
-        board.teamName[team].SetCaption(view.teamNames[std::size_t(team)]);
-        for (int button = 0; button < BoardScreen::kZapsterButtons; ++button) {
-            const std::size_t i = std::size_t(BoardScreen::kZapsterButtons * team + button);
-            board.zapsterButtons[team][button].SetCaption(view.zapsterCaptions[i]);
-            board.zapsterButtons[team][button].setEnabled(view.zapsterEnabled[i]);
-        }
-    }
-    tk::Picture* logos[] = {&board.soundOnLogo, &board.soundOffLogo};
-    for (std::size_t i = 0; i < 2; ++i) {
-        logos[i]->setVisible(view.soundLogoShown[i]);
-        logos[i]->setEnabled(view.soundLogoEnabled[i]);
-    }
-    if (moment.answer) {
-        AnswerScreen& answer = AnswerScreen::Get();
-        answer.answerText.SetCaption(moment.answer->answer);
-        answer.points.SetCaption(moment.answer->points);
-        answer.rightButton.SetCaption(moment.answer->rightCaption);
-        answer.wrongButton.SetCaption(moment.answer->wrongCaption);
-    }
-}
-
-// The board says once, in its banner, that the game is not being saved, and stops saying it when
-// a save succeeds again. The room's game goes on either way.
 void Report(const QString& failure) {
-    if (!BoardScreen::Loaded() || BoardScreen::Get().Unloaded()) {
-        return;
+    if (reporter) {
+        reporter(failure);
     }
-    tk::Label& warning = BoardScreen::Get().saveWarning;
-    warning.SetCaption(QStringLiteral("This game cannot be saved: ") + failure);
-    warning.setVisible(!failure.isEmpty());
 }
 
 // Looks, from the game's own thread, at how the save went once the writer is done with it. One
@@ -249,15 +160,21 @@ void ReportWhenWritten() {
     }
 }
 
-void Save(const Moment& now, bool finished) {
-    const QByteArray text = SavedGameText(QDateTime::currentDateTimeUtc(), finished,
-                                          journal.content, MomentText(now), journal.takeBackTexts);
+void Save(const Match& now) {
+    const QByteArray text =
+        SavedGameText(QDateTime::currentDateTimeUtc(), now.Finished(), journal.content,
+                      MomentText(now.state()), journal.takeBackTexts);
     writer.Give(Job{text, Folder(), journal.keepPrevious});
     journal.keepPrevious = false;
     if (!lookPending && QCoreApplication::instance() != nullptr) {
         lookPending = true;
         QTimer::singleShot(kReportDelay, QCoreApplication::instance(), &ReportWhenWritten);
     }
+}
+
+void Keep(Match moment) {
+    journal.takeBackTexts.push_back(MomentText(moment.state()));
+    journal.takeBacks.push_back(std::move(moment));
 }
 
 QString When(const QDateTime& saved) {
@@ -287,48 +204,64 @@ QString PreviousGameFile() {
     return Folder() + QStringLiteral("/previous-game.json");
 }
 
-void NewGame() {
+bool HoldFolder() {
+    folderLock.reset();
+    if (!QDir().mkpath(Folder())) {
+        return true;
+    }
+    folderLock = std::make_unique<QLockFile>(Folder() + QStringLiteral("/game.lock"));
+    // A game lasts far longer than any age at which a lock could be called stale: only a lock
+    // whose program is no longer running is taken over.
+    folderLock->setStaleLockTime(0);
+    if (folderLock->tryLock(0)) {
+        return true;
+    }
+    const bool heldByAnother = folderLock->error() == QLockFile::LockFailedError;
+    folderLock.reset();
+    return !heldByAnother;
+}
+
+void NewGame(const Match& game) {
     journal = Journal{};
     journal.active = true;
     journal.keepPrevious = true;
-    journal.content = ContentText(state);
+    journal.content = ContentText(game.content());
 }
 
-void AtRest(bool onAnswerScreen) {
+void AtRest(const Match& game) {
     if (!journal.active) {
         return;
     }
     if (journal.pending) {
-        journal.takeBackTexts.push_back(MomentText(*journal.pending));
-        journal.takeBacks.push_back(WithoutContent(std::move(*journal.pending)));
+        Keep(std::move(*journal.pending));
         journal.pending.reset();
     }
-    Save(Capture(onAnswerScreen), false);
+    Save(game);
 }
 
-void BeforeOutcome() {
-    // A question has one outcome: the first decision stands for the whole question.
+void BeforeOutcome(const Match& game) {
+    // A question has one outcome: the first decision stands for the whole question. Taken back,
+    // the question is on its answer screen, as when its answer was shown.
     if (journal.active && !journal.pending) {
-        journal.pending = Capture(true);
+        journal.pending = game;
+        journal.pending->Reveal();
     }
 }
 
-bool TakeBack() {
+std::optional<Match> TakeBack() {
     if (!journal.active || journal.takeBacks.empty()) {
-        return false;
+        return std::nullopt;
     }
-    Moment moment = std::move(journal.takeBacks.back());
+    Match moment = std::move(journal.takeBacks.back());
     journal.takeBacks.pop_back();
     journal.takeBackTexts.pop_back();
     journal.pending.reset();
-    CopyContentTexts(state, moment.state);
-    Apply(moment);
-    return true;
+    return moment;
 }
 
-void Finished() {
+void Finished(const Match& game) {
     if (journal.active) {
-        Save(Capture(false), true);
+        Save(game);
         journal.active = false;
     }
 }
@@ -357,40 +290,42 @@ Offer Look() {
                                .arg(why, moved ? QStringLiteral("it is kept as ") + aside
                                                : QStringLiteral("it could not be set aside"))};
     }
-    const State& s = saved->now.state;
-    if (saved->finished || s.round < 1 || s.round > s.roundsToPlay) {
+    const Match& game = saved->now;
+    if (game.Finished() || game.Over()) {
         return {};
     }
-    const BoardView& board = saved->now.board;
+    const Setup& setup = game.setup();
     // One pass over every part: a team name with a "%1" in it stays as typed.
     const QString question =
         QStringLiteral("Resume the game of %1 %2 \u2013 %3 %4, round %5, saved %6?")
-            .arg(board.teamNames[0], QString::number(s.score[0]), board.teamNames[1],
-                 QString::number(s.score[1]), QString::number(s.round), When(saved->saved));
+            .arg(setup.teamNames[0], QString::number(game.Score(0)), setup.teamNames[1],
+                 QString::number(game.Score(1)), QString::number(game.Round()), When(saved->saved));
     journal.offered = std::move(saved);
     return {question, QString()};
 }
 
-bool Resume(bool* onAnswerScreen) {
+std::optional<Match> Resume() {
     if (!journal.offered) {
-        return false;
+        return std::nullopt;
     }
     SavedGame saved = std::move(*journal.offered);
     journal = Journal{};
     journal.active = true;
-    journal.content = ContentText(saved.now.state);
-    for (Moment& moment : saved.takeBacks) {
-        journal.takeBackTexts.push_back(MomentText(moment));
-        journal.takeBacks.push_back(WithoutContent(std::move(moment)));
+    journal.content = ContentText(saved.now.content());
+    for (Match& moment : saved.takeBacks) {
+        Keep(std::move(moment));
     }
-    Apply(saved.now);
-    *onAnswerScreen = saved.now.answer.has_value();
-    return true;
+    return std::move(saved.now);
+}
+
+void OnReport(std::function<void(const QString& failure)> report) {
+    reporter = std::move(report);
 }
 
 void Close() {
     writer.Flush();
     journal = Journal{};
+    folderLock.reset();
 }
 
 QString Flush() {

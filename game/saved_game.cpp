@@ -1,80 +1,35 @@
 #include "game/saved_game.h"
 
 #include <QJsonDocument>
-#include <algorithm>
+#include <memory>
 
 #include "game/json_reader.h"
-#include "game/state_json.h"
+#include "game/match_json.h"
 
 namespace game {
 namespace {
 
 const QString kKind = QStringLiteral("saved game");
 
-template <std::size_t N>
-QJsonArray Texts(const std::array<QString, N>& texts) {
-    QJsonArray array;
-    for (const QString& text : texts) {
-        array.append(text);
-    }
-    return array;
-}
-
-template <std::size_t N>
-QJsonArray Flags(const std::array<bool, N>& flags) {
-    QJsonArray array;
-    for (const bool flag : flags) {
-        array.append(flag);
-    }
-    return array;
-}
-
-// A moment of the game; one on an answer screen has the answer part, which a take-back must have.
-std::optional<Moment> ReadMoment(const QJsonValue& value, const QJsonArray& content,
-                                 bool answerRequired, QString* why) {
-    const QJsonObject json = value.toObject();
-    QJsonObject stateJson = json.value("state").toObject();
-    stateJson.insert(QStringLiteral("rounds"), content);
-    std::optional<State> state = StateFromJson(stateJson, why);
+// A moment read from the file, as a game. One kept to be taken back is on its answer screen; one
+// that waited there in a version-1 file had not had its answer shown to the game yet.
+std::optional<Match> ReadMoment(int version, const QJsonValue& json,
+                                const std::shared_ptr<const Content>& content, bool taken,
+                                std::uint64_t seed, QString* why) {
+    std::optional<MatchState> state = version == 1 ? MatchFromVersion1(json, *content, taken, why)
+                                                   : MatchFromJson(json, *content, why);
     if (!state) {
         return std::nullopt;
     }
-    Moment moment{*state, {}, {}};
-    const QJsonObject boardJson = json.value("board").toObject();
-    JsonReader board(boardJson);
-    BoardView& view = moment.board;
-    view.roundLabel = board.Text(QStringLiteral("roundLabel"));
-    board.ReadTexts(view.categoryTitles, QStringLiteral("categoryTitles"));
-    board.ReadTexts(view.squareCaptions, QStringLiteral("squareCaptions"));
-    board.ReadFlags(view.squareOpen, QStringLiteral("squareOpen"));
-    board.ReadFlags(view.onTurn, QStringLiteral("onTurn"));
-    board.ReadTexts(view.teamNames, QStringLiteral("teamNames"));
-    board.ReadTexts(view.zapsterCaptions, QStringLiteral("zapsterCaptions"));
-    board.ReadFlags(view.zapsterEnabled, QStringLiteral("zapsterEnabled"));
-    board.ReadFlags(view.soundLogoShown, QStringLiteral("soundLogoShown"));
-    board.ReadFlags(view.soundLogoEnabled, QStringLiteral("soundLogoEnabled"));
-    const State& s = moment.state;
-    // Every question opened in the round has spent its square.
-    const auto open = std::count(view.squareOpen.begin(), view.squareOpen.end(), true);
-    if (board.ok() && s.round >= 1 && s.round <= s.roundsToPlay && open != s.squaresLeft[s.round]) {
-        board.Fail(QStringLiteral("the board's open squares and squaresLeft differ"));
+    if (version == 1) {
+        state->seed = seed;
     }
-    if (board.ok() && view.soundLogoShown[0] == view.soundLogoShown[1]) {
-        board.Fail(QStringLiteral("the board shows not exactly one sound logo"));
+    Match moment(content, *state);
+    if (version == 1) {
+        moment.Reveal();
     }
-    if (answerRequired || json.contains(QStringLiteral("answer"))) {
-        const QJsonObject answerJson = json.value("answer").toObject();
-        JsonReader answer(answerJson);
-        moment.answer =
-            AnswerView{answer.Text(QStringLiteral("answer")), answer.Text(QStringLiteral("points")),
-                       answer.Text(QStringLiteral("rightCaption")),
-                       answer.Text(QStringLiteral("wrongCaption"))};
-        board.Fail(answer.why());
-    }
-    if (!board.ok()) {
-        if (why != nullptr) {
-            *why = board.why();
-        }
+    if (taken && moment.phase() != Phase::Answer) {
+        *why = QStringLiteral("it is not on its answer screen");
         return std::nullopt;
     }
     return moment;
@@ -82,36 +37,12 @@ std::optional<Moment> ReadMoment(const QJsonValue& value, const QJsonArray& cont
 
 }  // namespace
 
-QByteArray ContentText(const State& state) {
-    return QJsonDocument(ContentToJson(state)).toJson(QJsonDocument::Compact);
+QByteArray ContentText(const Content& content) {
+    return QJsonDocument(ContentToJson(content)).toJson(QJsonDocument::Compact);
 }
 
-QByteArray MomentText(const Moment& moment) {
-    const BoardView& view = moment.board;
-    QJsonObject json{
-        {"state", StateToJson(moment.state, false)},
-        {"board",
-         QJsonObject{
-             {"roundLabel", view.roundLabel},
-             {"categoryTitles", Texts(view.categoryTitles)},
-             {"squareCaptions", Texts(view.squareCaptions)},
-             {"squareOpen", Flags(view.squareOpen)},
-             {"onTurn", Flags(view.onTurn)},
-             {"teamNames", Texts(view.teamNames)},
-             {"zapsterCaptions", Texts(view.zapsterCaptions)},
-             {"zapsterEnabled", Flags(view.zapsterEnabled)},
-             {"soundLogoShown", Flags(view.soundLogoShown)},
-             {"soundLogoEnabled", Flags(view.soundLogoEnabled)},
-         }},
-    };
-    if (moment.answer) {
-        json.insert(QStringLiteral("answer"),
-                    QJsonObject{{"answer", moment.answer->answer},
-                                {"points", moment.answer->points},
-                                {"rightCaption", moment.answer->rightCaption},
-                                {"wrongCaption", moment.answer->wrongCaption}});
-    }
-    return QJsonDocument(json).toJson(QJsonDocument::Compact);
+QByteArray MomentText(const MatchState& moment) {
+    return QJsonDocument(MatchToJson(moment)).toJson(QJsonDocument::Compact);
 }
 
 // One part to a line, and one moment to a line, so that a person can read the file and a
@@ -158,21 +89,19 @@ std::optional<SavedGame> ReadSavedGame(const QByteArray& text, QString* why) {
         return refuse(QStringLiteral("it is not a saved Zapster game"));
     }
     JsonReader read(json);
-    const QJsonValue version = json.value("version");
-    if (version.isDouble() && version.toDouble() > kSaveVersion) {
+    const QJsonValue versionJson = json.value("version");
+    if (versionJson.isDouble() && versionJson.toDouble() > kSaveVersion) {
         return refuse(
             QStringLiteral("it was saved by a newer Zapster (format %1, this one reads %2)")
-                .arg(version.toDouble())
+                .arg(versionJson.toDouble())
                 .arg(kSaveVersion));
     }
-    read.Number(version, QStringLiteral("version"), kSaveVersion, kSaveVersion);
-    SavedGame game;
-    game.finished = read.Flag(QStringLiteral("finished"));
-    game.saved = QDateTime::fromString(json.value("saved").toString(), Qt::ISODate);
-    if (read.ok() && !game.saved.isValid()) {
+    const int version = read.Number(versionJson, QStringLiteral("version"), 1, kSaveVersion);
+    const bool finished = read.Flag(QStringLiteral("finished"));
+    const QDateTime saved = QDateTime::fromString(json.value("saved").toString(), Qt::ISODate);
+    if (read.ok() && !saved.isValid()) {
         read.Fail(QStringLiteral("saved is not a date and time"));
     }
-    const QJsonArray content = read.Array(json.value("rounds"), QStringLiteral("rounds"), kRounds);
     const QJsonValue takeBacks = json.value("takeBacks");
     if (read.ok() && (!takeBacks.isArray() || takeBacks.toArray().size() > kMostTakeBacks)) {
         read.Fail(QStringLiteral("takeBacks is not a list of at most %1").arg(kMostTakeBacks));
@@ -181,14 +110,29 @@ std::optional<SavedGame> ReadSavedGame(const QByteArray& text, QString* why) {
         return refuse(read.why());
     }
     QString reason;
-    std::optional<Moment> now = ReadMoment(json.value("now"), content, false, &reason);
+    std::optional<Content> content = ContentFromJson(json.value("rounds"), &reason);
+    if (!content) {
+        return refuse(reason);
+    }
+    const auto shared = std::make_shared<const Content>(std::move(*content));
+    // A version-1 file kept no draws: the game resumed from it draws a sequence of its own.
+    const std::uint64_t seed = qHashBits(text.constData(), std::size_t(text.size()));
+    std::optional<Match> now = ReadMoment(version, json.value("now"), shared, false, seed, &reason);
     if (!now) {
         return refuse(QStringLiteral("now: ") + reason);
     }
-    game.now = std::move(*now);
+    // A game at rest is on the board or on an answer screen; only one ended with "Thanks For
+    // Playing!" may have stopped anywhere.
+    if (!finished && now->phase() != Phase::Board && now->phase() != Phase::Answer) {
+        return refuse(QStringLiteral("now: it is neither on the board nor on an answer screen"));
+    }
+    SavedGame game{saved, std::move(*now), {}};
+    if (finished) {
+        game.now.Finish();
+    }
     const QJsonArray earlier = takeBacks.toArray();
     for (qsizetype i = 0; i < earlier.size(); ++i) {
-        std::optional<Moment> moment = ReadMoment(earlier[i], content, true, &reason);
+        std::optional<Match> moment = ReadMoment(version, earlier[i], shared, true, seed, &reason);
         if (!moment) {
             return refuse(QStringLiteral("takeBacks %1: ").arg(i + 1) + reason);
         }

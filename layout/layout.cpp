@@ -1,6 +1,6 @@
 #include "layout/layout.h"
 
-#include <stdexcept>
+#include <QtGlobal>
 #include <string>
 
 namespace layout {
@@ -11,8 +11,8 @@ const Row& Find(const Screen& screen, Widget widget, int index) {
             return row;
         }
     }
-    throw std::logic_error("no layout row for widget " + std::to_string(int(widget)) + "(" +
-                           std::to_string(index) + ") on " + std::string(screen.window.title));
+    qFatal("Zapster: no layout row for widget %d(%d) on %s", int(widget), index,
+           std::string(screen.window.title).c_str());
 }
 
 int TimerInterval(const Screen& screen, Timer timer) {
@@ -21,8 +21,7 @@ int TimerInterval(const Screen& screen, Timer timer) {
             return row.interval;
         }
     }
-    throw std::logic_error("no timer " + std::to_string(int(timer)) + " on " +
-                           std::string(screen.window.title));
+    qFatal("Zapster: no timer %d on %s", int(timer), std::string(screen.window.title).c_str());
 }
 
 }  // namespace layout

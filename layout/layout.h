@@ -149,6 +149,29 @@ std::span<const FontSubstitute> FontSubstitutes();
 const Row& Find(const Screen& screen, Widget widget, int index = -1);
 int TimerInterval(const Screen& screen, Timer timer);
 
+// The colours the question screen turns to in play, and the time bar's thresholds. The bar grows by
+// one step, two characters, a second; its length in characters sets its colour and the beeps' pace.
+struct QuestionLook {
+    int blue;       // the screen's own background, and the announcement's second colour
+    int red;        // the announcement, and a Zapster question's background
+    int green;      // the time bar at first
+    int yellow;     // the time bar from its 10th step, and a question's text
+    int white;      // a Zapster question's text
+    int greenUpTo;  // characters: green while the bar is at most this long
+    int redFrom;    // characters: red once the bar is this long
+    int slowBeep, mediumBeep, fastBeep;  // milliseconds between beeps
+};
+extern const QuestionLook kQuestionLook;
+
+// The colours the setup screen turns its widgets to as choices change.
+struct SetupLook {
+    int activeHeading;    // a round that is played
+    int inactiveHeading;  // a round that is not
+    int soundOn;          // the sound button, reading "ON"
+    int soundOff;         // and "OFF"
+};
+extern const SetupLook kSetupLook;
+
 extern const Screen kTitle;
 extern const Screen kSetup;
 extern const Screen kBoard;

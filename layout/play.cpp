@@ -132,6 +132,10 @@ constexpr Row kGameOverRows[] = {
 
 }  // namespace
 
+const QuestionLook kQuestionLook{
+    0x0000C0, 0xFF0000, 0x008000, 0xFFFF00, 0xFFFFFF, 18, 40, 1000, 500, 100,
+};
+
 const Screen kQuestion{
     {kGameName, 0x0000C0, 11880, 8595, WindowStyle::Sizable, true, true, Placement::WindowSystem},
     kQuestionRows,

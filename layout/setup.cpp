@@ -186,6 +186,8 @@ constexpr auto kRows = [] {
 
 }  // namespace
 
+const SetupLook kSetupLook{0x000000, 0x808080, 0x00FF00, 0xC00000};
+
 const Screen kSetup{
     {"Game Setup", kGreen, 7650, 6000, WindowStyle::Sizable, false, true, Placement::At, 2385,
      1575},

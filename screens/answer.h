@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/match.h"
 #include "toolkit/widgets.h"
 #include "toolkit/window.h"
 
@@ -15,14 +16,17 @@ public:
     tk::Label points{this};
     tk::Button wrongButton{this};  // "Missed it", or "Zapster!" on a Zapster question
 
-    // The points of the open square as shown; a caption that is not a whole number is worth
-    // nothing.
-    int Points() const;
+    // The open question's answer, points and judging buttons; with no question open, the last
+    // question's stay.
+    void Draw(const game::Match& game);
 
+signals:
     // The moderator's judgement of the answer of the team on turn.
-    void Judge(bool right);
+    void Judged(bool right);
+    // Ctrl+Z here takes back the outcome before this question's, one more each time it is pressed.
+    void TakeBackPressed();
 
 protected:
-    void OnUndo() override;
+    void OnUndo() override { emit TakeBackPressed(); }
     void OnCloseBox() override;
 };

@@ -15,9 +15,10 @@ public:
     tk::Button thanksButton{this};  // "Thanks For Playing!"
     tk::Picture rightLogo{this};
 
-    void Thanks();
+signals:
+    void ThanksClicked();
+    void TakeBackPressed();
 
 protected:
-    void OnLoad() override;
-    void OnUndo() override;
+    void OnUndo() override { emit TakeBackPressed(); }
 };

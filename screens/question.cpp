@@ -1,30 +1,12 @@
 #include "screens/question.h"
 
-#include "game/save.h"
-#include "game/state.h"
-#include "screens/answer.h"
-#include "screens/board.h"
-#include "screens/game_over.h"
 #include "toolkit/beep.h"
 #include "toolkit/look.h"
 
-using namespace game;
-
 namespace {
 
-constexpr int kBlue = 0x0000C0;  // the screen's own background
-constexpr int kRed = 0xFF0000;
-constexpr int kGreen = 0x008000;
-constexpr int kYellow = 0xFFFF00;
-constexpr int kWhite = 0xFFFFFF;
+const layout::QuestionLook& kLook = layout::kQuestionLook;
 const QString kTimeIsUp = QStringLiteral("Time Is Up!");
-
-// The bar grows by one step a second; its length in characters sets its colour and the beeps.
-constexpr qsizetype kGreenUpTo = 18;  // 9 steps
-constexpr qsizetype kRedFrom = 40;    // 20 steps
-constexpr int kSlowBeep = 1000;
-constexpr int kMediumBeep = 500;
-constexpr int kFastBeep = 100;
 
 }  // namespace
 
@@ -46,57 +28,34 @@ QuestionScreen::QuestionScreen() {
     connect(&blinkTimer, &tk::Timer::Tick, this, &QuestionScreen::Blink);
 }
 
-// A question opens: book it in the round, settle whether it is a Zapster, label the judging
-// buttons for it and start the clock of the question.
-void QuestionScreen::OnLoad() {
-    BoardScreen::Hide();
-    state.zapsterClock = 0;
-    state.zapsterClockCountingDown = false;
-    questionText.SetForeColor(tk::Rgb(kYellow));
-    state.questionsOpened = SaturatingAdd(state.questionsOpened, 1);
-    Integer* left = state.squaresLeft.In(state.round);
-    Integer* opened = state.zapstersOpened.In(state.round);
-    const Integer* planned = state.zapstersPlanned.In(state.round);
-    if (left != nullptr) {
-        *left = SaturatingAdd(*left, -1);
-    }
-    if (planned != nullptr) {
-        if (*planned == kSquaresPerRound) {
-            state.zapsterDrawn = true;
-        }
-        // Once the round's planned Zapsters are used up, only a team's call makes one.
-        if (*opened == *planned) {
-            state.zapsterDrawn = false;
-        }
-    }
-    AnswerScreen& answer = AnswerScreen::Get();
-    if (state.ZapsterQuestion()) {
-        if (opened != nullptr) {
-            *opened = SaturatingAdd(*opened, 1);
-        }
-        state.blinking = true;
+// A Zapster question is announced by blinking and keeps its text hidden until then, and it has no
+// beeps. Timers started at the same instant tick in the order they were started.
+void QuestionScreen::Begin(const game::Match& game) {
+    zapster_ = game.Question() && game.Question()->zapster;
+    soundOn_ = game.SoundOn();
+    clockSeconds_ = 0;
+    clockCountingDown_ = false;
+    questionText.SetForeColor(tk::Rgb(kLook.yellow));
+    if (zapster_) {
+        blinking_ = true;
         blinkTimer.Start();
-        answer.rightButton.SetCaption(QStringLiteral("NO Zapster!"));
-        answer.wrongButton.SetCaption(QStringLiteral("Zapster!"));
-    } else {
-        answer.rightButton.SetCaption(QStringLiteral("Got it!"));
-        answer.wrongButton.SetCaption(QStringLiteral("Missed it"));
     }
     timeBar.SetCaption(QString());
     barStepTimer.Start();
     timeOutTimer.Start();
     timeBar.setEnabled(true);
     beepTimer.Start();
-    if (state.zapsterDrawn) {
-        beepTimer.Stop();
-    }
-    if (state.zapsterCalled) {
+    if (zapster_) {
         beepTimer.Stop();
     }
     // The first beep is half a second away: the sound output gets ready now, so that it is heard
     // as evenly in time as the rest.
-    if (beepTimer.Running() && state.soundOn) {
+    if (beepTimer.Running() && soundOn_) {
         tk::ReadyBeep(beepTimer);
+    }
+    questionText.SetCaption(game.QuestionText());
+    if (zapster_) {
+        questionText.setVisible(false);
     }
 }
 
@@ -106,73 +65,44 @@ void QuestionScreen::Reveal() {
         return;
     }
     Hide();
-    AnswerScreen::Show();
+    emit RevealClicked();
     for (tk::Timer* timer : {&barStepTimer, &timeOutTimer, &backToBoardTimer, &announcementEndTimer,
                              &zapsterTextTimer, &beepTimer, &zapsterClockTimer, &blinkTimer}) {
         timer->Stop();
     }
     timeBar.SetCaption(QString());
-    CheckRoundEnd();
 }
 
 // The Zapster clock: the moderator turns it to count down, once per question.
 void QuestionScreen::TurnZapsterClock() {
-    if (!state.zapsterClockCountingDown) {
+    if (!clockCountingDown_) {
         zapsterClockTimer.Stop();
-        state.zapsterClockCountingDown = true;
+        clockCountingDown_ = true;
         zapsterClockTimer.Start();
-    }
-}
-
-void QuestionScreen::CheckRoundEnd() {
-    if (state.questionsOpened != kSquaresPerRound) {
-        return;
-    }
-    state.questionsOpened = 0;
-    state.zapstersOpened.Fill(0);
-    state.squaresLeft.Fill(kSquaresPerRound);
-    state.round = SaturatingAdd(state.round, 1);
-    ResetZapsterButtons();
-    if (state.round < state.roundsToPlay + 1) {
-        BoardScreen& board = BoardScreen::Get();
-        board.roundLabel.SetCaption(QStringLiteral("Round: ") + QString::number(state.round));
-        for (int row = 0; row < BoardScreen::kRows; ++row) {
-            const QString points = QString::number(state.points(row + 1, state.round));
-            for (int column = 0; column < BoardScreen::kColumns; ++column) {
-                board.squares[column][row].SetCaption(points);
-            }
-            for (int column = 0; column < BoardScreen::kColumns; ++column) {
-                board.squares[column][row].setEnabled(true);
-            }
-        }
-        for (int column = 0; column < BoardScreen::kColumns; ++column) {
-            board.categoryTitles[column].SetCaption(state.categoryTitle(column + 1, state.round));
-        }
     }
 }
 
 // Every second: the bar is coloured by its length, then grows by one step.
 void QuestionScreen::StepBar() {
     const qsizetype length = timeBar.Caption().size();
-    timeBar.SetBackColor(tk::Rgb(length <= kGreenUpTo ? kGreen
-                                 : length >= kRedFrom ? kRed
-                                                      : kYellow));
+    timeBar.SetBackColor(tk::Rgb(length <= kLook.greenUpTo ? kLook.green
+                                 : length >= kLook.redFrom ? kLook.red
+                                                           : kLook.yellow));
     timeBar.SetCaption(timeBar.Caption() + QStringLiteral("[]"));
 }
 
 // 32 seconds: the time is up; the turn passes three seconds later.
 void QuestionScreen::TimeOut() {
-    save::BeforeOutcome();
     barStepTimer.Stop();
     timeBar.SetAlignment(tk::Align::Center);
     timeBar.SetCaption(kTimeIsUp);
     timeBar.setEnabled(false);
     backToBoardTimer.Start();
     beepTimer.Stop();
-    CheckRoundEnd();
+    emit TimeRanOut();
 }
 
-// Three seconds after a time-out: the question closes, the turn passes, the board returns.
+// Three seconds after a time-out: the question closes and the board is due.
 void QuestionScreen::BackToBoard() {
     Hide();
     barStepTimer.Stop();
@@ -180,72 +110,57 @@ void QuestionScreen::BackToBoard() {
     backToBoardTimer.Stop();
     beepTimer.Stop();
     timeBar.SetCaption(QString());
-    const int team = TeamOnTurn();
-    if (team != kNoTeam) {
-        BoardScreen& board = BoardScreen::Get();
-        board.teamScore[team].setEnabled(false);
-        board.teamScore[1 - team].setEnabled(true);
-    }
-    // Even with no team on turn the board comes back: a hidden question screen with nothing
-    // visible would leave the room looking at an empty desktop.
-    AnswerScreen::Hide();
-    Unload();
-    BoardScreen::Show();
-    // A time-out on the last question of the game ends it as a judgement would.
-    if (state.round == state.roundsToPlay + 1) {
-        GameOverScreen::Show();
-    }
-    save::AtRest();
+    emit BoardDue();
 }
 
 // Five seconds after the announcement began: the blinking stops on red and the clock appears.
 void QuestionScreen::EndAnnouncement() {
     blinkTimer.Stop();
     zapsterTextTimer.Start();
-    if (state.ZapsterQuestion()) {
+    if (zapster_) {
         zapsterClock.setVisible(true);
         zapsterClock.setEnabled(true);
         zapsterClockTimer.Start();
     }
-    SetBackColor(tk::Rgb(kRed));
+    SetBackColor(tk::Rgb(kLook.red));
     announcementEndTimer.Stop();
 }
 
 // Every half second on a Zapster question: the question shows in white.
 void QuestionScreen::ShowZapsterQuestion() {
-    questionText.SetForeColor(tk::Rgb(kWhite));
+    questionText.SetForeColor(tk::Rgb(kLook.white));
     questionText.setVisible(true);
 }
 
 // The beeps of a normal question: slow, then faster as the bar fills.
 void QuestionScreen::Beep() {
-    if (!state.soundOn) {
+    if (!soundOn_) {
         return;
     }
     tk::Beep();
-    beepTimer.SetInterval(kMediumBeep);
+    beepTimer.SetInterval(kLook.mediumBeep);
     const qsizetype length = timeBar.Caption().size();
-    if (length <= kGreenUpTo) {
-        beepTimer.SetInterval(kSlowBeep);
+    if (length <= kLook.greenUpTo) {
+        beepTimer.SetInterval(kLook.slowBeep);
     }
-    if (length > kRedFrom) {
-        beepTimer.SetInterval(kFastBeep);
+    if (length > kLook.redFrom) {
+        beepTimer.SetInterval(kLook.fastBeep);
     }
 }
 
-// The Zapster clock, each second: up until the moderator turns it, then down; at zero the team on
-// turn gains double points.
+// The Zapster clock, each second: up until the moderator turns it, then down; at zero the time is
+// up, and the team on turn gains double points.
 void QuestionScreen::TickZapsterClock() {
-    if (!state.zapsterClockCountingDown) {
-        state.zapsterClock = SaturatingAdd(state.zapsterClock, 1);
+    if (!clockCountingDown_) {
+        clockSeconds_ = game::SaturatingAdd(clockSeconds_, 1);
         timeBar.setEnabled(false);
     }
-    if (state.zapsterClockCountingDown) {
-        state.zapsterClock = SaturatingAdd(state.zapsterClock, -1);
+    if (clockCountingDown_) {
+        clockSeconds_ = game::SaturatingAdd(clockSeconds_, -1);
         timeBar.setEnabled(true);
     }
-    zapsterClock.SetCaption(QString::number(state.zapsterClock));
-    if (state.zapsterClockCountingDown && state.zapsterClock == 0) {
+    zapsterClock.SetCaption(QString::number(clockSeconds_));
+    if (clockCountingDown_ && clockSeconds_ == 0) {
         backToBoardTimer.Start();
         announcementEndTimer.Stop();
         zapsterTextTimer.Stop();
@@ -253,38 +168,31 @@ void QuestionScreen::TickZapsterClock() {
         blinkTimer.Stop();
         timeBar.SetAlignment(tk::Align::Center);
         timeBar.SetCaption(kTimeIsUp);
-        const int points = AnswerScreen::Get().Points();
-        const int team = TeamOnTurn();
-        save::BeforeOutcome();
-        if (team != kNoTeam && (state.ZapsterQuestion())) {
-            GainPoints(team, 2 * points);
-            state.zapsterCalled = false;
-        }
-        CheckRoundEnd();
+        emit ClockRanOut();
     }
 }
 
 // Every quarter second at the start of a Zapster question: the announcement and the blinking.
 void QuestionScreen::Blink() {
     questionText.setVisible(false);
-    timeBar.SetForeColor(tk::Rgb(kBlue));
+    timeBar.SetForeColor(tk::Rgb(kLook.blue));
     announcementEndTimer.Start();  // the first tick starts it; later ticks leave its schedule alone
     barStepTimer.Stop();
     timeOutTimer.Stop();
     beepTimer.Stop();
     timeBar.SetAlignment(tk::Align::Right);
     timeBar.SetCaption(QStringLiteral("Zapster!  "));
-    if (!state.blinking) {
-        state.blinking = true;
+    if (!blinking_) {
+        blinking_ = true;
     }
-    if (BackColor() == tk::Rgb(kRed) && state.blinkRed) {
-        SetBackColor(tk::Rgb(kBlue));
-        state.blinkRed = false;
-        state.blinking = false;
+    if (BackColor() == tk::Rgb(kLook.red) && blinkRed_) {
+        SetBackColor(tk::Rgb(kLook.blue));
+        blinkRed_ = false;
+        blinking_ = false;
     }
-    if (BackColor() == tk::Rgb(kBlue) && state.blinking) {
-        SetBackColor(tk::Rgb(kRed));
-        state.blinkRed = true;
+    if (BackColor() == tk::Rgb(kLook.blue) && blinking_) {
+        SetBackColor(tk::Rgb(kLook.red));
+        blinkRed_ = true;
     }
 }
 

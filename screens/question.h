@@ -1,11 +1,13 @@
 #pragma once
 
+#include "game/match.h"
 #include "toolkit/timer.h"
 #include "toolkit/widgets.h"
 #include "toolkit/window.h"
 
 // The question screen, loaded afresh for every question: the question text, the time bar that the
-// moderator clicks to reveal the answer, and on a Zapster question the clock.
+// moderator clicks to reveal the answer, and on a Zapster question the clock. Its timers pace the
+// question; the game hears from it only how the question ended.
 class QuestionScreen : public tk::Screen<QuestionScreen> {
     Q_OBJECT
 
@@ -29,6 +31,9 @@ public:
     tk::Timer zapsterClockTimer{this, Interval(layout::Timer::zapsterClock)};
     tk::Timer blinkTimer{this, Interval(layout::Timer::blink)};
 
+    // The game has opened a question: show it and start its clock.
+    void Begin(const game::Match& game);
+
     void Reveal();
     void TurnZapsterClock();
     void StepBar();
@@ -39,10 +44,25 @@ public:
     void Beep();
     void TickZapsterClock();
     void Blink();
-    // After the 30th question of a round: the next round, its Zapster buttons and its board.
-    static void CheckRoundEnd();
+
+    // The seconds on the Zapster clock, up and then, once it is turned, down.
+    game::Integer ClockSeconds() const { return clockSeconds_; }
+
+signals:
+    void RevealClicked();
+    void TimeRanOut();   // the 32 seconds of a question
+    void ClockRanOut();  // a turned Zapster clock reached zero
+    void BoardDue();     // three seconds after either
 
 protected:
-    void OnLoad() override;
     void OnCloseBox() override;
+
+private:
+    bool zapster_ = false;
+    bool soundOn_ = false;
+    // The announcement: whether the screen blinks, and whether it is red at this blink.
+    bool blinking_ = false;
+    bool blinkRed_ = false;
+    game::Integer clockSeconds_ = 0;
+    bool clockCountingDown_ = false;
 };

@@ -1,31 +1,9 @@
 #include "screens/setup.h"
 
-#include <array>
-
-#include "game/state.h"
-#include "screens/board.h"
 #include "toolkit/look.h"
 
-using namespace game;
-
 namespace {
-
-constexpr int kActiveHeading = 0x000000;
-constexpr int kInactiveHeading = 0x808080;
-constexpr int kSoundOn = 0x00FF00;
-constexpr int kSoundOff = 0xC00000;
-
-// Zapster questions planned in rounds 1, 2 and 3 for each schedule option. "0, 0, 0" gives round 3
-// three of them; only "None" plans none at all, and "Total!" makes every question one.
-constexpr std::array<std::array<Integer, 3>, 6> kSchedules{{
-    {0, 0, 0},
-    {0, 0, 3},
-    {0, 3, 6},
-    {3, 6, 9},
-    {6, 9, 12},
-    {30, 30, 30},
-}};
-
+const layout::SetupLook& kLook = layout::kSetupLook;
 }  // namespace
 
 SetupScreen::SetupScreen() {
@@ -73,22 +51,28 @@ void SetupScreen::OnLoad() {
     teamNameBox[1].SetText(QStringLiteral("Team 2"));
     roundsChoice[2].Select();
     scheduleChoice[3].Select();
-    state.zapstersPlanned[1] = 3;
-    state.zapstersPlanned[2] = 6;
-    state.zapstersPlanned[3] = 9;
+}
+
+game::ChosenFiles SetupScreen::ChosenFiles() const {
+    game::ChosenFiles chosen;
+    for (int slot = 0; slot < kCategorySlots; ++slot) {
+        chosen[std::size_t(slot)] = categorySlots[slot].FileName();
+    }
+    return chosen;
 }
 
 // A team's name, as typed, is the board's label under its score.
 void SetupScreen::NameTeam(int team) {
-    BoardScreen::Get().teamName[team].SetCaption(teamNameBox[team].Text());
+    choices_.teamNames[std::size_t(team)] = teamNameBox[team].Text();
 }
 
 // Rounds: sets how many rounds are played and which columns of category slots are in use.
 void SetupScreen::ChooseRounds(int choice) {
-    state.roundsToPlay = static_cast<Integer>(choice + 1);
+    choices_.roundsToPlay = static_cast<game::Integer>(choice + 1);
     for (int round = 2; round <= 3; ++round) {
         const bool played = choice + 1 >= round;
-        roundHeadings[round - 1].SetForeColor(tk::Rgb(played ? kActiveHeading : kInactiveHeading));
+        roundHeadings[round - 1].SetForeColor(
+            tk::Rgb(played ? kLook.activeHeading : kLook.inactiveHeading));
         for (int slot = 5 * (round - 1); slot < 5 * round; ++slot) {
             categorySlots[slot].setEnabled(played);
         }
@@ -97,10 +81,7 @@ void SetupScreen::ChooseRounds(int choice) {
 
 // Zapster schedule: how many Zapster questions each round plans.
 void SetupScreen::ChooseSchedule(int choice) {
-    const std::array<Integer, 3>& counts = kSchedules.at(static_cast<std::size_t>(choice));
-    for (int round = 1; round <= kRounds; ++round) {
-        state.zapstersPlanned[round] = counts[static_cast<std::size_t>(round - 1)];
-    }
+    choices_.zapstersPlanned = game::kSchedules.at(static_cast<std::size_t>(choice));
 }
 
 // A double-click on a category slot clears its choice: the category comes from the built-in bank.
@@ -108,28 +89,17 @@ void SetupScreen::ClearSlot(int slot) {
     categorySlots[slot].ClearSelection();
 }
 
-// Sound button: turns the question screen's beeps on or off, deciding from the sound setting.
+// Sound button: turns the question screen's beeps on or off.
 void SetupScreen::SwitchSound() {
-    bool done = false;
-    if (!state.soundOn && !done) {
-        state.soundOn = true;
-        done = true;
-        soundButton.SetCaption(QStringLiteral("ON"));
-        soundButton.SetBackColor(tk::Rgb(kSoundOn));
-    }
-    if (state.soundOn && !done) {
-        state.soundOn = false;
-        done = true;
-        soundButton.SetCaption(QStringLiteral("OFF"));
-        soundButton.SetBackColor(tk::Rgb(kSoundOff));
-    }
+    choices_.soundOn = !choices_.soundOn;
+    soundButton.SetCaption(choices_.soundOn ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    soundButton.SetBackColor(tk::Rgb(choices_.soundOn ? kLook.soundOn : kLook.soundOff));
 }
 
-// "Done": the setup is over; arm the Zapster buttons for round 1 and start the game.
+// "Done": the setup is over; the game starts with what was chosen.
 void SetupScreen::Done() {
     HideScreen();
-    ResetZapsterButtons();
-    StartGame();
+    emit DoneClicked();
 }
 
 // Closing the setup window ends the program: the board already exists, hidden, and would

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/content.h"
+#include "game/match.h"
 #include "toolkit/widgets.h"
 #include "toolkit/window.h"
 
@@ -9,7 +11,7 @@ class SetupScreen : public tk::Screen<SetupScreen> {
     Q_OBJECT
 
 public:
-    static constexpr int kCategorySlots = 15;  // five per round, round 1 first
+    static constexpr int kCategorySlots = game::kCategorySlots;  // five per round, round 1 first
 
     SetupScreen();
 
@@ -36,7 +38,17 @@ public:
     void SwitchSound();
     void Done();
 
+    // What the moderator chose, and the file chosen in each category slot.
+    const game::Setup& Choices() const { return choices_; }
+    game::ChosenFiles ChosenFiles() const;
+
+signals:
+    void DoneClicked();
+
 protected:
     void OnLoad() override;
     void OnCloseBox() override;
+
+private:
+    game::Setup choices_;
 };

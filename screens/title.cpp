@@ -1,10 +1,5 @@
 #include "screens/title.h"
 
-#include "game/save.h"
-#include "screens/answer.h"
-#include "screens/board.h"
-#include "screens/setup.h"
-
 TitleScreen::TitleScreen() {
     LayWindow(layout::kTitle);
     Lay(&title, layout::Widget::title);
@@ -20,48 +15,24 @@ TitleScreen::TitleScreen() {
     resumeOffer.SetShrinkToFit(true);
     SetDefaultButton(&okButton);
     SetCancelButton(&okButton);
-    connect(&okButton, &tk::Button::Click, this, &TitleScreen::Ok);
-    connect(&resumeButton, &tk::Button::Click, this, &TitleScreen::Resume);
-    connect(&newGameButton, &tk::Button::Click, this, &TitleScreen::Ok);
+    connect(&okButton, &tk::Button::Click, this, &TitleScreen::OkClicked);
+    connect(&resumeButton, &tk::Button::Click, this, &TitleScreen::ResumeClicked);
+    connect(&newGameButton, &tk::Button::Click, this, &TitleScreen::OkClicked);
 }
 
-// A saved game that did not end is offered plainly, before anything of a new game is set up; a
-// saved game that cannot be used is said so where the warning stands.
-void TitleScreen::OnLoad() {
-    const game::save::Offer offer = game::save::Look();
-    const QString& said = offer.question.isEmpty() ? offer.problem : offer.question;
+void TitleScreen::Say(const QString& question, const QString& problem) {
+    const QString& said = question.isEmpty() ? problem : question;
     if (said.isEmpty()) {
         return;
     }
     disclaimer.setVisible(false);
     resumeOffer.SetCaption(said);
     resumeOffer.setVisible(true);
-    if (!offer.question.isEmpty()) {
+    if (!question.isEmpty()) {
         okButton.setVisible(false);
         resumeButton.setVisible(true);
         newGameButton.setVisible(true);
         SetDefaultButton(&resumeButton);
         SetCancelButton(&newGameButton);
-    }
-}
-
-// "OK": the title is done for good; the moderator goes on to set up the game.
-void TitleScreen::Ok() {
-    Unload();
-    SetupScreen::Show();
-}
-
-// "Resume": the saved game comes back as it was left, on the board or on the answer screen of a
-// question taken back.
-void TitleScreen::Resume() {
-    bool onAnswerScreen = false;
-    if (!game::save::Resume(&onAnswerScreen)) {
-        return;
-    }
-    Unload();
-    if (onAnswerScreen) {
-        AnswerScreen::Show();
-    } else {
-        BoardScreen::Show();
     }
 }

@@ -21,9 +21,12 @@ public:
     tk::Button resumeButton{this};
     tk::Button newGameButton{this};
 
-    void Ok();
-    void Resume();
+    // A saved game that did not end is offered plainly, before anything of a new game is set up
+    // (`question`); a saved game that cannot be used, or a game already running in another copy
+    // of the program, is said in one line where the warning stands (`problem`).
+    void Say(const QString& question, const QString& problem);
 
-protected:
-    void OnLoad() override;
+signals:
+    void OkClicked();
+    void ResumeClicked();
 };

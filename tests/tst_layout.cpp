@@ -7,6 +7,7 @@
 #include "screens/question.h"
 #include "screens/setup.h"
 #include "screens/title.h"
+#include "support/game.h"
 #include "support/harness.h"
 #include "toolkit/look.h"
 
@@ -238,7 +239,8 @@ private slots:
                  qPrintable(QStringLiteral("%1 pt is smaller than needed").arg(size)));
     }
 
-    // The game-over window grows by the board's factor, with all it holds, and stays centred.
+    // The game-over window grows by the board's factor, with all it holds, and stays centred, when
+    // the banner brings it over a board grown to fill the display.
     void gameOverScalesWithTheBoard_data() {
         const auto row = Columns<QSize>("display");
         row("1024x768", {1024, 768});    // the board grows across the width
@@ -247,10 +249,12 @@ private slots:
     }
     void gameOverScalesWithTheBoard() {
         QFETCH(QSize, display);
+        play::NewGame();
         BoardScreen::Get().resize(display);
         BoardScreen::Get().FitTo(display);
         const double factor = BoardScreen::Get().Scale();
         QVERIFY(factor > 1.3);
+        UserClick(BoardScreen::Get().banner);
         GameOverScreen& over = GameOverScreen::Get();
         QCOMPARE(over.size(), QSize(tk::Pixels(8730, factor), tk::Pixels(3570, factor)));
         QCOMPARE(Laid(over, Widget::thanksButton, -1)->geometry(),

@@ -1,12 +1,13 @@
-// The game's rules at the instants and values a moderator would check them: start-up, the setup
-// screen, a square's draw, a question's time line, the end of a round and of the game. Whole
-// random games, scoring and turn passing step by step, are the soak's business.
+// The game's rules on its screens, at the instants and values a moderator would check them: the
+// setup screen, a square's question, a Zapster question's time line, the behaviours the game keeps
+// on purpose, and the end of the game. The rules alone are tst_match's business; whole random
+// games on the screens, scoring and turn passing step by step, are the soak's.
 
 #include <QtTest>
 
-#include "game/state.h"
 #include "screens/answer.h"
 #include "screens/board.h"
+#include "screens/flow.h"
 #include "screens/game_over.h"
 #include "screens/question.h"
 #include "screens/setup.h"
@@ -15,8 +16,6 @@
 #include "toolkit/program.h"
 #include "toolkit/stage.h"
 #include "toolkit/timer.h"
-
-using namespace game;
 
 namespace {
 
@@ -33,10 +32,8 @@ QuestionScreen& Q() {
 SetupScreen& Options() {
     return SetupScreen::Get();
 }
-
-void SetTurn(int team) {
-    Board().teamScore[0].setEnabled(team == 0);
-    Board().teamScore[1].setEnabled(team == 1);
+const game::Content& Played() {
+    return flow::Running()->content();
 }
 
 std::int64_t opened = 0;  // the instant the open question was loaded
@@ -86,16 +83,6 @@ private slots:
     }
     void init() { FreshProgram(); }
 
-    // The sound button decides from the setting, which the board's logos may have changed.
-    void soundButtonFollowsTheSetting() {
-        play::ToSetup();
-        UserClick(Options().soundButton);
-        state.soundOn = true;
-        UserClick(Options().soundButton);
-        QVERIFY(!state.soundOn);
-        QCOMPARE(Options().soundButton.Caption(), QStringLiteral("OFF"));
-    }
-
     // A slot shows "built-in questions", unselected, until a file is chosen; a double-click or a
     // click on that first row goes back to it.
     void slotsListCategoryFilesAndDoubleClickClears() {
@@ -125,18 +112,14 @@ private slots:
         QVERIFY(!Options().isVisible() && SetupScreen::Loaded() && play::BoardShown());
         QCOMPARE(play::CategoryTitles(), (QStringList{"Famous Psychologists", "Physiology",
                                                       "Statistics", "History", "Abnormal?"}));
-        QCOMPARE(state.question(30, 1),
+        QCOMPARE(Played().At(1, 4).questions[5],
                  QStringLiteral("Hallucinations, hearing voices in the head, and feelings of "
                                 "pursecution are typical of what disorder?"));
-        QCOMPARE(state.categoryTitle(2, 2), QStringLiteral("Cognitive"));
-        QCOMPARE(state.question(11, 2).left(9), QStringLiteral("Name the "));
-        QVERIFY(state.question(8, 2).isEmpty() && state.categoryTitle(3, 2).isEmpty());
-        QVERIFY(state.question(1, 3).isEmpty() && state.categoryTitle(1, 3).isEmpty());
+        QCOMPARE(Played().At(2, 1).title, QStringLiteral("Cognitive"));
+        QCOMPARE(Played().At(2, 1).questions[4].left(9), QStringLiteral("Name the "));
+        QVERIFY(Played().At(2, 1).questions[1].isEmpty() && Played().At(2, 2).title.isEmpty());
+        QVERIFY(Played().At(3, 0).questions[0].isEmpty() && Played().At(3, 0).title.isEmpty());
         QCOMPARE(ZapsterButtons(), (QStringList{"1+", "2+", "3+", "1+", "2+", "3+"}));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.question(31, 1));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.question(-1, 1));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.question(1, 4));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, state.points(7, 1));
     }
 
     // Slot i takes block i of its file, whichever round is played; a file that cannot give the
@@ -152,37 +135,14 @@ private slots:
         // One round: the greyed slots keep their choices and are read all the same.
         UserClick(Options().roundsChoice[0]);
         UserClick(Options().doneButton);
-        QCOMPARE(state.question(1, 1), QStringLiteral("q0.1"));
-        QCOMPARE(state.answer(6, 1), QStringLiteral("a0.6"));
-        QVERIFY(state.question(13, 2).isEmpty());  // Short.zap's block 7 lacks its last line
-        QCOMPARE(state.categoryTitle(5, 3), QStringLiteral("Title 14"));
-        QCOMPARE(state.question(30, 3), QStringLiteral("q14.6"));
+        QCOMPARE(Played().At(1, 0).questions[0], QStringLiteral("q0.1"));
+        QCOMPARE(Played().At(1, 0).answers[5], QStringLiteral("a0.6"));
+        QVERIFY(
+            Played().At(2, 2).questions[0].isEmpty());  // Short.zap's block 7 lacks its last line
+        QCOMPARE(Played().At(3, 4).title, QStringLiteral("Title 14"));
+        QCOMPARE(Played().At(3, 4).questions[5], QStringLiteral("q14.6"));
         QCOMPARE(play::CategoryTitles(),
                  (QStringList{"Title 0", "Title 1", "Statistics", "History", "Title 4"}));
-    }
-
-    // Buttons used in a round are re-armed for the next only if they are a team's "1"; a
-    // "Total!" round blanks all six, and the round after it re-arms only the "1" buttons.
-    void zapsterButtonsOverRounds() {
-        play::NewGame(kThreeRounds, kThreeSixNine);
-        for (tk::Button* b : {&Board().zapsterButtons[0][0], &Board().zapsterButtons[0][1],
-                              &Board().zapsterButtons[1][2]}) {
-            b->setEnabled(false);
-            b->SetCaption(QString());
-        }
-        state.round = 2;
-        ResetZapsterButtons();
-        QCOMPARE(ZapsterButtons(), (QStringList{"1+", "2-", "3+", "1+", "2+", "3-"}));
-        state.zapstersPlanned[3] = 30;
-        state.round = 3;
-        ResetZapsterButtons();
-        QCOMPARE(ZapsterButtons(), QStringList(6, QStringLiteral("-")));
-        state.round = 4;
-        ResetZapsterButtons();
-        QCOMPARE(ZapsterButtons(), (QStringList{"1+", "2-", "3-", "1+", "2-", "3-"}));
-        FreshProgram();
-        play::NewGame(kThreeRounds, kTotal);
-        QCOMPARE(ZapsterButtons(), QStringList(6, QStringLiteral("-")));
     }
 
     void squareOpensItsQuestion() {
@@ -195,84 +155,6 @@ private slots:
         QCOMPARE(AnswerScreen::Get().rightButton.Caption(), QStringLiteral("Got it!"));
         QCOMPARE(AnswerScreen::Get().wrongButton.Caption(), QStringLiteral("Missed it"));
         QVERIFY(Board().squares[2][2].Caption().isEmpty() && !Board().squares[2][2].isEnabled());
-    }
-
-    // Forcing happens only inside "planned > used": the Zapsters still owed equal the squares
-    // left (the clicked one included), so this square is one whatever the draw says.
-    void drawIsForcedWhenTheOwedZapstersFillTheSquaresLeft_data() {
-        const auto row = Columns<int, int, int, bool>("schedule", "used", "left", "zapster");
-        row("3 planned, 1 used, 2 left", kThreeSixNine, 1, 2, true);
-        row("3 planned, 3 used, 0 left", kThreeSixNine, 3, 0, false);
-        row("none planned, 0 left", kNone, 0, 0, false);
-        row("Total!", kTotal, 29, 1, true);
-    }
-    void drawIsForcedWhenTheOwedZapstersFillTheSquaresLeft() {
-        QFETCH(int, schedule);
-        QFETCH(int, used);
-        QFETCH(int, left);
-        QFETCH(bool, zapster);
-        for (std::uint64_t seed = 1; seed <= 20; ++seed) {
-            FreshProgram(seed);
-            play::NewGame(kThreeRounds, schedule);
-            state.zapstersOpened[1] = static_cast<Integer>(used);
-            state.squaresLeft[1] = static_cast<Integer>(left);
-            state.zapsterDrawn = false;
-            play::ClickSquare(5, 5);
-            QCOMPARE(ZapsterOpened(), zapster);
-            QCOMPARE(state.zapstersOpened[1], Integer(used + (zapster ? 1 : 0)));
-        }
-    }
-
-    // 3 planned of 30 squares: the draw has a 1 in 10 chance, computed as a real fraction. Over
-    // many first squares of a round (no forcing: 3 owed < 30 left) about a tenth are Zapsters.
-    void drawChanceIsPlannedOverThirty() {
-        int zapsters = 0;
-        for (int game = 0; game < 400; ++game) {
-            FreshProgram(1000 + static_cast<std::uint64_t>(game));
-            play::NewGame(kThreeRounds, kZeroZeroThree);
-            state.round = 3;  // round 3 of "0, 0, 3" plans 3 Zapsters
-            play::ClickSquare(1, 0);
-            zapsters += ZapsterOpened() ? 1 : 0;
-        }
-        QVERIFY2(zapsters > 20 && zapsters < 65, qPrintable(QString::number(zapsters)));
-    }
-
-    // A used-up schedule clears a drawn flag left over from an earlier question; a call still
-    // counts and goes past the plan, hiding the question even when the draw says no.
-    void calledZapsterGoesPastThePlan() {
-        play::NewGame(kThreeRounds, kThreeSixNine);
-        state.zapstersOpened[1] = 3;
-        state.zapsterDrawn = true;
-        play::ClickSquare(2, 0);
-        QVERIFY(!state.zapsterDrawn && !ZapsterOpened());
-        play::Reveal();
-        play::Judge(true);
-        state.zapsterCalled = true;
-        play::ClickSquare(2, 1);
-        QVERIFY(!state.zapsterDrawn && ZapsterOpened());
-        QCOMPARE(state.zapstersOpened[1], Integer{4});
-    }
-
-    // Points that are not a whole number score nothing; a score stops at the 16-bit limit.
-    void oddScores_data() {
-        const auto row = Columns<QString, int, int>("points", "before", "after");
-        row("150 points", "150 points", 0, 0);
-        row("32700 + 150", "", 32700, 32767);
-    }
-    void oddScores() {
-        QFETCH(QString, points);
-        QFETCH(int, before);
-        QFETCH(int, after);
-        play::NewGame(kThreeRounds, kNone);
-        state.score[0] = static_cast<Integer>(before);
-        play::ClickSquare(1, 5);
-        play::Reveal();
-        if (!points.isEmpty()) {
-            AnswerScreen::Get().points.SetCaption(points);
-        }
-        play::Judge(true);
-        QCOMPARE(state.score[0], Integer(after));
-        QCOMPARE(Board().teamScore[0].Caption(), QString::number(after));
     }
 
     // The game ends differently on the two teams' turns: on the left team's the headings stay and
@@ -357,7 +239,8 @@ private slots:
     }
 
     // The Zapster clock counts in 16 bits and stops at either limit instead of wrapping round: up
-    // for nine hours while nobody turns it, or down from 0 when it was turned at once.
+    // for nine hours while nobody turns it, or down from 0, never reaching it, when it was turned
+    // before its first step.
     void zapsterClockStopsAtItsLimits_data() {
         const auto row = Columns<bool, int>("turned", "end");
         row("counting up", false, INT16_MAX);
@@ -375,12 +258,16 @@ private slots:
         At(5250 + 1000 * 33000);
         QCOMPARE(Q().zapsterClock.Caption(), QString::number(end));
         QVERIFY(play::QuestionShown());
+        if (turned) {  // a turned clock never ran out, but the bar takes a click again
+            play::Reveal();
+            QVERIFY(play::AnswerShown());
+        }
     }
 
     void zapsterTimeline() {
         play::NewGame(kThreeRounds, kNone);
-        SetTurn(1);
-        state.zapsterCalled = true;
+        play::PlayNext(false);  // the right team is on turn, and the left team calls a Zapster
+        UserClick(Board().zapsterButtons[0][0]);
         Open(4, 5);  // 150 points
         QCOMPARE(Q().BackColor(), kBlue);
         At(249);
@@ -418,46 +305,15 @@ private slots:
         QCOMPARE(Q().zapsterClock.Caption(), QStringLiteral("2"));
         QVERIFY(Q().timeBar.isEnabled());
         At(11599);
-        QCOMPARE(state.score[1], Integer{0});
+        QCOMPARE(Board().teamScore[1].Caption(), QStringLiteral("0"));
         At(11600);
         QCOMPARE(Q().zapsterClock.Caption(), QStringLiteral("0"));
         QCOMPARE(Q().timeBar.Caption(), QStringLiteral("Time Is Up!"));
-        QCOMPARE(state.score[1], Integer{300});
+        QCOMPARE(Board().teamScore[1].Caption(), QStringLiteral("300"));
         At(14599);
         QVERIFY(play::QuestionShown());
         At(14600);
         QVERIFY(play::BoardShown() && !QuestionScreen::Loaded());
-    }
-
-    // A clock turned before its first step counts below zero and never times out; a clock at a
-    // 16-bit limit stays there.
-    void zapsterClockLimits_data() {
-        const auto row = Columns<int, bool, int>("start", "down", "end");  // start 0: as set
-        row("turned at once", 0, true, -4);
-        row("up at the limit", INT16_MAX - 1, false, INT16_MAX);
-        row("down at the limit", INT16_MIN + 1, true, INT16_MIN);
-    }
-    void zapsterClockLimits() {
-        QFETCH(int, start);
-        QFETCH(bool, down);
-        QFETCH(int, end);
-        play::NewGame(kThreeRounds, kTotal);
-        Open(1, 0);
-        At(5500);
-        if (down) {
-            UserClick(Q().zapsterClock);
-        }
-        if (start != 0) {
-            state.zapsterClock = static_cast<Integer>(start);
-        }
-        At(9500);
-        QCOMPARE(state.zapsterClock, Integer(end));
-        QCOMPARE(Q().zapsterClock.Caption(), QString::number(end));
-        if (down) {  // turned: the bar takes a click again
-            At(60000);
-            play::Reveal();
-            QVERIFY(play::AnswerShown());
-        }
     }
 };
 

@@ -10,20 +10,19 @@
 #include <set>
 #include <stdexcept>
 
-#include "game/state.h"
 #include "screens/answer.h"
 #include "screens/board.h"
+#include "screens/flow.h"
 #include "screens/game_over.h"
 #include "screens/question.h"
 #include "screens/setup.h"
 #include "screens/title.h"
 #include "support/harness.h"
+#include "support/reference.h"
 #include "toolkit/beep.h"
 #include "toolkit/program.h"
 #include "toolkit/stage.h"
 #include "toolkit/timer.h"
-
-using namespace game;
 
 namespace {
 
@@ -72,66 +71,13 @@ void Click(tk::Button& button, bool twice) {
     }
 }
 
-constexpr int kPoints[3][6] = {
-    {25, 50, 75, 100, 125, 150}, {50, 75, 100, 125, 150, 200}, {50, 100, 150, 200, 250, 300}};
+using reference::kPoints;
+using reference::kSchedules;
 const QColor kGreen(0, 0x80, 0), kYellow(0xFF, 0xFF, 0), kRed(0xFF, 0, 0);
-constexpr int kSchedules[6][3] = {{0, 0, 0}, {0, 0, 3},  {0, 3, 6},
-                                  {3, 6, 9}, {6, 9, 12}, {30, 30, 30}};
 
-// What the moderator expects of the game, worked out from what it did and saw, apart from the
-// game's own code.
-struct Reference {
-    int rounds = 3, schedule = 3, round = 1, asked = 0, points = 0;
-    int score[3] = {0, 0, 0};
-    bool leftLit = true, rightLit = true, called = false;  // the lit scores: whose turn it is
-    bool open = false, revealed = false, timedOut = false, zapster = false;  // the open question
-    bool overShown = false;  // the game-over screen: at the end, or brought by the banner
-
-    int Turn() const { return leftLit ? 1 : rightLit ? 2 : 0; }
-    bool GameOver() const { return round == rounds + 1; }
-
-    void EndRoundIfLast() {
-        if (asked == 30) {
-            asked = 0;
-            ++round;
-        }
-    }
-    // The turn passes from whichever team's score is lit, team 1's first.
-    void PassTurn() {
-        const bool wasLeft = leftLit;
-        if (leftLit || rightLit) {
-            leftLit = !wasLeft;
-            rightLit = wasLeft;
-        }
-    }
-    // A Zapster reverses the scoring: a correct answer gives the other team the points, a wrong
-    // one gives the team on turn twice the points.
-    void Score(int team, bool correct) {
-        if (zapster) {
-            score[correct ? 3 - team : team] += correct ? points : 2 * points;
-            called = false;
-        } else if (correct) {
-            score[team] += points;
-        }
-    }
-    // After the last judgement of a round the team behind starts the next one.
-    void Judge(bool correct) {
-        const int team = Turn();
-        if (team != 0) {
-            Score(team, correct);
-            PassTurn();
-        }
-        if (team == 2 && GameOver()) {
-            leftLit = rightLit = false;
-        }
-        overShown = overShown || GameOver();
-        if (asked == 0 && score[1] != score[2]) {
-            leftLit = score[1] < score[2];
-            rightLit = !leftLit;
-        }
-        open = false;
-    }
-};
+const game::MatchState& Game() {
+    return flow::Running()->state();
+}
 
 class Moderator {
 public:
@@ -153,7 +99,7 @@ private:
 
     std::uint64_t seed_;
     std::mt19937_64 rng_;
-    Reference ref_;
+    reference::Game ref_;
     int events_ = 0;
     bool thanked_ = false;
     bool closedByFrame_ = false;
@@ -168,7 +114,7 @@ private:
 bool Moderator::Setup() {
     {
         tk::HandlerScope scope;
-        StartProgram();
+        flow::StartProgram();
     }
     // The title: its button, Enter or Escape, or now and then its close box.
     if (Chance(0.03)) {
@@ -187,15 +133,15 @@ bool Moderator::Setup() {
     }
     Expect(SetupScreen::Loaded() && SetupScreen::Get().isVisible(), "setup screen shown");
     SetupScreen& options = SetupScreen::Get();
-    // The setup screen's load puts the defaults in place, on the board too.
-    Expect(QList<int>{state.roundsToPlay, state.zapstersPlanned[1], state.zapstersPlanned[2],
-                      state.zapstersPlanned[3]} == QList<int>{3, 3, 6, 9} &&
-               state.soundOn,
+    const game::Setup& chosen = options.Choices();
+    // The setup screen's load puts the defaults in place.
+    Expect(QList<int>{chosen.roundsToPlay, chosen.zapstersPlanned[1], chosen.zapstersPlanned[2],
+                      chosen.zapstersPlanned[3]} == QList<int>{3, 3, 6, 9} &&
+               chosen.soundOn,
            QStringLiteral("default rounds, schedule and sound"));
     Expect(options.roundsChoice[2].isChecked() && options.scheduleChoice[3].isChecked() &&
-               BoardScreen::Get().teamName[0].Caption() == QStringLiteral("Team 1") &&
-               BoardScreen::Get().teamName[1].Caption() == QStringLiteral("Team 2") &&
-               !BoardScreen::Get().isVisible(),
+               chosen.teamNames[0] == QStringLiteral("Team 1") &&
+               chosen.teamNames[1] == QStringLiteral("Team 2") && !BoardScreen::Get().isVisible(),
            QStringLiteral("defaults shown"));
     for (int slot = 0; slot < 15; ++slot) {
         Expect(options.categorySlots[slot].isEnabled() &&
@@ -208,8 +154,8 @@ bool Moderator::Setup() {
                                  QStringLiteral("  spaced  "),
                                  QStringLiteral("Team %1").arg(Pick(100))};
         options.teamNameBox[team].SetText(names[Pick(5)]);
-        ExpectEq(BoardScreen::Get().teamName[team].Caption(), options.teamNameBox[team].text(),
-                 "team name on the board, as typed");
+        ExpectEq(chosen.teamNames[std::size_t(team)], options.teamNameBox[team].text(),
+                 "team name, as typed");
     }
     ref_.rounds = 1 + Pick(3);
     ref_.schedule = Pick(6);
@@ -222,10 +168,10 @@ bool Moderator::Setup() {
     options.scheduleChoice[ref_.schedule].click();
     for (int i = Pick(3); i > 0; --i) {
         options.soundButton.click();
-        ExpectEq(options.soundButton.Caption(), QString(state.soundOn ? "ON" : "OFF"),
+        ExpectEq(options.soundButton.Caption(), QString(chosen.soundOn ? "ON" : "OFF"),
                  "sound button");
         ExpectEq(options.soundButton.BackColor(),
-                 state.soundOn ? QColor(0, 0xFF, 0) : QColor(0xC0, 0, 0), "sound button's colour");
+                 chosen.soundOn ? QColor(0, 0xFF, 0) : QColor(0xC0, 0, 0), "sound button's colour");
     }
     for (int slot = 0; slot < 15; ++slot) {
         tk::FileList& list = options.categorySlots[slot];
@@ -237,9 +183,9 @@ bool Moderator::Setup() {
         }
     }
     // The rounds not played are greyed, their slots disabled; the schedule plans every round.
-    ExpectEq(int(state.roundsToPlay), ref_.rounds, "rounds");
+    ExpectEq(int(chosen.roundsToPlay), ref_.rounds, "rounds");
     for (int round = 0; round < 3; ++round) {
-        ExpectEq(int(state.zapstersPlanned[round + 1]), kSchedules[ref_.schedule][round],
+        ExpectEq(int(chosen.zapstersPlanned[round + 1]), kSchedules[ref_.schedule][round],
                  "round's Zapsters");
         const bool played = round < ref_.rounds;
         ExpectEq(options.roundHeadings[round].ForeColor(),
@@ -256,6 +202,10 @@ bool Moderator::Setup() {
     }
     options.doneButton.click();
     Expect(BoardScreen::Loaded() && BoardScreen::Get().isVisible(), "board shown after Done");
+    for (int team = 0; team < 2; ++team) {
+        ExpectEq(BoardScreen::Get().teamName[team].Caption(), options.teamNameBox[team].text(),
+                 "team name on the board, as typed");
+    }
     return true;
 }
 
@@ -361,9 +311,9 @@ void Moderator::Act() {
             picture.Press();
             ref_.overShown = ref_.overShown || which == 0;
             if (which > 0) {  // the blue logo switches the sound off, the red one on
-                ExpectEq(bool(state.soundOn), which == 2, "sound after a logo");
-                Expect(board.soundOnLogo.isVisibleTo(&board) == state.soundOn &&
-                           board.soundOffLogo.isVisibleTo(&board) != state.soundOn,
+                ExpectEq(bool(Game().soundOn), which == 2, "sound after a logo");
+                Expect(board.soundOnLogo.isVisibleTo(&board) == Game().soundOn &&
+                           board.soundOffLogo.isVisibleTo(&board) != Game().soundOn,
                        QStringLiteral("the other logo shown"));
             }
         }
@@ -439,24 +389,18 @@ void Moderator::Observe() {
     }
     if (!ref_.timedOut && QuestionScreen::Loaded() &&
         QuestionScreen::Get().timeBar.Caption() == QStringLiteral("Time Is Up!")) {
-        ref_.timedOut = true;
         if (!ref_.zapster) {
             const tk::Label& bar = QuestionScreen::Get().timeBar;
             Expect(!bar.isEnabled() && bar.Alignment() == tk::Align::Center, "time-up bar");
             ExpectEq(Elapsed(), std::int64_t{32000}, "time-out instant");
             CheckBeeps(Elapsed() - 1);
-        } else if (const int team = ref_.Turn(); team != 0) {  // as if it answered wrong
-            ref_.score[team] += 2 * ref_.points;
-            ref_.called = false;
         }
-        ref_.EndRoundIfLast();
+        ref_.TimeOut();
     }
     if (ref_.timedOut && !QuestionScreen::Loaded()) {
-        ref_.PassTurn();
-        ref_.open = false;
+        ref_.BackToBoard();
         Expect(BoardScreen::Get().isVisible(), "board back after a time-out");
         Expect(ref_.zapster || Elapsed() == 35000, "board back 3 s after the time-out");
-        ref_.overShown = ref_.overShown || ref_.GameOver();
     }
 }
 
@@ -464,7 +408,7 @@ void Moderator::Observe() {
 // steps, then twice a second, and ten times a second once it has more than 20; a Zapster never.
 void Moderator::CheckBeeps(std::int64_t until) {
     std::vector<std::int64_t> expected;
-    for (std::int64_t t = 500; state.soundOn && !ref_.zapster && t <= until;) {
+    for (std::int64_t t = 500; Game().soundOn && !ref_.zapster && t <= until;) {
         expected.push_back(t);
         t += t <= 9500 ? 1000 : t < 21000 ? 500 : 100;
     }
@@ -481,16 +425,17 @@ void Moderator::Check() {
     if (!QuestionScreen::Loaded() || !QuestionScreen::Get().isVisible()) {
         ExpectEq(tk::clock::RunningTimers(), 0, "timers running with no question shown");
     }
-    ExpectEq(int(state.score[0]), ref_.score[1], "team 1 score");
-    ExpectEq(int(state.score[1]), ref_.score[2], "team 2 score");
+    const game::MatchState& game = Game();
+    ExpectEq(int(game.score[0]), ref_.score[1], "team 1 score");
+    ExpectEq(int(game.score[1]), ref_.score[2], "team 2 score");
     BoardScreen& board = BoardScreen::Get();
     ExpectEq(board.teamScore[0].Caption(), QString::number(ref_.score[1]), "team 1 score label");
     ExpectEq(board.teamScore[1].Caption(), QString::number(ref_.score[2]), "team 2 score label");
     ExpectEq(board.teamScore[0].isEnabled(), ref_.leftLit, "team 1 turn");
     ExpectEq(board.teamScore[1].isEnabled(), ref_.rightLit, "team 2 turn");
-    ExpectEq(int(state.round), ref_.round, "round");
-    ExpectEq(int(state.questionsOpened), ref_.asked, "questions asked");
-    ExpectEq(state.zapsterCalled, ref_.called, "Zapster called");
+    ExpectEq(int(game.round), ref_.round, "round");
+    ExpectEq(int(game.questionsOpened), ref_.asked, "questions asked");
+    ExpectEq(game.zapsterCalled, ref_.called, "Zapster called");
     ExpectEq(GameOverScreen::Loaded() && GameOverScreen::Get().isVisible(), ref_.overShown,
              "game-over screen shown");
     // The bar grows a step a second, coloured by its length before it grows.
@@ -502,12 +447,12 @@ void Moderator::Check() {
         ExpectEq(bar.BackColor(), colour, "bar colour");
     }
     for (int r = 1; r <= 3; ++r) {
-        if (r == state.round) {
-            ExpectEq(int(state.squaresLeft[r]), 30 - state.questionsOpened,
+        if (r == game.round) {
+            ExpectEq(int(game.squaresLeft[r]), 30 - game.questionsOpened,
                      "squares left this round");
         } else {
-            ExpectEq(int(state.squaresLeft[r]), 30, "squares left of another round");
-            ExpectEq(int(state.zapstersOpened[r]), 0, "Zapsters opened in another round");
+            ExpectEq(int(game.squaresLeft[r]), 30, "squares left of another round");
+            ExpectEq(int(game.zapstersOpened[r]), 0, "Zapsters opened in another round");
         }
     }
     if (ref_.round <= ref_.rounds && !ref_.open) {
@@ -518,12 +463,8 @@ void Moderator::Check() {
 
 int Moderator::Play() {
     FreshProgram(seed_);
-    // What an earlier game in this process could have left: start-up must clear it.
-    state.zapstersOpened[2] = 7;
-    state.squaresLeft[1] = 0;
-    state.round = 3;
     tk::SetBeepListener([this] {
-        beepedWhileOff_ = beepedWhileOff_ || !state.soundOn;
+        beepedWhileOff_ = beepedWhileOff_ || !Game().soundOn;
         beeps_.push_back(Elapsed());
     });
     if (!Setup()) {

@@ -1,6 +1,5 @@
 #include <QtTest>
 
-#include "game/state.h"
 #include "screens/question.h"
 #include "sound/tonesource.h"
 #include "support/game.h"
@@ -71,8 +70,7 @@ private slots:
         tk::clock::UseReal();
         tk::PrepareBeep();  // as the program does while the title screen shows
         QTRY_VERIFY_WITH_TIMEOUT(tk::BeepOutputSettled(), 30000);
-        play::NewGame(2, 0);  // three rounds, no Zapsters
-        game::state.soundOn = true;
+        play::NewGame(2, 0);  // three rounds, no Zapsters, sound on
         QVERIFY2(server.StartRecording(&error), qPrintable(error));
         std::vector<double> due;
         tk::SetBeepListener([&] { due.push_back(double(tk::clock::Now())); });

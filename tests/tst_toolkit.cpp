@@ -2,7 +2,6 @@
 
 #include "support/harness.h"
 #include "toolkit/fontwarmup.h"
-#include "toolkit/random.h"
 #include "toolkit/stage.h"
 #include "toolkit/timer.h"
 #include "toolkit/widgets.h"
@@ -237,16 +236,6 @@ private slots:
         tk::FontWarmUp(layout::kTitle).Finish();  // and once more as it goes
         tk::FontWarmUp ready(layout::kTitle);
         ready.ApplicationReady();
-    }
-
-    void randomNumbersAreInRangeAndRepeatable() {
-        std::vector<double> drawn(10000);
-        tk::SeedRandom(42);
-        std::ranges::generate(drawn, tk::Random);
-        tk::SeedRandom(42);
-        tk::Randomize();  // the game's start-up: a seeded game must replay the same draws
-        QVERIFY(std::ranges::all_of(drawn,
-                                    [](double u) { return u == tk::Random() && u >= 0 && u < 1; }));
     }
 };
 

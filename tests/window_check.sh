@@ -140,7 +140,7 @@ kill -0 $zapster 2>/dev/null || fail "the game stopped"
 # The save on disk: questions opened in the round, and questions that can be taken back.
 save=$XDG_STATE_HOME/zapster/game.json
 opened() { sed -n 's/^"now": .*"questionsOpened":\([0-9]*\).*/\1/p' "$save" 2>/dev/null; }
-takebacks() { grep -c '^{"answer"' "$save" 2>/dev/null; }
+takebacks() { awk '/^"takeBacks": \[/ { list = 1; next } list && /^\{/ { n++ } END { print n + 0 }' "$save" 2>/dev/null; }
 saved() {  # waits up to 5 s for the background save to reach $1 opened, $2 to take back
     for _ in $(seq 50); do
         [[ $(opened) == "$1" && $(takebacks) == "$2" ]] && return 0

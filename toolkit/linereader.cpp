@@ -301,43 +301,8 @@ bool LineReader::readLine(QString& line) {
     return true;
 }
 
-bool isValidUtf8(QByteArrayView bytes) {
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    while (i < size) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const int length = sequenceLength(lead);
-        if (length == 0 || i + length > size) {
-            return false;
-        }
-        // The second byte carries the range limits that rule out overlong forms (E0, F0),
-        // surrogates (ED) and code points beyond U+10FFFF (F4).
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead == 0xE0) {
-            low = 0xA0;
-        } else if (lead == 0xED) {
-            high = 0x9F;
-        } else if (lead == 0xF0) {
-            low = 0x90;
-        } else if (lead == 0xF4) {
-            high = 0x8F;
-        }
-        for (int k = 1; k < length; ++k) {
-            const auto byte = static_cast<unsigned char>(bytes[i + k]);
-            const unsigned char min = k == 1 ? low : 0x80;
-            const unsigned char max = k == 1 ? high : 0xBF;
-            if (byte < min || byte > max) {
-                return false;
-            }
-        }
-        i += length;
-    }
-    return true;
-}
-
 QString decodeLine(QByteArrayView bytes) {
-    if (isValidUtf8(bytes)) {
+    if (bytes.isValidUtf8()) {
         // QString::fromUtf8 would silently eat a U+FEFF at the start of every line; only the mark
         // at the very start of the file is dropped (by LineReader), any other is the writer's text.
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);

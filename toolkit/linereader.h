@@ -68,10 +68,8 @@ private:
     std::array<char, kBufferBytes> buffer_{};
 };
 
-// Strict UTF-8: rejects overlong forms, surrogates, code points above U+10FFFF and cut sequences.
-bool isValidUtf8(QByteArrayView bytes);
-
-// Decodes one line: strictly valid UTF-8 is read as UTF-8; anything else is taken as Windows-1252,
+// Decodes one line: strictly valid UTF-8 (Qt's test: no overlong forms, surrogates, code points
+// above U+10FFFF or cut sequences) is read as UTF-8; anything else is taken as Windows-1252,
 // the encoding older Windows editors still save in. The choice is made per line.
 QString decodeLine(QByteArrayView bytes);
 

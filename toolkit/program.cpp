@@ -19,6 +19,7 @@ bool ended = false;
 bool started = false;    // set once the entry procedure has run: before it, no screen is normal
 bool eventLoop = false;  // true in the real program, where ending must also leave Qt's loop
 std::vector<Window*> loaded;
+std::function<void(Window*)> tieScreen;
 
 // The stage goes with its last page, not later: Qt's event loop, which would hide it, is left.
 void HideStage() {
@@ -100,6 +101,10 @@ int Run(void (*entry)()) {
     return QApplication::exec();
 }
 
+void OnScreenLoaded(std::function<void(Window*)> tie) {
+    tieScreen = std::move(tie);
+}
+
 int LoadedScreenCount() {
     return static_cast<int>(loaded.size());
 }
@@ -128,6 +133,9 @@ namespace detail {
 void ScreenLoaded(Window* screen) {
     loaded.push_back(screen);
     started = true;
+    if (tieScreen) {
+        tieScreen(screen);
+    }
 }
 
 void ScreenUnloaded(Window* screen) {

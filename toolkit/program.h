@@ -31,6 +31,10 @@ void PrepareProcess();
 // event loop until the program ends. A QApplication must exist.
 int Run(void (*entry)());
 
+// Whoever ties the screens to the game hears of every screen as it is loaded, before its load
+// handler runs, however the screen came to be referred to first.
+void OnScreenLoaded(std::function<void(Window*)> tie);
+
 // The loaded screens, for harnesses that watch the game from outside.
 int LoadedScreenCount();
 bool AnyScreenVisible();

@@ -4,12 +4,11 @@
 
 namespace tk {
 
-// The game's one source of random numbers.
-// Seeds from the clock, so that every run draws a different sequence; once SeedRandom has been
-// called it does nothing.
-void Randomize();
-// A fixed sequence, for repeatable games: a harness seeds before the game's start-up runs.
+// Where a new game's draws begin. Every run of the program draws a different sequence, seeded from
+// the clock; a harness that fixed the seed gets exactly that one, game after game, so that a
+// seeded game replays its draws.
+std::uint64_t GameSeed();
+// A fixed sequence, for repeatable games: a harness seeds before the game starts.
 void SeedRandom(std::uint64_t seed);
-double Random();  // uniform in [0, 1): never 1, so "u < 30 / 30" always holds
 
 }  // namespace tk

@@ -49,18 +49,29 @@ Label::Label(QWidget* parent) : QFrame(parent) {
     baseFont_ = font();
 }
 
+// The screens draw the whole game after every click; a caption or colour that stays
+// as it was costs no repaint.
 void Label::SetCaption(const QString& caption) {
+    if (caption == caption_) {
+        return;
+    }
     caption_ = caption;
     Refit();
     update();
 }
 
 void Label::SetBackColor(const QColor& color) {
+    if (color == backColor_) {
+        return;
+    }
     backColor_ = color;
     update();
 }
 
 void Label::SetForeColor(const QColor& color) {
+    if (color == foreColor_) {
+        return;
+    }
     foreColor_ = color;
     update();
 }

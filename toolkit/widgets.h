@@ -12,7 +12,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 
 namespace tk {
 
@@ -240,15 +239,20 @@ public:
             item.emplace(parent);
         }
     }
-    W& operator[](int index) {
-        if (index < 0 || index >= N) {
-            throw std::out_of_range("widget array index " + std::to_string(index));
-        }
-        return *items_[static_cast<std::size_t>(index)];
-    }
+    W& operator[](int index) { return *items_[Position(index)]; }
+    const W& operator[](int index) const { return *items_[Position(index)]; }
     static constexpr int size() { return N; }
 
 private:
+    // An index outside the array is a programming error: the program stops loudly, in every build
+    // type, rather than reach a widget that is not there.
+    static std::size_t Position(int index) {
+        if (index < 0 || index >= N) {
+            qFatal("Zapster: widget array index %d outside 0..%d", index, N - 1);
+        }
+        return static_cast<std::size_t>(index);
+    }
+
     std::array<std::optional<W>, N> items_;
 };
 

@@ -12,7 +12,6 @@
 
 #include "common.h"
 #include "figures.h"
-#include "game/state.h"
 #include "report.h"
 #include "screens/board.h"
 #include "screens/question.h"
@@ -43,7 +42,6 @@ std::vector<double> IdealBeeps() {
     FreshProgram(3);
     play::NewGame(kThreeRounds, kNoZapsters);
     CheckPlay("a new game");
-    game::state.soundOn = true;
     play::ClickSquare(1, 0);
     const std::int64_t start = tk::clock::Now();
     std::vector<double> beeps;
@@ -88,7 +86,9 @@ Run TimeQuestion(bool sound, std::unique_ptr<PlainTimer>* alongside,
     tk::clock::UseReal();
     play::NewGame(kThreeRounds, kNoZapsters);
     CheckPlay("a new game");
-    game::state.soundOn = sound;
+    if (!sound) {
+        BoardScreen::Get().soundOnLogo.Press();  // the blue logo switches the beeps off
+    }
     RunFor(500);  // the board painted and the machine quiet
 
     Run run;

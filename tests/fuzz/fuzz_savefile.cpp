@@ -13,14 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     std::vector<QByteArray> takeBacks;
-    for (const game::Moment& moment : saved->takeBacks) {
-        takeBacks.push_back(game::MomentText(moment));
+    for (const game::Match& moment : saved->takeBacks) {
+        takeBacks.push_back(game::MomentText(moment.state()));
     }
-    const std::optional<game::SavedGame> again = game::ReadSavedGame(
-        game::SavedGameText(saved->saved, saved->finished, game::ContentText(saved->now.state),
-                            game::MomentText(saved->now), takeBacks));
-    if (!again || again->finished != saved->finished || !(again->now == saved->now) ||
-        again->takeBacks != saved->takeBacks) {
+    const std::optional<game::SavedGame> again = game::ReadSavedGame(game::SavedGameText(
+        saved->saved, saved->now.Finished(), game::ContentText(saved->now.content()),
+        game::MomentText(saved->now.state()), takeBacks));
+    if (!again || !(again->now == saved->now) || again->takeBacks != saved->takeBacks) {
         std::abort();
     }
     return 0;

@@ -76,7 +76,7 @@ void CheckDecoding(QByteArrayView bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     const QString asUtf8 = utf8.decode(bytes);
     const bool valid = !utf8.hasError() && asUtf8.toUtf8() == bytes;
-    if (tk::isValidUtf8(bytes) != valid) {
+    if (bytes.isValidUtf8() != valid) {
         Fail("UTF-8 validity");
     }
     const QString decoded = tk::decodeLine(bytes);

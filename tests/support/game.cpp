@@ -2,9 +2,9 @@
 
 #include <QtTest>
 
-#include "game/state.h"
 #include "screens/answer.h"
 #include "screens/board.h"
+#include "screens/flow.h"
 #include "screens/game_over.h"
 #include "screens/question.h"
 #include "screens/setup.h"
@@ -22,7 +22,7 @@ bool Shown() {
 void ToSetup() {
     {
         tk::HandlerScope scope;
-        game::StartProgram();
+        flow::StartProgram();
     }
     UserClick(TitleScreen::Get().okButton);
 }

@@ -3,8 +3,10 @@
 #include <QtTest>
 #include <cstdint>
 
-// Starts every test from a fresh program: no screen loaded, the game state as at program start,
-// the manual clock at 0 and a fixed random sequence, so that a test plays the same way every time.
+#include "support/columns.h"
+
+// Starts every test from a fresh program: no screen loaded, no saved game, the manual clock at 0
+// and a fixed seed for the game's draws, so that a test plays the same way every time.
 void FreshProgram(std::uint64_t seed = 1);
 
 // Whether a person could click the widget now: shown on a shown window, and enabled.
@@ -22,13 +24,6 @@ void UserClick(W& widget) {
     } else {
         widget.click();
     }
-}
-
-// Declares a test's columns, of types T, and returns row(tag, values...) that adds a row.
-template <class... T, class... Name>
-auto Columns(Name... names) {
-    (QTest::addColumn<T>(names), ...);
-    return [](const char* tag, const T&... values) { (QTest::newRow(tag) << ... << values); };
 }
 
 // A category file of `blocks` blocks whose every text names its block and row: block 7 is titled

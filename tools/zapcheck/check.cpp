@@ -268,7 +268,7 @@ bool FileCheck::run(QTextStream& out) {
         }
         const bool ascii = std::all_of(bytes.begin(), bytes.end(),
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        if (!ascii && tk::isValidUtf8(bytes)) {
+        if (!ascii && QByteArrayView(bytes).isValidUtf8()) {
             ++utf8Lines_;
         } else if (!ascii) {
             if (++cp1252Lines_ == 1) {

@@ -212,10 +212,10 @@ bool Conversion::decode(QString& text) {
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         bytes.remove(0, 3);
     }
-    if (!tk::isValidUtf8(bytes)) {
+    if (!QByteArrayView(bytes).isValidUtf8()) {
         int line = 1;
         for (const QByteArray& part : bytes.split('\n')) {
-            if (!tk::isValidUtf8(part)) {
+            if (!QByteArrayView(part).isValidUtf8()) {
                 break;
             }
             ++line;

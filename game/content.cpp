@@ -1,0 +1,54 @@
+#include "game/content.h"
+
+#include <optional>
+
+#include "game/bank.h"
+#include "game/zapfile.h"
+
+namespace game {
+namespace {
+
+// Points of every square, by row and round; the same in all five columns.
+constexpr Integer kPoints[kRows][kRounds] = {
+    {25, 50, 50}, {50, 75, 100}, {75, 100, 150}, {100, 125, 200}, {125, 150, 250}, {150, 200, 300},
+};
+
+}  // namespace
+
+Content ReadContent(const ChosenFiles& chosen) {
+    Content content;
+    for (int round = 1; round <= kRounds; ++round) {
+        for (int row = 0; row < kRows; ++row) {
+            content.points[std::size_t(round - 1)][std::size_t(row)] = kPoints[row][round - 1];
+        }
+    }
+    for (const BankTitle& t : kBankTitles) {
+        content.At(t.round, t.column - 1).title = QString::fromUtf8(t.title);
+    }
+    for (const BankQuestion& q : kBankQuestions) {
+        Category& category = content.At(q.round, q.column - 1);
+        category.questions[std::size_t(q.row - 1)] = QString::fromUtf8(q.question);
+        category.answers[std::size_t(q.row - 1)] = QString::fromUtf8(q.answer);
+    }
+    // Slot i takes block i of its file. A file that cannot supply the whole block leaves the
+    // category as the bank has it.
+    for (int slot = 0; slot < kCategorySlots; ++slot) {
+        const QString& name = chosen[std::size_t(slot)];
+        if (name.isEmpty()) {
+            continue;
+        }
+        const std::optional<CategoryBlock> block = ReadCategoryBlock(name, slot);
+        if (!block) {
+            continue;
+        }
+        Category& category = content.At(slot / kColumns + 1, slot % kColumns);
+        category.title = block->title;
+        for (std::size_t row = 0; row < std::size_t(kRows); ++row) {
+            category.questions[row] = block->questions[row];
+            category.answers[row] = block->answers[row];
+        }
+    }
+    return content;
+}
+
+}  // namespace game

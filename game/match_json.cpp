@@ -1,0 +1,279 @@
+#include "game/match_json.h"
+
+#include <algorithm>
+
+#include "game/json_reader.h"
+
+namespace game {
+namespace {
+
+const QString kPhaseNames[] = {QStringLiteral("board"), QStringLiteral("question"),
+                               QStringLiteral("answer"), QStringLiteral("time up")};
+const QString kNoZapster = QStringLiteral("NO Zapster!");
+
+template <class T, std::size_t N>
+QJsonArray List(const std::array<T, N>& values) {
+    QJsonArray array;
+    for (const T& value : values) {
+        array.append(value);
+    }
+    return array;
+}
+
+QJsonArray Numbers(const PerRound& perRound) {
+    return QJsonArray{perRound[1], perRound[2], perRound[3]};
+}
+
+bool Fails(const JsonReader& read, QString* why) {
+    if (!read.ok() && why != nullptr) {
+        *why = read.why();
+    }
+    return !read.ok();
+}
+
+// The round being played has lost a square to every question opened in it, and its board shows
+// as many squares open as it has left.
+void CheckSquares(JsonReader& read, const MatchState& s) {
+    if (!read.ok() || s.round > s.setup.roundsToPlay) {
+        return;
+    }
+    if (s.squaresLeft[s.round] + s.questionsOpened != kSquaresPerRound) {
+        read.Fail(QStringLiteral("squaresLeft and questionsOpened do not add up to 30"));
+    } else if (std::count(s.spent.begin(), s.spent.end(), false) != s.squaresLeft[s.round]) {
+        read.Fail(QStringLiteral("the board's open squares and squaresLeft differ"));
+    }
+}
+
+// The counters that both formats keep under the same names.
+void ReadCounters(JsonReader& read, MatchState& s) {
+    s.questionsOpened = read.Number(QStringLiteral("questionsOpened"), 0, kSquaresPerRound);
+    read.ReadPerRound(s.zapstersOpened, QStringLiteral("zapstersOpened"), kSquaresPerRound);
+    read.ReadPerRound(s.squaresLeft, QStringLiteral("squaresLeft"), kSquaresPerRound);
+    read.ReadNumbers(s.score, QStringLiteral("score"), INT16_MIN, INT16_MAX);
+    s.zapsterDrawn = read.Flag(QStringLiteral("zapsterDrawn"));
+    s.zapsterCalled = read.Flag(QStringLiteral("zapsterCalled"));
+    s.soundOn = read.Flag(QStringLiteral("soundOn"));
+}
+
+}  // namespace
+
+QJsonArray ContentToJson(const Content& content) {
+    QJsonArray rounds;
+    for (int round = 1; round <= kRounds; ++round) {
+        QJsonArray categories;
+        for (int column = 0; column < kColumns; ++column) {
+            const Category& category = content.At(round, column);
+            categories.append(QJsonObject{{"title", category.title},
+                                          {"questions", List(category.questions)},
+                                          {"answers", List(category.answers)}});
+        }
+        rounds.append(QJsonObject{{"categories", categories},
+                                  {"points", List(content.points[std::size_t(round - 1)])}});
+    }
+    return rounds;
+}
+
+std::optional<Content> ContentFromJson(const QJsonValue& json, QString* why) {
+    const QJsonObject holder{{"rounds", json}};
+    JsonReader read(holder);
+    Content content;
+    const QJsonArray rounds = read.Array(json, QStringLiteral("rounds"), kRounds);
+    for (int round = 1; read.ok() && round <= kRounds; ++round) {
+        const QJsonObject roundJson = rounds[round - 1].toObject();
+        JsonReader inRound(roundJson);
+        const QJsonArray categories =
+            inRound.Array(roundJson.value("categories"), QStringLiteral("categories"), kColumns);
+        for (int column = 0; inRound.ok() && column < kColumns; ++column) {
+            const QJsonObject categoryJson = categories[column].toObject();
+            JsonReader inCategory(categoryJson);
+            Category& category = content.At(round, column);
+            category.title = inCategory.Text(QStringLiteral("title"));
+            inCategory.ReadTexts(category.questions, QStringLiteral("questions"));
+            inCategory.ReadTexts(category.answers, QStringLiteral("answers"));
+            inRound.Fail(inCategory.why());
+        }
+        inRound.ReadNumbers(content.points[std::size_t(round - 1)], QStringLiteral("points"), 0,
+                            INT16_MAX);
+        read.Fail(inRound.why());
+    }
+    if (Fails(read, why)) {
+        return std::nullopt;
+    }
+    return content;
+}
+
+QJsonObject MatchToJson(const MatchState& s) {
+    QJsonObject json{
+        {"setup", QJsonObject{{"teams", List(s.setup.teamNames)},
+                              {"rounds", s.setup.roundsToPlay},
+                              {"zapsters", Numbers(s.setup.zapstersPlanned)},
+                              {"sound", s.setup.soundOn}}},
+        {"seed", QString::number(s.seed, 16)},
+        {"draws", qint64(s.draws)},
+        {"round", s.round},
+        {"score", List(s.score)},
+        {"onTurn", List(s.lit)},
+        {"questionsOpened", s.questionsOpened},
+        {"zapstersOpened", Numbers(s.zapstersOpened)},
+        {"squaresLeft", Numbers(s.squaresLeft)},
+        {"zapsterDrawn", s.zapsterDrawn},
+        {"zapsterCalled", s.zapsterCalled},
+        {"soundOn", s.soundOn},
+        {"soundLogoOn", s.soundLogoOn},
+        {"squareSpent", List(s.spent)},
+        {"buttonShown", List(s.buttonShown)},
+        {"buttonEnabled", List(s.buttonEnabled)},
+        {"titlesCleared", s.titlesCleared},
+        {"phase", kPhaseNames[int(s.phase)]},
+    };
+    if (s.question) {
+        json.insert(QStringLiteral("question"), QJsonObject{{"round", s.question->round},
+                                                            {"column", s.question->column},
+                                                            {"row", s.question->row},
+                                                            {"points", s.question->points},
+                                                            {"zapster", s.question->zapster}});
+    }
+    return json;
+}
+
+std::optional<MatchState> MatchFromJson(const QJsonValue& value, const Content& content,
+                                        QString* why) {
+    const QJsonObject json = value.toObject();
+    JsonReader read(json);
+    MatchState s;
+    const QJsonObject setupJson = json.value("setup").toObject();
+    JsonReader setup(setupJson);
+    setup.ReadTexts(s.setup.teamNames, QStringLiteral("teams"));
+    s.setup.roundsToPlay = setup.Number(QStringLiteral("rounds"), 1, kRounds);
+    setup.ReadPerRound(s.setup.zapstersPlanned, QStringLiteral("zapsters"), kEveryQuestion);
+    s.setup.soundOn = setup.Flag(QStringLiteral("sound"));
+    read.Fail(setup.why().isEmpty() ? QString() : QStringLiteral("setup: ") + setup.why());
+
+    const QString seed = read.Text(QStringLiteral("seed"));
+    bool hex = false;
+    s.seed = seed.toULongLong(&hex, 16);
+    if (read.ok() && (!hex || seed.size() > 16)) {
+        read.Fail(QStringLiteral("seed is not a number of at most 16 hexadecimal digits"));
+    }
+    s.draws = std::uint32_t(read.Number(QStringLiteral("draws"), 0, kRounds * kSquaresPerRound));
+    s.round = read.Number(QStringLiteral("round"), 1, s.setup.roundsToPlay + 1);
+    ReadCounters(read, s);
+    read.ReadFlags(s.lit, QStringLiteral("onTurn"));
+    s.soundLogoOn = read.Flag(QStringLiteral("soundLogoOn"));
+    read.ReadFlags(s.spent, QStringLiteral("squareSpent"));
+    read.ReadFlags(s.buttonShown, QStringLiteral("buttonShown"));
+    read.ReadFlags(s.buttonEnabled, QStringLiteral("buttonEnabled"));
+    s.titlesCleared = read.Flag(QStringLiteral("titlesCleared"));
+    CheckSquares(read, s);
+
+    const QString phase = read.Text(QStringLiteral("phase"));
+    const auto named = std::find(std::begin(kPhaseNames), std::end(kPhaseNames), phase);
+    if (read.ok() && named == std::end(kPhaseNames)) {
+        read.Fail(QStringLiteral("phase is not one of board, question, answer, time up"));
+    }
+    s.phase = Phase(named - std::begin(kPhaseNames));
+    const bool asked = json.contains(QStringLiteral("question"));
+    if (read.ok() && asked != (s.phase != Phase::Board)) {
+        read.Fail(QStringLiteral("a question is open exactly when the phase is not board"));
+    }
+    if (read.ok() && asked) {
+        const QJsonObject questionJson = json.value("question").toObject();
+        JsonReader question(questionJson);
+        OpenQuestion q;
+        q.round = question.Number(QStringLiteral("round"), 1, s.setup.roundsToPlay);
+        q.column = question.Number(QStringLiteral("column"), 0, kColumns - 1);
+        q.row = question.Number(QStringLiteral("row"), 0, kRows - 1);
+        q.points = question.Number(QStringLiteral("points"), 0, INT16_MAX);
+        q.zapster = question.Flag(QStringLiteral("zapster"));
+        if (question.ok() && q.points != content.Points(q.round, q.row)) {
+            question.Fail(QStringLiteral("points are not its square's"));
+        } else if (question.ok() && q.round == s.round &&
+                   !s.spent[std::size_t(q.column * kRows + q.row)]) {
+            question.Fail(QStringLiteral("its square is still open"));
+        }
+        read.Fail(question.ok() ? QString() : QStringLiteral("question: ") + question.why());
+        s.question = q;
+    }
+    if (Fails(read, why)) {
+        return std::nullopt;
+    }
+    return s;
+}
+
+std::optional<MatchState> MatchFromVersion1(const QJsonValue& value, const Content& content,
+                                            bool answerRequired, QString* why) {
+    const QJsonObject json = value.toObject();
+    const QJsonObject stateJson = json.value("state").toObject();
+    JsonReader read(stateJson);
+    MatchState s;
+    s.setup.roundsToPlay = read.Number(QStringLiteral("roundsToPlay"), 1, kRounds);
+    s.round = read.Number(QStringLiteral("round"), 1, s.setup.roundsToPlay + 1);
+    ReadCounters(read, s);
+    read.ReadPerRound(s.setup.zapstersPlanned, QStringLiteral("zapstersPlanned"), kSquaresPerRound);
+
+    const QJsonObject boardJson = json.value("board").toObject();
+    JsonReader board(boardJson);
+    std::array<QString, kColumns> titles;
+    board.ReadTexts(titles, QStringLiteral("categoryTitles"));
+    std::array<bool, kSquaresPerRound> open{};
+    board.ReadFlags(open, QStringLiteral("squareOpen"));
+    std::transform(open.begin(), open.end(), s.spent.begin(), [](bool o) { return !o; });
+    board.ReadFlags(s.lit, QStringLiteral("onTurn"));
+    board.ReadTexts(s.setup.teamNames, QStringLiteral("teamNames"));
+    std::array<QString, kTeams * kZapsterButtons> captions;
+    board.ReadTexts(captions, QStringLiteral("zapsterCaptions"));
+    std::transform(captions.begin(), captions.end(), s.buttonShown.begin(),
+                   [](const QString& caption) { return !caption.isEmpty(); });
+    board.ReadFlags(s.buttonEnabled, QStringLiteral("zapsterEnabled"));
+    std::array<bool, 2> logos{};
+    board.ReadFlags(logos, QStringLiteral("soundLogoShown"));
+    if (board.ok() && logos[0] == logos[1]) {
+        board.Fail(QStringLiteral("the board shows not exactly one sound logo"));
+    }
+    s.soundLogoOn = logos[0];
+    s.setup.soundOn = s.soundOn;
+    // Only the right team's answer to the game's last question cleared the titles.
+    s.titlesCleared = s.round > s.setup.roundsToPlay &&
+                      std::all_of(titles.begin(), titles.end(),
+                                  [](const QString& title) { return title.isEmpty(); });
+    read.Fail(board.why());
+    CheckSquares(read, s);
+
+    if (read.ok() && (answerRequired || json.contains(QStringLiteral("answer")))) {
+        const QJsonObject answerJson = json.value("answer").toObject();
+        JsonReader answer(answerJson);
+        const QString answerText = answer.Text(QStringLiteral("answer"));
+        const QString points = answer.Text(QStringLiteral("points"));
+        const bool zapster = answer.Text(QStringLiteral("rightCaption")) == kNoZapster;
+        answer.Text(QStringLiteral("wrongCaption"));
+        // The answer screen did not say which square it was. Once the round's last question had
+        // its answer shown, the round had moved on; the square is one of those spent, with this
+        // answer and these points (several alike are the same question to the answer screen).
+        const int round = s.questionsOpened == 0 ? s.round - 1 : s.round;
+        std::optional<OpenQuestion> found;
+        for (int square = 0; answer.ok() && round >= 1 && !found && square < kSquaresPerRound;
+             ++square) {
+            const int column = square / kRows;
+            const int row = square % kRows;
+            if ((round == s.round && !s.spent[std::size_t(square)]) ||
+                content.At(round, column).answers[std::size_t(row)] != answerText ||
+                QString::number(content.Points(round, row)) != points) {
+                continue;
+            }
+            found = OpenQuestion{Integer(round), Integer(column), Integer(row),
+                                 content.Points(round, row), zapster};
+        }
+        if (answer.ok() && !found) {
+            answer.Fail(QStringLiteral("answer: no square played has this answer and points"));
+        }
+        read.Fail(answer.why());
+        s.question = found;
+        s.phase = Phase::Question;  // the answer is shown when the moment becomes a game
+    }
+    if (Fails(read, why)) {
+        return std::nullopt;
+    }
+    return s;
+}
+
+}  // namespace game

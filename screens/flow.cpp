@@ -1,0 +1,332 @@
+#include "screens/flow.h"
+
+#include <optional>
+
+#include "game/save.h"
+#include "screens/answer.h"
+#include "screens/board.h"
+#include "screens/game_over.h"
+#include "screens/question.h"
+#include "screens/setup.h"
+#include "screens/title.h"
+#include "toolkit/program.h"
+#include "toolkit/random.h"
+
+namespace flow {
+namespace {
+
+namespace save = game::save;
+
+class Flow : public QObject {
+public:
+    std::optional<game::Match> game;
+
+    void Start();
+
+private:
+    void Tie(tk::Window* screen);
+    // The title.
+    void Ok();
+    void Resume();
+    // The setup.
+    void Done();
+    // The board.
+    void OpenSquare(int column, int row);
+    void CallZapster(int team, int button);
+    void SwitchSound(bool on);
+    void EndGame();
+    void TakeBack();
+    // The question.
+    void Reveal();
+    void TimeUp();
+    void ClockRanOut();
+    void BackToBoard();
+    // The answer.
+    void Judge(bool right);
+    // The game over.
+    void Thanks();
+    void TakeBackTheLast();
+
+    void Redraw();
+    void ShowBoard();
+    void ShowGameOver();
+
+    bool alreadyRunning_ = false;
+};
+
+Flow& TheFlow() {
+    static Flow flow;
+    return flow;
+}
+
+// Every screen is tied to the game as it is loaded, whoever referred to it first.
+void Flow::Tie(tk::Window* screen) {
+    if (auto* title = qobject_cast<TitleScreen*>(screen)) {
+        connect(title, &TitleScreen::OkClicked, this, &Flow::Ok);
+        connect(title, &TitleScreen::ResumeClicked, this, &Flow::Resume);
+    } else if (auto* setup = qobject_cast<SetupScreen*>(screen)) {
+        connect(setup, &SetupScreen::DoneClicked, this, &Flow::Done);
+    } else if (auto* board = qobject_cast<BoardScreen*>(screen)) {
+        connect(board, &BoardScreen::SquareClicked, this, &Flow::OpenSquare);
+        connect(board, &BoardScreen::ZapsterButtonClicked, this, &Flow::CallZapster);
+        connect(board, &BoardScreen::SoundSwitched, this, &Flow::SwitchSound);
+        connect(board, &BoardScreen::BannerClicked, this, &Flow::EndGame);
+        connect(board, &BoardScreen::TakeBackPressed, this, &Flow::TakeBack);
+    } else if (auto* question = qobject_cast<QuestionScreen*>(screen)) {
+        connect(question, &QuestionScreen::RevealClicked, this, &Flow::Reveal);
+        connect(question, &QuestionScreen::TimeRanOut, this, &Flow::TimeUp);
+        connect(question, &QuestionScreen::ClockRanOut, this, &Flow::ClockRanOut);
+        connect(question, &QuestionScreen::BoardDue, this, &Flow::BackToBoard);
+    } else if (auto* answer = qobject_cast<AnswerScreen*>(screen)) {
+        connect(answer, &AnswerScreen::Judged, this, &Flow::Judge);
+        connect(answer, &AnswerScreen::TakeBackPressed, this, &Flow::TakeBack);
+    } else if (auto* over = qobject_cast<GameOverScreen*>(screen)) {
+        connect(over, &GameOverScreen::ThanksClicked, this, &Flow::Thanks);
+        connect(over, &GameOverScreen::TakeBackPressed, this, &Flow::TakeBackTheLast);
+    }
+}
+
+// A copy of the program started while another one plays says so and plays nothing: the folder of
+// saved games belongs to the game being played.
+void Flow::Start() {
+    tk::OnScreenLoaded([this](tk::Window* screen) { Tie(screen); });
+    save::OnReport([](const QString& failure) {
+        if (BoardScreen::Loaded()) {
+            BoardScreen::Get().ShowSaving(failure);
+        }
+    });
+    game.reset();
+    TitleScreen& title = TitleScreen::Get();
+    alreadyRunning_ = !save::HoldFolder();
+    if (alreadyRunning_) {
+        title.Say(QString(), QStringLiteral("Zapster is already running: play on in its window."));
+    } else {
+        const save::Offer offer = save::Look();
+        title.Say(offer.question, offer.problem);
+    }
+    TitleScreen::Show();
+}
+
+// "OK": the title is done for good; the moderator goes on to set up the game. The board is loaded
+// with the setup, so that "Done" only has to show it.
+void Flow::Ok() {
+    if (alreadyRunning_) {
+        tk::End();
+        return;
+    }
+    TitleScreen::Unload();
+    SetupScreen::Get();
+    BoardScreen::Get();
+    SetupScreen::Show();
+}
+
+// "Resume": the saved game comes back as it was left, on the board or on the answer screen of a
+// question taken back.
+void Flow::Resume() {
+    std::optional<game::Match> resumed = save::Resume();
+    if (!resumed) {
+        return;
+    }
+    game = std::move(*resumed);
+    const bool onAnswerScreen = game->phase() == game::Phase::Answer;
+    BoardScreen::Get();
+    if (onAnswerScreen) {
+        AnswerScreen::Get();
+    }
+    Redraw();
+    TitleScreen::Unload();
+    if (onAnswerScreen) {
+        AnswerScreen::Show();
+    } else {
+        BoardScreen::Show();
+    }
+}
+
+// "Done": the content of every round is read now, once, and the game starts on the board.
+void Flow::Done() {
+    const SetupScreen& setup = SetupScreen::Get();
+    game.emplace(game::ReadContent(setup.ChosenFiles()), setup.Choices(), tk::GameSeed());
+    SetupScreen::Hide();
+    ShowBoard();
+    save::NewGame(*game);
+    save::AtRest(*game);
+}
+
+void Flow::OpenSquare(int column, int row) {
+    if (!game || !game->OpenSquare(column, row)) {
+        return;
+    }
+    // The answer screen waits, hidden, with the answer and the points of the square.
+    AnswerScreen::Get();
+    Redraw();
+    BoardScreen::Hide();
+    // A question screen is loaded afresh for every question.
+    QuestionScreen::Unload();
+    QuestionScreen::Get().Begin(*game);
+    QuestionScreen::Show();
+}
+
+void Flow::CallZapster(int team, int button) {
+    if (!game || !game->CallZapster(team, button)) {
+        return;
+    }
+    Redraw();
+    save::AtRest(*game);
+}
+
+void Flow::SwitchSound(bool on) {
+    if (!game || !game->SwitchSound(on)) {
+        return;
+    }
+    Redraw();
+    save::AtRest(*game);
+}
+
+// The banner: the moderator ends the game here at any time. Closing the game-over screen plays on.
+void Flow::EndGame() {
+    ShowGameOver();
+}
+
+// Ctrl+Z: the last question's outcome is taken back. Its answer screen comes back over the board
+// as it was before the outcome, as when its answer was revealed, so the moderator judges again.
+// Pressed on an answer screen, it goes one question further back, and the question on that screen
+// is not played: its square is open again.
+void Flow::TakeBack() {
+    std::optional<game::Match> moment = game ? save::TakeBack() : std::nullopt;
+    if (!moment) {
+        return;
+    }
+    game = std::move(*moment);
+    AnswerScreen::Get();
+    Redraw();
+    GameOverScreen::Unload();
+    QuestionScreen::Unload();
+    BoardScreen::Hide();
+    AnswerScreen::Show();
+    save::AtRest(*game);
+}
+
+// A game ended by its last question can still have that question taken back from the game-over
+// screen; a game ended early on the banner has nothing to take back there.
+void Flow::TakeBackTheLast() {
+    if (game && game->Over()) {
+        TakeBack();
+    }
+}
+
+void Flow::Reveal() {
+    if (!game || !game->Reveal()) {
+        return;
+    }
+    AnswerScreen::Get();
+    Redraw();
+    AnswerScreen::Show();
+}
+
+void Flow::TimeUp() {
+    if (!game) {
+        return;
+    }
+    save::BeforeOutcome(*game);
+    game->TimeUp();
+    Redraw();
+}
+
+void Flow::ClockRanOut() {
+    if (!game) {
+        return;
+    }
+    save::BeforeOutcome(*game);
+    game->ClockRanOut();
+    Redraw();
+}
+
+// Three seconds after a time-out: the question closes, the turn passes, the board returns. A
+// time-out on the last question of the game ends it as a judgement would.
+void Flow::BackToBoard() {
+    if (!game || !game->BackToBoard()) {
+        return;
+    }
+    AnswerScreen::Hide();
+    QuestionScreen::Unload();
+    ShowBoard();
+    if (game->Over()) {
+        ShowGameOver();
+    }
+    save::AtRest(*game);
+}
+
+void Flow::Judge(bool right) {
+    if (!game) {
+        return;
+    }
+    save::BeforeOutcome(*game);
+    const int team = game->TeamOnTurn();
+    if (!game->Judge(right)) {
+        return;
+    }
+    if (team != game::kNoTeam) {
+        AnswerScreen::Hide();
+        QuestionScreen::Unload();
+        ShowBoard();
+        // The right team's answer to the last question, which clears the board, closes the answer
+        // screen too; after the left team's it is only hidden.
+        if (game->TitlesCleared()) {
+            AnswerScreen::Unload();
+        }
+    }
+    if (game->Over()) {
+        ShowGameOver();
+    }
+    Redraw();
+    save::AtRest(*game);
+}
+
+// The program ends at once, every screen closed.
+void Flow::Thanks() {
+    if (game) {
+        game->Finish();
+        save::Finished(*game);
+    }
+    tk::End();
+}
+
+// Every screen that shows the game shows it as it now stands.
+void Flow::Redraw() {
+    if (!game) {
+        return;
+    }
+    if (BoardScreen::Loaded()) {
+        BoardScreen::Get().Draw(*game);
+    }
+    if (AnswerScreen::Loaded()) {
+        AnswerScreen::Get().Draw(*game);
+    }
+}
+
+void Flow::ShowBoard() {
+    BoardScreen::Get().Draw(*game);
+    BoardScreen::Show();
+}
+
+// Over a board grown to fill a large display, the game-over screen's heading and button grow as
+// much.
+void Flow::ShowGameOver() {
+    if (!GameOverScreen::Loaded()) {
+        GameOverScreen::Get().ScaleFixed(BoardScreen::Loaded() ? BoardScreen::Get().Scale() : 1.0);
+    }
+    GameOverScreen::Show();
+}
+
+}  // namespace
+
+void StartProgram() {
+    TheFlow().Start();
+}
+
+const game::Match* Running() {
+    Flow& flow = TheFlow();
+    return flow.game ? &*flow.game : nullptr;
+}
+
+}  // namespace flow
