@@ -34,11 +34,11 @@ QString Match::CategoryTitle(int column) const {
 }
 
 bool Match::MayOpen(int column, int row) const {
-    return !state_.finished && state_.phase == Phase::Board && !SquareSpent(column, row);
+    return In(Phase::Board) && !SquareSpent(column, row);
 }
 
 bool Match::MayPressButton(int team, int button) const {
-    return !state_.finished && state_.phase == Phase::Board && ButtonEnabled(team, button);
+    return In(Phase::Board) && ButtonEnabled(team, button);
 }
 
 const Category* Match::OpenCategory() const {
@@ -127,7 +127,7 @@ bool Match::CallZapster(int team, int button) {
 
 bool Match::SwitchSound(bool on) {
     // Only the logo on show can be clicked: the blue one while it shows, the red one otherwise.
-    if (state_.finished || state_.phase != Phase::Board || state_.soundLogoOn == on) {
+    if (!In(Phase::Board) || state_.soundLogoOn == on) {
         return false;
     }
     state_.soundOn = on;
@@ -136,25 +136,26 @@ bool Match::SwitchSound(bool on) {
 }
 
 bool Match::Reveal() {
-    if (state_.finished || state_.phase != Phase::Question) {
-        return false;
-    }
-    state_.phase = Phase::Answer;
-    EndRoundIfLast();
-    return true;
+    return StopQuestion(Phase::Answer);
 }
 
 bool Match::TimeUp() {
-    if (state_.finished || state_.phase != Phase::Question) {
+    return StopQuestion(Phase::TimeUp);
+}
+
+// The question's time stops, by the moderator's click or by running out; the round's last
+// question ends the round there, before the outcome is decided.
+bool Match::StopQuestion(Phase next) {
+    if (!In(Phase::Question)) {
         return false;
     }
-    state_.phase = Phase::TimeUp;
+    state_.phase = next;
     EndRoundIfLast();
     return true;
 }
 
 bool Match::ClockRanOut() {
-    if (state_.finished || state_.phase != Phase::Question) {
+    if (!In(Phase::Question)) {
         return false;
     }
     const int team = TeamOnTurn();
@@ -162,13 +163,11 @@ bool Match::ClockRanOut() {
         Gain(team, 2 * state_.question->points);
         state_.zapsterCalled = false;
     }
-    state_.phase = Phase::TimeUp;
-    EndRoundIfLast();
-    return true;
+    return TimeUp();
 }
 
 bool Match::BackToBoard() {
-    if (state_.finished || state_.phase != Phase::TimeUp) {
+    if (!In(Phase::TimeUp)) {
         return false;
     }
     PassTurn();
@@ -178,7 +177,7 @@ bool Match::BackToBoard() {
 }
 
 bool Match::Judge(bool right) {
-    if (state_.finished || state_.phase != Phase::Answer) {
+    if (!In(Phase::Answer)) {
         return false;
     }
     const int team = TeamOnTurn();

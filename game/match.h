@@ -164,7 +164,10 @@ private:
                Checked(button, 0, kZapsterButtons - 1, "Zapster button");
     }
     bool ZapsterQuestion() const { return state_.zapsterDrawn || state_.zapsterCalled; }
+    // The game stands at `phase` and has not been finished: an action of that phase is taken.
+    bool In(Phase phase) const { return !state_.finished && state_.phase == phase; }
     double Draw();
+    bool StopQuestion(Phase next);
     void Gain(int team, int points);
     void PassTurn();
     void EndRoundIfLast();

@@ -38,8 +38,7 @@ private:
     void TakeBack();
     // The question.
     void Reveal();
-    void TimeUp();
-    void ClockRanOut();
+    void RunOut(bool (game::Match::*outcome)());
     void BackToBoard();
     // The answer.
     void Judge(bool right);
@@ -74,8 +73,10 @@ void Flow::Tie(tk::Window* screen) {
         connect(board, &BoardScreen::TakeBackPressed, this, &Flow::TakeBack);
     } else if (auto* question = qobject_cast<QuestionScreen*>(screen)) {
         connect(question, &QuestionScreen::RevealClicked, this, &Flow::Reveal);
-        connect(question, &QuestionScreen::TimeRanOut, this, &Flow::TimeUp);
-        connect(question, &QuestionScreen::ClockRanOut, this, &Flow::ClockRanOut);
+        connect(question, &QuestionScreen::TimeRanOut, this,
+                [this] { RunOut(&game::Match::TimeUp); });
+        connect(question, &QuestionScreen::ClockRanOut, this,
+                [this] { RunOut(&game::Match::ClockRanOut); });
         connect(question, &QuestionScreen::BoardDue, this, &Flow::BackToBoard);
     } else if (auto* answer = qobject_cast<AnswerScreen*>(screen)) {
         connect(answer, &AnswerScreen::Judged, this, &Flow::Judge);
@@ -223,21 +224,13 @@ void Flow::Reveal() {
     AnswerScreen::Show();
 }
 
-void Flow::TimeUp() {
+// The question's time, or a turned Zapster clock, ran out: an outcome that can be taken back.
+void Flow::RunOut(bool (game::Match::*outcome)()) {
     if (!game) {
         return;
     }
     save::BeforeOutcome(*game);
-    game->TimeUp();
-    Redraw();
-}
-
-void Flow::ClockRanOut() {
-    if (!game) {
-        return;
-    }
-    save::BeforeOutcome(*game);
-    game->ClockRanOut();
+    ((*game).*outcome)();
     Redraw();
 }
 
