@@ -142,11 +142,11 @@ def locate(root, rel, index, old, new):
     return None, "its line is gone"
 
 
-def make_list(root, seed, count):
+def make_list(root, seed, count, only_files=None):
     rng = random.Random(seed)
     pool = {}
     weights = {}
-    for rel in sources(root):
+    for rel in only_files or sources(root):
         text = open(os.path.join(root, rel), encoding="utf-8").read()
         offered = candidates(rel, text)
         if offered:
@@ -387,6 +387,8 @@ def main():
     lister.add_argument("--seed", type=int, default=17)
     lister.add_argument("--count", type=int, default=48)
     lister.add_argument("--root", default=ROOT)
+    lister.add_argument("--files", default="",
+                        help="draw only from these files (comma-separated, relative to the root)")
     runner = sub.add_parser("run")
     runner.add_argument("--list", default=os.path.join(ROOT, "tools", "mutants.list"))
     runner.add_argument("--only", default="")
@@ -398,7 +400,8 @@ def main():
     if args.command == "selftest":
         return selftest()
     if args.command == "list":
-        for mutant in make_list(os.path.abspath(args.root), args.seed, args.count):
+        for mutant in make_list(os.path.abspath(args.root), args.seed, args.count,
+                                [f for f in args.files.split(",") if f]):
             print(encode(mutant))
         return 0
     return run(args)
