@@ -140,22 +140,14 @@ private slots:
         }
     }
 
-    // Question letters grow with the display, show in any colour, and shrink until they fit.
-    void questionText_data() {
-        QTest::addColumn<QSize>("display");
-        QTest::addColumn<double>("points");
-        QTest::newRow("design size") << QSize(793, 529) << 36.0;
-        QTest::newRow("1024x768") << QSize(1024, 768) << 36.0 * 1024 / 793;    // across the width
-        QTest::newRow("3840x2160") << QSize(3840, 2160) << 36.0 * 2160 / 529;  // down the height
-    }
+    // Question letters show in any colour, and come back to their size after a long question.
     void questionText() {
-        QFETCH(QSize, display);
-        QFETCH(double, points);
-        QuestionScreen::Get().resize(display);
-        QuestionScreen::Get().FitTo(display);
+        QuestionScreen::Get().resize(3840, 2160);
+        QuestionScreen::Get().FitTo({3840, 2160});
         tk::Label& label = QuestionScreen::Get().questionText;
         label.SetCaption(QStringLiteral("Which planet is red?"));
-        QCOMPARE(label.font().pointSizeF(), points);
+        const double points = label.font().pointSizeF();
+        QCOMPARE(points, 36.0 * 2160 / 529);                               // grown down the height
         for (const QColor ink : {label.ForeColor(), QColor(Qt::white)}) {  // a Zapster's is white
             label.SetForeColor(ink);
             label.grab();  // the second paint of an unchanged caption

@@ -14,12 +14,11 @@
 #include "support/game.h"
 #include "support/harness.h"
 #include "toolkit/program.h"
-#include "toolkit/stage.h"
 #include "toolkit/timer.h"
 
 namespace {
 
-constexpr int kNone = 0, kZeroZeroThree = 1, kThreeSixNine = 3, kTotal = 5;
+constexpr int kNone = 0, kThreeSixNine = 3, kTotal = 5;
 constexpr int kOneRound = 0, kTwoRounds = 1, kThreeRounds = 2;
 const QColor kRed(0xFF, 0, 0), kBlue(0, 0, 0xC0);
 
@@ -49,18 +48,11 @@ void At(std::int64_t ms) {
     tk::clock::Advance(opened + ms - tk::clock::Now());
 }
 
-bool ZapsterOpened() {
-    return AnswerScreen::Get().rightButton.Caption() == QStringLiteral("NO Zapster!") &&
-           AnswerScreen::Get().wrongButton.Caption() == QStringLiteral("Zapster!") &&
-           !Q().questionText.isVisibleTo(&Q());
-}
-
-QStringList ZapsterButtons() {
-    QStringList states;
-    for (tk::Button* b : {&Board().zapsterButtons[0][0], &Board().zapsterButtons[0][1],
-                          &Board().zapsterButtons[0][2], &Board().zapsterButtons[1][0],
-                          &Board().zapsterButtons[1][1], &Board().zapsterButtons[1][2]}) {
-        states << b->Caption() + (b->isEnabled() ? "+" : "-");
+QString ZapsterButtons() {
+    QString states;
+    for (int i = 0; i < 6; ++i) {
+        const tk::Button& button = Board().zapsterButtons[i / 3][i % 3];
+        states += button.Caption() + (button.isEnabled() ? "+" : "-");
     }
     return states;
 }
@@ -109,7 +101,7 @@ private slots:
 
     void doneWithNoFilePlaysTheBuiltInBank() {
         play::NewGame(kThreeRounds, kThreeSixNine);
-        QVERIFY(!Options().isVisible() && SetupScreen::Loaded() && play::BoardShown());
+        QVERIFY(!Options().isVisible() && SetupScreen::Loaded() && play::Shown<BoardScreen>());
         QCOMPARE(play::CategoryTitles(), (QStringList{"Famous Psychologists", "Physiology",
                                                       "Statistics", "History", "Abnormal?"}));
         QCOMPARE(Played().At(1, 4).questions[5],
@@ -119,36 +111,14 @@ private slots:
         QCOMPARE(Played().At(2, 1).questions[4].left(9), QStringLiteral("Name the "));
         QVERIFY(Played().At(2, 1).questions[1].isEmpty() && Played().At(2, 2).title.isEmpty());
         QVERIFY(Played().At(3, 0).questions[0].isEmpty() && Played().At(3, 0).title.isEmpty());
-        QCOMPARE(ZapsterButtons(), (QStringList{"1+", "2+", "3+", "1+", "2+", "3+"}));
-    }
-
-    // Slot i takes block i of its file, whichever round is played; a file that cannot give the
-    // whole block leaves the bank's category whole.
-    void chosenFilesFillTheirCategories() {
-        play::ToSetup();
-        const QStringList chosen{"crlf.zap", "Short.zap", "",          "", "full.zap",
-                                 "",         "",          "Short.zap", "", "",
-                                 "",         "",          "",          "", "full.zap"};
-        for (int slot = 0; slot < 15; ++slot) {
-            Options().categorySlots[slot].SelectFile(chosen[slot]);
-        }
-        // One round: the greyed slots keep their choices and are read all the same.
-        UserClick(Options().roundsChoice[0]);
-        UserClick(Options().doneButton);
-        QCOMPARE(Played().At(1, 0).questions[0], QStringLiteral("q0.1"));
-        QCOMPARE(Played().At(1, 0).answers[5], QStringLiteral("a0.6"));
-        QVERIFY(
-            Played().At(2, 2).questions[0].isEmpty());  // Short.zap's block 7 lacks its last line
-        QCOMPARE(Played().At(3, 4).title, QStringLiteral("Title 14"));
-        QCOMPARE(Played().At(3, 4).questions[5], QStringLiteral("q14.6"));
-        QCOMPARE(play::CategoryTitles(),
-                 (QStringList{"Title 0", "Title 1", "Statistics", "History", "Title 4"}));
+        QCOMPARE(ZapsterButtons(), QStringLiteral("1+2+3+1+2+3+"));
     }
 
     void squareOpensItsQuestion() {
         play::NewGame(kThreeRounds, kNone);
         play::ClickSquare(3, 2);
-        QVERIFY(play::QuestionShown() && !play::BoardShown() && !AnswerScreen::Get().isVisible());
+        QVERIFY(play::Shown<QuestionScreen>() && !play::Shown<BoardScreen>() &&
+                !AnswerScreen::Get().isVisible());
         QCOMPARE(Q().questionText.Caption(),
                  QStringLiteral("How many means can one compare using a t-test?"));
         QCOMPARE(AnswerScreen::Get().answerText.Caption(), QStringLiteral("Only two"));
@@ -182,60 +152,13 @@ private slots:
         QVERIFY(Board().teamScore[lastTeam].isEnabled() &&
                 !Board().teamScore[1 - lastTeam].isEnabled());
         play::Judge(false);
-        QVERIFY(play::GameOverShown() && play::BoardShown() && !QuestionScreen::Loaded());
+        QVERIFY(play::Shown<GameOverScreen>() && play::Shown<BoardScreen>() &&
+                !QuestionScreen::Loaded());
         QCOMPARE(AnswerScreen::Loaded(), lastTeam == 0);
         QCOMPARE(play::CategoryTitles(), lastTeam == 0 ? titles : QStringList(5, QString()));
         // After the left team's answer the right team, behind, is lit as for a next round.
         QCOMPARE(Board().teamScore[0].isEnabled(), false);
         QCOMPARE(Board().teamScore[1].isEnabled(), lastTeam == 0);
-        UserClick(GameOverScreen::Get().thanksButton);
-        QVERIFY(tk::ProgramEnded() && tk::LoadedScreenCount() == 0);
-        QVERIFY(tk::Stage::Existing() == nullptr || tk::Stage::Existing()->isHidden());
-    }
-
-    // A waiting team's "2" and "3" are refused while a call is pending, but its "1" is accepted
-    // and spent all the same; the team on turn can call nothing.
-    void buttonOneIsAcceptedWhileACallIsPending() {
-        play::NewGame(kThreeRounds, kNone);
-        play::PlayNext(true);  // the right team is on turn now
-        UserClick(Board().zapsterButtons[1][1]);
-        QCOMPARE(ZapsterButtons(), (QStringList{"1+", "2+", "3+", "1+", "2+", "3+"}));
-        UserClick(Board().zapsterButtons[0][1]);
-        UserClick(Board().zapsterButtons[0][2]);
-        QCOMPARE(ZapsterButtons(), (QStringList{"1+", "-", "3+", "1+", "2+", "3+"}));
-        UserClick(Board().zapsterButtons[0][0]);
-        QCOMPARE(ZapsterButtons(), (QStringList{"-", "-", "3+", "1+", "2+", "3+"}));
-        play::OpenNext();
-        QVERIFY(ZapsterOpened());
-    }
-
-    // How many Zapsters each round of a schedule brings when no team calls one: "Total!" makes all
-    // 30 questions of a round Zapsters and blanks every button, and "0, 0, 0" still plans three in
-    // round 3. The planned ones are all there by the end of the round, whatever the draws.
-    void scheduleGivesEachRoundItsZapsters_data() {
-        const auto row = Columns<int, QList<int>, QString>("schedule", "perRound", "buttons");
-        row("None", kNone, {0, 0, 0}, "1+2+3+1+2+3+");
-        row("0, 0, 0", kZeroZeroThree, {0, 0, 3}, "1+2+3+1+2+3+");
-        row("3, 6, 9", kThreeSixNine, {3, 6, 9}, "1+2+3+1+2+3+");
-        row("Total!", kTotal, {30, 30, 30}, "------");
-    }
-    void scheduleGivesEachRoundItsZapsters() {
-        QFETCH(int, schedule);
-        QFETCH(QList<int>, perRound);
-        QFETCH(QString, buttons);
-        for (std::uint64_t seed = 1; seed <= 3; ++seed) {
-            FreshProgram(seed);
-            play::NewGame(kThreeRounds, schedule);
-            QCOMPARE(ZapsterButtons().join(QString()), buttons);
-            QList<int> zapsters{0, 0, 0};
-            for (int question = 0; question < 90; ++question) {
-                play::OpenNext();
-                zapsters[question / 30] += ZapsterOpened() ? 1 : 0;
-                play::Reveal();
-                play::Judge(false);
-            }
-            QCOMPARE(zapsters, perRound);
-        }
     }
 
     // The Zapster clock counts in 16 bits and stops at either limit instead of wrapping round: up
@@ -257,10 +180,10 @@ private slots:
         }
         At(5250 + 1000 * 33000);
         QCOMPARE(Q().zapsterClock.Caption(), QString::number(end));
-        QVERIFY(play::QuestionShown());
+        QVERIFY(play::Shown<QuestionScreen>());
         if (turned) {  // a turned clock never ran out, but the bar takes a click again
             play::Reveal();
-            QVERIFY(play::AnswerShown());
+            QVERIFY(play::Shown<AnswerScreen>());
         }
     }
 
@@ -311,9 +234,9 @@ private slots:
         QCOMPARE(Q().timeBar.Caption(), QStringLiteral("Time Is Up!"));
         QCOMPARE(Board().teamScore[1].Caption(), QStringLiteral("300"));
         At(14599);
-        QVERIFY(play::QuestionShown());
+        QVERIFY(play::Shown<QuestionScreen>());
         At(14600);
-        QVERIFY(play::BoardShown() && !QuestionScreen::Loaded());
+        QVERIFY(play::Shown<BoardScreen>() && !QuestionScreen::Loaded());
     }
 };
 

@@ -44,7 +44,7 @@ QStringList Seen(tk::Window& screen) {
 
 // The board, the answer screen (by default only while it is shown) and the whole game but the
 // screen it is on, which Shown() tells.
-QStringList Everything(bool withAnswer = play::AnswerShown()) {
+QStringList Everything(bool withAnswer = play::Shown<AnswerScreen>()) {
     QJsonObject json = MatchToJson(flow::Running()->state());
     json.remove(QStringLiteral("phase"));
     QStringList all = Seen(BoardScreen::Get());
@@ -57,9 +57,9 @@ QStringList Everything(bool withAnswer = play::AnswerShown()) {
 
 QString Shown() {
     return QStringLiteral("board %1 answer %2 game over %3")
-        .arg(play::BoardShown())
-        .arg(play::AnswerShown())
-        .arg(play::GameOverShown());
+        .arg(play::Shown<BoardScreen>())
+        .arg(play::Shown<AnswerScreen>())
+        .arg(play::Shown<GameOverScreen>());
 }
 
 // The program closes, keeping only what is on disk, and starts again.
@@ -76,9 +76,10 @@ void RestartAndResume() {
 }
 
 void PressTakeBack() {
-    tk::Window& screen = play::GameOverShown() ? static_cast<tk::Window&>(GameOverScreen::Get())
-                         : play::AnswerShown() ? static_cast<tk::Window&>(AnswerScreen::Get())
-                                               : BoardScreen::Get();
+    tk::Window& screen =
+        play::Shown<GameOverScreen>() ? static_cast<tk::Window&>(GameOverScreen::Get())
+        : play::Shown<AnswerScreen>() ? static_cast<tk::Window&>(AnswerScreen::Get())
+                                      : BoardScreen::Get();
     QTest::keyClick(&screen, Qt::Key_Z, Qt::ControlModifier);
 }
 
@@ -89,7 +90,7 @@ void PlayQuestion(std::mt19937& dice) {
     const bool waitOut = dice() % 3 == 0;
     tk::clock::Advance(dice() % 6000);
     const std::int64_t opened = tk::clock::Now();
-    while (play::QuestionShown()) {
+    while (play::Shown<QuestionScreen>()) {
         QVERIFY2(tk::clock::Now() - opened < 600000, "a question open for ten minutes");
         // The clock is turned only once it has counted up: turned at 0 it would count down past
         // zero for ever, until the moderator revealed the answer.
@@ -102,7 +103,7 @@ void PlayQuestion(std::mt19937& dice) {
         }
         tk::clock::Advance(1000);
     }
-    if (play::AnswerShown()) {
+    if (play::Shown<AnswerScreen>()) {
         play::Judge(dice() % 2 == 0);
     }
 }
@@ -111,7 +112,7 @@ void PlayQuestion(std::mt19937& dice) {
 void PlayOn(std::mt19937& dice) {
     BoardScreen& board = BoardScreen::Get();
     const unsigned roll = dice() % 100;
-    if (play::AnswerShown()) {
+    if (play::Shown<AnswerScreen>()) {
         roll < 20 ? PressTakeBack() : play::Judge(roll % 2 == 0);
     } else if (roll < 8) {
         PressTakeBack();
@@ -169,7 +170,7 @@ private slots:
                 std::mt19937 dice{unsigned(game)};
                 play::NewGame(int(dice() % 3), int(dice() % 6));
                 QList<QStringList> seen;
-                while (!play::GameOverShown()) {
+                while (!play::Shown<GameOverScreen>()) {
                     if (restarting) {
                         const QStringList before = Everything() << Shown();
                         RestartAndResume();
@@ -306,7 +307,7 @@ private slots:
         QVERIFY(previous.open(QIODevice::ReadOnly));
         QCOMPARE(previous.readAll(), first);
         QTest::keyClick(&BoardScreen::Get(), Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY2(play::BoardShown(), "a new game has nothing to take back");
+        QVERIFY2(play::Shown<BoardScreen>(), "a new game has nothing to take back");
         UserClick(BoardScreen::Get().banner);
         UserClick(GameOverScreen::Get().thanksButton);
         StartAgain();
@@ -373,29 +374,7 @@ private slots:
         QCOMPARE(kept.readAll(), bytes);
         UserClick(title.okButton);
         UserClick(SetupScreen::Get().doneButton);
-        QVERIFY(play::BoardShown() && flow::Running()->Round() == 1);
-    }
-
-    // Scores count in 16 bits and stop at the limit instead of wrapping round to a negative score:
-    // a game resumed close to it and played on.
-    void scoresStopAtTheSixteenBitLimit_data() {
-        const auto row = Columns<QByteArray, QString>("score", "after");
-        row("right answer", "[32700,0]", "32767");
-        row("far from the limit", "[1000,0]", "1125");
-    }
-    void scoresStopAtTheSixteenBitLimit() {
-        QFETCH(QByteArray, score);
-        QFETCH(QString, after);
-        QByteArray bytes = SavedGameFile();
-        WriteFile(save::GameFile(), bytes.replace("[100,0]", score));
-        RestartAndResume();
-        QCOMPARE(BoardScreen::Get().teamScore[0].Caption(),
-                 QString::fromLatin1(score.mid(1, score.indexOf(',') - 1)));
-        play::PlayNext(false);  // the right team's turn
-        play::OpenNext();       // the left team's, worth 125
-        play::Reveal();
-        play::Judge(true);
-        QCOMPARE(BoardScreen::Get().teamScore[0].Caption(), after);
+        QVERIFY(play::Shown<BoardScreen>() && flow::Running()->Round() == 1);
     }
 
     // A save that fails never stops the game: the board says so, once, and stops saying it when a

@@ -154,8 +154,6 @@ bool Moderator::Setup() {
                                  QStringLiteral("  spaced  "),
                                  QStringLiteral("Team %1").arg(Pick(100))};
         options.teamNameBox[team].SetText(names[Pick(5)]);
-        ExpectEq(chosen.teamNames[std::size_t(team)], options.teamNameBox[team].text(),
-                 "team name, as typed");
     }
     ref_.rounds = 1 + Pick(3);
     ref_.schedule = Pick(6);
@@ -425,17 +423,11 @@ void Moderator::Check() {
     if (!QuestionScreen::Loaded() || !QuestionScreen::Get().isVisible()) {
         ExpectEq(tk::clock::RunningTimers(), 0, "timers running with no question shown");
     }
-    const game::MatchState& game = Game();
-    ExpectEq(int(game.score[0]), ref_.score[1], "team 1 score");
-    ExpectEq(int(game.score[1]), ref_.score[2], "team 2 score");
     BoardScreen& board = BoardScreen::Get();
     ExpectEq(board.teamScore[0].Caption(), QString::number(ref_.score[1]), "team 1 score label");
     ExpectEq(board.teamScore[1].Caption(), QString::number(ref_.score[2]), "team 2 score label");
     ExpectEq(board.teamScore[0].isEnabled(), ref_.leftLit, "team 1 turn");
     ExpectEq(board.teamScore[1].isEnabled(), ref_.rightLit, "team 2 turn");
-    ExpectEq(int(game.round), ref_.round, "round");
-    ExpectEq(int(game.questionsOpened), ref_.asked, "questions asked");
-    ExpectEq(game.zapsterCalled, ref_.called, "Zapster called");
     ExpectEq(GameOverScreen::Loaded() && GameOverScreen::Get().isVisible(), ref_.overShown,
              "game-over screen shown");
     // The bar grows a step a second, coloured by its length before it grows.
@@ -445,15 +437,6 @@ void Moderator::Check() {
         ExpectEq(bar.Caption(), QStringLiteral("[]").repeated(steps), "time bar");
         const QColor& colour = steps <= 10 ? kGreen : steps <= 20 ? kYellow : kRed;
         ExpectEq(bar.BackColor(), colour, "bar colour");
-    }
-    for (int r = 1; r <= 3; ++r) {
-        if (r == game.round) {
-            ExpectEq(int(game.squaresLeft[r]), 30 - game.questionsOpened,
-                     "squares left this round");
-        } else {
-            ExpectEq(int(game.squaresLeft[r]), 30, "squares left of another round");
-            ExpectEq(int(game.zapstersOpened[r]), 0, "Zapsters opened in another round");
-        }
     }
     if (ref_.round <= ref_.rounds && !ref_.open) {
         ExpectEq(board.roundLabel.Caption(), QStringLiteral("Round: %1").arg(ref_.round),
@@ -536,17 +519,11 @@ private slots:
         qInfo("%lld games, %lld events checked in %lld ms", games, events, clock.elapsed());
         // A long enough soak has closed every kind of window at every stage of a game.
         if (games >= 300) {
-            QStringList stages = QStringLiteral(
-                                     "title|setup|question|question, time is up|"
-                                     "Zapster announcement|Zapster clock|answer")
-                                     .split(u'|');
-            for (const char* when : {"mid-game", "the end"}) {
-                for (const char* what :
-                     {"game over, ", "board, ", "board behind the game over, "}) {
-                    stages << what + QString(when);
-                }
-            }
-            for (const QString& stage : stages) {
+            const QString windows = QStringLiteral(
+                "title|setup|question|question, time is up|Zapster announcement|Zapster clock|"
+                "answer|game over, %1|board, %1|board behind the game over, %1");
+            for (const QString& stage : (windows.arg("mid-game") + '|' + windows.arg("the end"))
+                                            .split(u'|', Qt::SkipEmptyParts)) {
                 QVERIFY2(closedAt.contains(stage), qPrintable("never closed: " + stage));
             }
         }

@@ -5,6 +5,7 @@
 #include "common.h"
 #include "figures.h"
 #include "report.h"
+#include "screens/game_over.h"
 #include "support/game.h"
 #include "support/harness.h"
 #include "toolkit/timer.h"
@@ -27,7 +28,7 @@ void PlayGame(std::uint64_t seed) {
         play::Reveal();
         play::Judge(q % 3 != 0);
     }
-    if (!play::GameOverShown()) {
+    if (!play::Shown<GameOverScreen>()) {
         Fail("a whole game did not end on the game-over screen");
     }
     CheckPlay("a whole game");

@@ -5,19 +5,12 @@
 #include "screens/answer.h"
 #include "screens/board.h"
 #include "screens/flow.h"
-#include "screens/game_over.h"
 #include "screens/question.h"
 #include "screens/setup.h"
 #include "screens/title.h"
 #include "support/harness.h"
 
 namespace play {
-namespace {
-template <class S>
-bool Shown() {
-    return S::Loaded() && S::Get().isVisible();
-}
-}  // namespace
 
 void ToSetup() {
     {
@@ -61,27 +54,6 @@ void PlayNext(bool correct) {
     OpenNext();
     Reveal();
     Judge(correct);
-}
-
-bool BoardShown() {
-    return Shown<BoardScreen>();
-}
-bool QuestionShown() {
-    return Shown<QuestionScreen>();
-}
-bool AnswerShown() {
-    return Shown<AnswerScreen>();
-}
-bool GameOverShown() {
-    return Shown<GameOverScreen>();
-}
-
-QStringList BoardCaptions() {
-    QStringList captions;
-    for (int square = 0; square < 30; ++square) {
-        captions << BoardScreen::Get().squares[square / 6][square % 6].Caption();
-    }
-    return captions;
 }
 
 QStringList CategoryTitles() {

@@ -16,11 +16,11 @@ void OpenNext();
 // Opens the next open square, reveals and judges it.
 void PlayNext(bool correct);
 
-bool BoardShown();
-bool QuestionShown();
-bool AnswerShown();
-bool GameOverShown();
-QStringList BoardCaptions();  // the 30 square captions, column by column
+// Whether screen S is loaded and shown.
+template <class S>
+bool Shown() {
+    return S::Loaded() && S::Get().isVisible();
+}
 QStringList CategoryTitles();
 
 }  // namespace play
