@@ -56,6 +56,7 @@ run xvfb-run -a -s "-screen 0 1920x1080x24" "$bin/bench/xprobe" startup --runs "
     --baseline "$bin/bench/empty_window" --title "Play Zapster!" --size 495x334
 # 2. Click to screen, in process.
 run "$harness" click "$questions"
+run "$harness" host "$questions"
 # 3. The time bar on the real clock.
 run "$harness" timebar "${timebar[@]}"
 run "$harness" timebar-loaded

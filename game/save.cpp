@@ -248,6 +248,10 @@ void BeforeOutcome(const Match& game) {
     }
 }
 
+bool CanTakeBack() {
+    return journal.active && !journal.takeBacks.empty();
+}
+
 std::optional<Match> TakeBack() {
     if (!journal.active || journal.takeBacks.empty()) {
         return std::nullopt;

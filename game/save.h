@@ -35,6 +35,8 @@ void BeforeOutcome(const Match& game);
 // The last outcome is undone: the game as it was just before it, on the question's answer screen.
 // None, and nothing changes, when there is no outcome left to take back.
 std::optional<Match> TakeBack();
+// Whether there is an outcome left to take back.
+bool CanTakeBack();
 // "Thanks For Playing!": the game is over and is not offered again.
 void Finished(const Match& game);
 

@@ -265,7 +265,8 @@ constexpr auto kRows = [] {
 }  // namespace
 
 const Screen kBoard{
-    {kGameName, 0xFF8000, 7260, 5925, WindowStyle::Sizable, true, true, Placement::Centred},
+    {kGameName, 0xFF8000, 7260, 5925, WindowStyle::Sizable, true, true, Placement::Centred, 0, 0,
+     Audience::Room},
     kRows,
 };
 

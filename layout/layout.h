@@ -82,7 +82,35 @@ enum class Widget {
     leftLogo,
     thanksButton,
     rightLogo,
+    // host; a square is element 6 column + row, a Zapster button 3 team + n
+    hostRound,
+    hostTeamName,
+    hostScore,
+    hostTitle,
+    hostSquare,
+    hostCalls,
+    hostZapster,
+    hostTakeBack,
+    hostEndGame,
+    hostCategory,
+    hostQuestion,
+    hostAnswer,
+    hostTime,
+    hostReveal,
+    hostRight,
+    hostWrong,
+    hostClock,
+    hostSaving,
+    // setup, added later: numbers already given keep their widgets
+    displaysFrame,
+    hostChoice,
+    displaysMode,
 };
+
+// The host's board has the room's: five columns of six squares, and three Zapster buttons a team.
+static constexpr int kHostColumns = 5;
+static constexpr int kHostRows = 6;
+static constexpr int kHostZapsterButtons = 6;
 
 // The question screen's interval timers.
 enum class Timer {
@@ -113,6 +141,10 @@ struct Row {
 
 enum class WindowStyle { Sizable, FixedDialog, Borderless };
 enum class Placement { Centred, At, WindowSystem };
+// Who looks at a screen, and so on which display it goes: the moderator works on the host's
+// display; the room watches its own. A maximised screen of the room is a page of the room's one
+// window; one of the host is a window of its own.
+enum class Audience { Host, Room };
 
 struct Window {
     std::string_view title;
@@ -122,7 +154,8 @@ struct Window {
     bool maximised;
     bool inTaskBar;
     Placement placement;
-    int left = 0, top = 0;  // twips, where placed At
+    int left = 0, top = 0;  // twips, where placed At, from the corner of the screen's display
+    Audience audience = Audience::Host;
 };
 
 struct TimerRow {
@@ -172,11 +205,22 @@ struct SetupLook {
 };
 extern const SetupLook kSetupLook;
 
+// The colours of the host's window that change in play.
+struct HostLook {
+    int onTurn;     // the name and score of the team on turn: their background
+    int onTurnInk;  // and their letters
+    int waiting;    // the other team's background
+    int waitingInk;
+    int zapster;  // the question line of a Zapster question
+};
+extern const HostLook kHostLook;
+
 extern const Screen kTitle;
 extern const Screen kSetup;
 extern const Screen kBoard;
 extern const Screen kQuestion;
 extern const Screen kAnswer;
 extern const Screen kGameOver;
+extern const Screen kHost;
 
 }  // namespace layout

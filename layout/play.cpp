@@ -137,18 +137,21 @@ const QuestionLook kQuestionLook{
 };
 
 const Screen kQuestion{
-    {kGameName, 0x0000C0, 11880, 8595, WindowStyle::Sizable, true, true, Placement::WindowSystem},
+    {kGameName, 0x0000C0, 11880, 8595, WindowStyle::Sizable, true, true, Placement::WindowSystem, 0,
+     0, Audience::Room},
     kQuestionRows,
     kQuestionTimers,
 };
 
 const Screen kAnswer{
-    {kGameName, 0x008080, 4680, 3195, WindowStyle::Sizable, true, true, Placement::WindowSystem},
+    {kGameName, 0x008080, 4680, 3195, WindowStyle::Sizable, true, true, Placement::WindowSystem, 0,
+     0, Audience::Room},
     kAnswerRows,
 };
 
 const Screen kGameOver{
-    {kGameName, 0x000080, 8730, 3570, WindowStyle::Borderless, false, false, Placement::Centred},
+    {kGameName, 0x000080, 8730, 3570, WindowStyle::Borderless, false, false, Placement::Centred, 0,
+     0, Audience::Room},
     kGameOverRows,
 };
 

@@ -9,7 +9,7 @@ constexpr std::string_view kHeading = "Arial Black";
 constexpr Font kFrameFont{kHeading, 15.75};
 constexpr Font kOptionFont{kHeading, 11.25};
 constexpr int kGreen = 0x008000;
-constexpr int kOtherRows = 22;
+constexpr int kOtherRows = 27;
 
 constexpr std::array<Row, kOtherRows> kOthers{{
     {Widget::teamsFrame, -1, Kind::Frame, "Team Names", kFrameFont, kBold | kUnderline, kGreen,
@@ -152,6 +152,29 @@ constexpr std::array<Row, kOtherRows> kOthers{{
      4560,
      1335,
      1335},
+    // Below the rest: where the room's screens and the host's window go when there are two
+    // displays.
+    {Widget::displaysFrame, -1, Kind::Frame, "Displays", kFrameFont, kBold | kUnderline, kGreen,
+     kNoColor, 120, 6000, 7335, 1335},
+    {Widget::hostChoice, 0, Kind::Option, "Host window", kOptionFont, 0, kGreen, kNoColor, 240, 420,
+     2175, 255, Widget::displaysFrame},
+    {Widget::hostChoice, 1, Kind::Option, "Swapped", kOptionFont, 0, kGreen, kNoColor, 2640, 420,
+     2175, 255, Widget::displaysFrame},
+    {Widget::hostChoice, 2, Kind::Option, "Off", kOptionFont, 0, kGreen, kNoColor, 5040, 420, 2175,
+     255, Widget::displaysFrame},
+    {Widget::displaysMode,
+     -1,
+     Kind::Label,
+     "",
+     {kHeading, 8.25},
+     0,
+     kGreen,
+     kNoColor,
+     240,
+     780,
+     6975,
+     435,
+     Widget::displaysFrame},
 }};
 
 // The fifteen category slots lie on the window, over the Categories frame: a column of five
@@ -189,7 +212,7 @@ constexpr auto kRows = [] {
 const SetupLook kSetupLook{0x000000, 0x808080, 0x00FF00, 0xC00000};
 
 const Screen kSetup{
-    {"Game Setup", kGreen, 7650, 6000, WindowStyle::Sizable, false, true, Placement::At, 2385,
+    {"Game Setup", kGreen, 7650, 7455, WindowStyle::Sizable, false, true, Placement::At, 2385,
      1575},
     kRows,
 };

@@ -6,9 +6,11 @@
 #include "screens/answer.h"
 #include "screens/board.h"
 #include "screens/game_over.h"
+#include "screens/host.h"
 #include "screens/question.h"
 #include "screens/setup.h"
 #include "screens/title.h"
+#include "toolkit/displays.h"
 #include "toolkit/program.h"
 #include "toolkit/random.h"
 
@@ -45,12 +47,21 @@ private:
     // The game over.
     void Thanks();
     void TakeBackTheLast();
+    // The host's window.
+    void RevealFromHost();
+    void EndOrThanks();
+    void TurnClockFromHost();
+    void DrawHost();
+    // The displays: where the room's screens and the host's window go.
+    void UseDisplays();
 
     void Redraw();
     void ShowBoard();
     void ShowGameOver();
 
     bool alreadyRunning_ = false;
+    tk::HostChoice hostChoice_ = tk::HostChoice::Apart;
+    QString saveFailure_;  // how the last save went, for a host's window opened later
 };
 
 Flow& TheFlow() {
@@ -78,12 +89,22 @@ void Flow::Tie(tk::Window* screen) {
         connect(question, &QuestionScreen::ClockRanOut, this,
                 [this] { RunOut(&game::Match::ClockRanOut); });
         connect(question, &QuestionScreen::BoardDue, this, &Flow::BackToBoard);
+        connect(question, &QuestionScreen::PaceChanged, this, &Flow::DrawHost);
     } else if (auto* answer = qobject_cast<AnswerScreen*>(screen)) {
         connect(answer, &AnswerScreen::Judged, this, &Flow::Judge);
         connect(answer, &AnswerScreen::TakeBackPressed, this, &Flow::TakeBack);
     } else if (auto* over = qobject_cast<GameOverScreen*>(screen)) {
         connect(over, &GameOverScreen::ThanksClicked, this, &Flow::Thanks);
         connect(over, &GameOverScreen::TakeBackPressed, this, &Flow::TakeBackTheLast);
+        connect(over, &GameOverScreen::Closed, this, &Flow::DrawHost);
+    } else if (auto* host = qobject_cast<HostScreen*>(screen)) {
+        connect(host, &HostScreen::SquareClicked, this, &Flow::OpenSquare);
+        connect(host, &HostScreen::ZapsterButtonClicked, this, &Flow::CallZapster);
+        connect(host, &HostScreen::RevealClicked, this, &Flow::RevealFromHost);
+        connect(host, &HostScreen::ClockTurned, this, &Flow::TurnClockFromHost);
+        connect(host, &HostScreen::Judged, this, &Flow::Judge);
+        connect(host, &HostScreen::TakeBackPressed, this, &Flow::TakeBack);
+        connect(host, &HostScreen::EndGameClicked, this, &Flow::EndOrThanks);
     }
 }
 
@@ -91,10 +112,24 @@ void Flow::Tie(tk::Window* screen) {
 // saved games belongs to the game being played.
 void Flow::Start() {
     tk::OnScreenLoaded([this](tk::Window* screen) { Tie(screen); });
-    save::OnReport([](const QString& failure) {
+    save::OnReport([this](const QString& failure) {
+        saveFailure_ = failure;
         if (BoardScreen::Loaded()) {
             BoardScreen::Get().ShowSaving(failure);
         }
+        if (HostScreen::Loaded()) {
+            HostScreen::Get().ShowSaving(failure);
+        }
+    });
+    // Before the game, the moderator's windows go on the host's display.
+    hostChoice_ = tk::HostChoice::Apart;
+    tk::UseDisplays(tk::PlanDisplays(tk::CurrentDisplays(), hostChoice_));
+    tk::OnDisplaysChanged([this] {
+        tk::HandlerScope scope;
+        if (SetupScreen::Loaded()) {
+            SetupScreen::Get().ShowDisplays();
+        }
+        UseDisplays();
     });
     game.reset();
     TitleScreen& title = TitleScreen::Get();
@@ -116,7 +151,7 @@ void Flow::Ok() {
         return;
     }
     TitleScreen::Unload();
-    SetupScreen::Get();
+    SetupScreen::Get().ShowDisplays();
     BoardScreen::Get();
     SetupScreen::Show();
 }
@@ -141,14 +176,20 @@ void Flow::Resume() {
     } else {
         BoardScreen::Show();
     }
+    UseDisplays();
 }
 
 // "Done": the content of every round is read now, once, and the game starts on the board.
 void Flow::Done() {
     const SetupScreen& setup = SetupScreen::Get();
     game.emplace(game::ReadContent(setup.ChosenFiles()), setup.Choices(), tk::GameSeed());
+    hostChoice_ = setup.HostChoice();
     SetupScreen::Hide();
+    // The board goes straight to the room's display; the host's window opens after it, and keeps
+    // the keyboard.
+    tk::UseDisplays(tk::PlanDisplays(tk::CurrentDisplays(), hostChoice_));
     ShowBoard();
+    UseDisplays();
     save::NewGame(*game);
     save::AtRest(*game);
 }
@@ -295,10 +336,64 @@ void Flow::Redraw() {
     if (AnswerScreen::Loaded()) {
         AnswerScreen::Get().Draw(*game);
     }
+    DrawHost();
+}
+
+void Flow::DrawHost() {
+    if (game && HostScreen::Loaded()) {
+        HostScreen::Beside beside;
+        if (QuestionScreen::Loaded()) {
+            beside.pace = QuestionScreen::Get().Pace();
+        }
+        beside.canTakeBack = save::CanTakeBack();
+        beside.gameOverShown = GameOverScreen::Loaded() && GameOverScreen::Get().isVisible();
+        HostScreen::Get().Draw(*game, beside);
+    }
+}
+
+// The host's buttons act as their twins on the room's screens: the time bar and the clock are the
+// question screen's, which paces the question.
+void Flow::RevealFromHost() {
+    if (QuestionScreen::Loaded() && QuestionScreen::Get().Pace().mayReveal) {
+        QuestionScreen::Get().Reveal();
+    }
+}
+
+void Flow::EndOrThanks() {
+    if (GameOverScreen::Loaded() && GameOverScreen::Get().isVisible()) {
+        Thanks();
+    } else if (game && game->phase() == game::Phase::Board) {
+        EndGame();
+    }
+}
+
+void Flow::TurnClockFromHost() {
+    if (QuestionScreen::Loaded() && QuestionScreen::Get().Pace().mayTurnClock) {
+        QuestionScreen::Get().TurnZapsterClock();
+    }
+}
+
+// With two displays that show pictures of their own, the room's screens go on one and the host's
+// window opens on the other, unless the moderator turned it off; with one picture for everybody
+// there is no host window. Run again whenever a display comes or goes.
+void Flow::UseDisplays() {
+    const tk::DisplayPlan plan = tk::PlanDisplays(tk::CurrentDisplays(), hostChoice_);
+    tk::UseDisplays(plan);
+    if (plan.hostWindow && game) {
+        if (!HostScreen::Loaded()) {
+            HostScreen::Get().ShowSaving(saveFailure_);
+        }
+        DrawHost();
+        HostScreen::Show();
+    } else {
+        HostScreen::Unload();
+    }
+    tk::MoveToDisplays();
 }
 
 void Flow::ShowBoard() {
-    BoardScreen::Get().Draw(*game);
+    BoardScreen::Get();
+    Redraw();
     BoardScreen::Show();
 }
 
@@ -309,6 +404,7 @@ void Flow::ShowGameOver() {
         GameOverScreen::Get().ScaleFixed(BoardScreen::Loaded() ? BoardScreen::Get().Scale() : 1.0);
     }
     GameOverScreen::Show();
+    DrawHost();
 }
 
 }  // namespace

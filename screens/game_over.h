@@ -18,7 +18,12 @@ public:
 signals:
     void ThanksClicked();
     void TakeBackPressed();
+    void Closed();  // by its frame: the game plays on
 
 protected:
     void OnUndo() override { emit TakeBackPressed(); }
+    void OnCloseBox() override {
+        UnloadScreen();
+        emit Closed();
+    }
 };

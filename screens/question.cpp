@@ -57,6 +57,7 @@ void QuestionScreen::Begin(const game::Match& game) {
     if (zapster_) {
         questionText.setVisible(false);
     }
+    emit PaceChanged();
 }
 
 // The time bar: the moderator reveals the answer, unless the time is already up.
@@ -80,6 +81,7 @@ void QuestionScreen::TurnZapsterClock() {
         clockCountingDown_ = true;
         zapsterClockTimer.Start();
     }
+    emit PaceChanged();
 }
 
 // Every second: the bar is coloured by its length, then grows by one step.
@@ -89,6 +91,8 @@ void QuestionScreen::StepBar() {
                                  : length >= kLook.redFrom ? kLook.red
                                                            : kLook.yellow));
     timeBar.SetCaption(timeBar.Caption() + QStringLiteral("[]"));
+    ++barSteps_;
+    emit PaceChanged();
 }
 
 // 32 seconds: the time is up; the turn passes three seconds later.
@@ -100,6 +104,7 @@ void QuestionScreen::TimeOut() {
     backToBoardTimer.Start();
     beepTimer.Stop();
     emit TimeRanOut();
+    emit PaceChanged();
 }
 
 // Three seconds after a time-out: the question closes and the board is due.
@@ -124,6 +129,7 @@ void QuestionScreen::EndAnnouncement() {
     }
     SetBackColor(tk::Rgb(kLook.red));
     announcementEndTimer.Stop();
+    emit PaceChanged();
 }
 
 // Every half second on a Zapster question: the question shows in white.
@@ -170,6 +176,7 @@ void QuestionScreen::TickZapsterClock() {
         timeBar.SetCaption(kTimeIsUp);
         emit ClockRanOut();
     }
+    emit PaceChanged();
 }
 
 // Every quarter second at the start of a Zapster question: the announcement and the blinking.
@@ -194,6 +201,21 @@ void QuestionScreen::Blink() {
         SetBackColor(tk::Rgb(kLook.red));
         blinkRed_ = true;
     }
+}
+
+QuestionPace QuestionScreen::Pace() const {
+    QuestionPace pace;
+    pace.timeUp = timeBar.Caption() == kTimeIsUp;
+    pace.secondsLeft = std::max(
+        0,
+        (Interval(layout::Timer::timeOut) - barSteps_ * Interval(layout::Timer::barStep)) / 1000);
+    pace.announcing = blinkTimer.Running();
+    pace.clockShown = zapsterClock.isVisibleTo(this);
+    pace.clockTurned = clockCountingDown_;
+    pace.clockSeconds = clockSeconds_;
+    pace.mayReveal = timeBar.isEnabled() && !pace.timeUp;
+    pace.mayTurnClock = pace.clockShown && zapsterClock.isEnabled() && !clockCountingDown_;
+    return pace;
 }
 
 // The question screen is driven by the game: its close box does nothing, so that a question is

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/match.h"
+#include "screens/pace.h"
 #include "toolkit/timer.h"
 #include "toolkit/widgets.h"
 #include "toolkit/window.h"
@@ -47,12 +48,14 @@ public:
 
     // The seconds on the Zapster clock, up and then, once it is turned, down.
     game::Integer ClockSeconds() const { return clockSeconds_; }
+    QuestionPace Pace() const;
 
 signals:
     void RevealClicked();
     void TimeRanOut();   // the 32 seconds of a question
     void ClockRanOut();  // a turned Zapster clock reached zero
     void BoardDue();     // three seconds after either
+    void PaceChanged();  // a second has passed, the time is up, the clock shows or turns
 
 protected:
     void OnCloseBox() override;
@@ -65,4 +68,5 @@ private:
     bool blinkRed_ = false;
     game::Integer clockSeconds_ = 0;
     bool clockCountingDown_ = false;
+    int barSteps_ = 0;
 };

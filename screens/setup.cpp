@@ -31,6 +31,13 @@ SetupScreen::SetupScreen() {
         connect(&scheduleChoice[choice], &tk::Option::Click, this,
                 [this, choice] { ChooseSchedule(choice); });
     }
+    Lay(&displaysFrame, layout::Widget::displaysFrame);
+    Lay(&displaysMode, layout::Widget::displaysMode);
+    for (int choice = 0; choice < hostChoice.size(); ++choice) {
+        Lay(&hostChoice[choice], layout::Widget::hostChoice, choice);
+        connect(&hostChoice[choice], &tk::Option::Click, this,
+                [this, choice] { ChooseHost(choice); });
+    }
     for (int slot = 0; slot < kCategorySlots; ++slot) {
         Lay(&categorySlots[slot], layout::Widget::categorySlot, slot);
         categorySlots[slot].SetPattern(QStringLiteral("*.zap"));
@@ -51,6 +58,7 @@ void SetupScreen::OnLoad() {
     teamNameBox[1].SetText(QStringLiteral("Team 2"));
     roundsChoice[2].Select();
     scheduleChoice[3].Select();
+    hostChoice[0].Select();
 }
 
 game::ChosenFiles SetupScreen::ChosenFiles() const {
@@ -94,6 +102,21 @@ void SetupScreen::SwitchSound() {
     choices_.soundOn = !choices_.soundOn;
     soundButton.SetCaption(choices_.soundOn ? QStringLiteral("ON") : QStringLiteral("OFF"));
     soundButton.SetBackColor(tk::Rgb(choices_.soundOn ? kLook.soundOn : kLook.soundOff));
+}
+
+// Where the room's screens and the host's window go, for this game.
+void SetupScreen::ChooseHost(int choice) {
+    hostChoice_ = static_cast<tk::HostChoice>(choice);
+    ShowDisplays();
+}
+
+void SetupScreen::ShowDisplays() {
+    const std::vector<tk::Display> displays = tk::CurrentDisplays();
+    displaysMode.SetCaption(tk::PlanDisplays(displays, hostChoice_).mode);
+    const bool two = tk::PlanDisplays(displays, tk::HostChoice::Apart).hostWindow;
+    for (int choice = 0; choice < hostChoice.size(); ++choice) {
+        hostChoice[choice].setVisible(two);
+    }
 }
 
 // "Done": the setup is over; the game starts with what was chosen.

@@ -2,6 +2,7 @@
 
 #include "game/content.h"
 #include "game/match.h"
+#include "toolkit/displays.h"
 #include "toolkit/widgets.h"
 #include "toolkit/window.h"
 
@@ -28,6 +29,9 @@ public:
     tk::Frame soundFrame{this};
     tk::Button soundButton{&soundFrame};
     tk::Button doneButton{this};
+    tk::Frame displaysFrame{this};
+    tk::Array<tk::Option, 3> hostChoice{&displaysFrame};  // apart, swapped, off
+    tk::Label displaysMode{&displaysFrame};
     // Created last so that they lie above the categories frame they are drawn over.
     tk::Array<tk::FileList, kCategorySlots> categorySlots{this};
 
@@ -36,11 +40,15 @@ public:
     void ChooseSchedule(int choice);
     void ClearSlot(int slot);
     void SwitchSound();
+    void ChooseHost(int choice);
     void Done();
+    // Says which mode the displays put the game in; the choice is offered only with two pictures.
+    void ShowDisplays();
 
     // What the moderator chose, and the file chosen in each category slot.
     const game::Setup& Choices() const { return choices_; }
     game::ChosenFiles ChosenFiles() const;
+    tk::HostChoice HostChoice() const { return hostChoice_; }
 
 signals:
     void DoneClicked();
@@ -51,4 +59,5 @@ protected:
 
 private:
     game::Setup choices_;
+    tk::HostChoice hostChoice_ = tk::HostChoice::Apart;
 };

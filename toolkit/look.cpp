@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <cmath>
 
+#include "toolkit/displays.h"
 #include "toolkit/textfit.h"
 #include "toolkit/widgets.h"
 #include "toolkit/window.h"
@@ -117,14 +118,17 @@ void ApplyWindow(Window* target, const layout::Window& window) {
 }
 
 void PlaceWindow(QWidget* target, const layout::Window& window) {
-    QRect desktop(0, 0, 1024, 768);
-    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-        desktop = primary->availableGeometry();
+    QRect desktop(0, 0, 1024, 768), corner = desktop;
+    QScreen* display = DisplayOf(window.audience);
+    if (display != nullptr) {
+        desktop = display->availableGeometry();
+        corner = display->geometry();
+        target->setScreen(display);
     }
     if (window.placement == layout::Placement::Centred) {
         target->move(desktop.center() - QPoint(target->width() / 2, target->height() / 2));
     } else if (window.placement == layout::Placement::At) {
-        target->move(Pixels(window.left), Pixels(window.top));
+        target->move(corner.topLeft() + QPoint(Pixels(window.left), Pixels(window.top)));
     }
 }
 

@@ -105,6 +105,15 @@ void OnScreenLoaded(std::function<void(Window*)> tie) {
     tieScreen = std::move(tie);
 }
 
+void MoveToDisplays() {
+    for (Window* screen : loaded) {
+        screen->MoveToDisplay();
+    }
+    if (Stage* stage = Stage::Existing()) {
+        stage->MoveToDisplay();
+    }
+}
+
 int LoadedScreenCount() {
     return static_cast<int>(loaded.size());
 }

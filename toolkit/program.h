@@ -35,6 +35,9 @@ int Run(void (*entry)());
 // handler runs, however the screen came to be referred to first.
 void OnScreenLoaded(std::function<void(Window*)> tie);
 
+// Every shown window goes to its audience's display, as the displays are now used.
+void MoveToDisplays();
+
 // The loaded screens, for harnesses that watch the game from outside.
 int LoadedScreenCount();
 bool AnyScreenVisible();

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "toolkit/displays.h"
 #include "toolkit/program.h"
 #include "toolkit/window.h"
 
@@ -54,9 +55,10 @@ void Stage::Present(Window* page) {
         if (!testAttribute(Qt::WA_WState_Created)) {
             setWindowState(windowState() & ~Qt::WindowMaximized);
         }
-        showMaximized();
+        setAttribute(Qt::WA_ShowWithoutActivating, Window::HostHasKeyboard());
+        ShowMaximisedOn(this, DisplayOf(layout::Audience::Room));
     }
-    if (!isActiveWindow()) {
+    if (!isActiveWindow() && !Window::HostHasKeyboard()) {
         raise();
         activateWindow();
     }
@@ -104,6 +106,19 @@ void Stage::Settle() {
         hide();
         // A hidden window keeps a buffer as large as the display.
         destroy();
+    }
+}
+
+void Stage::MoveToDisplay() {
+    QScreen* room = DisplayOf(layout::Audience::Room);
+    if (isHidden() || room == nullptr || LiesOn(this, room)) {
+        return;
+    }
+    ShowMaximisedOn(this, room);
+    if (Window* top = Top(); top != nullptr && !Window::HostHasKeyboard()) {
+        raise();
+        activateWindow();
+        GiveKeyboard(top);
     }
 }
 

@@ -27,6 +27,8 @@ public:
     // left to show goes, and gives its window back; not before, as the handler that hid one page
     // usually shows another next.
     void Withdraw();
+    // A shown stage goes to the room's display, if it is not there.
+    void MoveToDisplay();
     // The page the room sees: the last one put on top that is still shown.
     Window* Top() const;
 

@@ -1,10 +1,12 @@
 #include "toolkit/window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QTimer>
 #include <algorithm>
 
+#include "toolkit/displays.h"
 #include "toolkit/look.h"
 #include "toolkit/stage.h"
 #include "toolkit/timer.h"
@@ -30,9 +32,34 @@ void Window::ShowScreen() {
         Stage::Get().Present(this);
         return;
     }
-    show();
+    const bool keepKeyboard =
+        look_ != nullptr && look_->window.audience == layout::Audience::Room && HostHasKeyboard();
+    setAttribute(Qt::WA_ShowWithoutActivating, keepKeyboard);
+    if (maximised_) {
+        ShowMaximisedOn(this, DisplayOf(look_->window.audience));
+    } else {
+        show();
+    }
     raise();
-    activateWindow();
+    if (!keepKeyboard) {
+        activateWindow();
+    }
+}
+
+bool Window::HostHasKeyboard() {
+    const auto* active = qobject_cast<const Window*>(QApplication::activeWindow());
+    return active != nullptr && active->maximised_ && !active->IsPage() && active->isVisible();
+}
+
+void Window::MoveToDisplay() {
+    if (unloaded_ || IsPage() || isHidden() || look_ == nullptr) {
+        return;
+    }
+    if (maximised_) {
+        ShowMaximisedOn(this, DisplayOf(look_->window.audience));
+    } else if (!LiesOn(this, DisplayOf(look_->window.audience))) {
+        PlaceWindow(this, look_->window);
+    }
 }
 
 void Window::HideScreen() {

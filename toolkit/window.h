@@ -27,6 +27,11 @@ public:
     void HideScreen();    // keeps every widget's state
     void UnloadScreen();  // destroys the screen's state; its timers stop at once
     bool Unloaded() const { return unloaded_; }
+    // A shown window of its own goes to its audience's display, if it is not there.
+    void MoveToDisplay();
+    // While the host's window has the keyboard, the room's screens come and go without taking it:
+    // the moderator keeps playing from the keys.
+    static bool HostHasKeyboard();
 
     QColor BackColor() const { return backColor_; }
     void SetBackColor(const QColor& color);
@@ -75,7 +80,8 @@ private:
     friend class Timer;
     void AddTimer(Timer* timer) { timers_.push_back(timer); }
     void ReleaseWindow();
-    bool IsPage() const { return maximised_; }
+    // The room's maximised screens share its one window; the host's is a window of its own.
+    bool IsPage() const { return maximised_ && look_->window.audience == layout::Audience::Room; }
     void RemoveTimer(Timer* timer);
 
     QColor backColor_;

@@ -17,8 +17,11 @@ case "${1:-}" in
     # icon test draws the SVG icon with rsvg-convert, the renderer desktops use. The window test
     # runs the game under openbox on a virtual display, drives it with xdotool and xprop and
     # reads what its window shows with xwd.
+    # The host-window test plugs displays in and out of Qt's offscreen platform through its
+    # private interface.
     --test) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
-        pulseaudio pulseaudio-utils librsvg2-bin xvfb xauth openbox xdotool x11-utils x11-apps) ;;
+        pulseaudio pulseaudio-utils librsvg2-bin xvfb xauth openbox xdotool x11-utils x11-apps
+        qt6-base-private-dev) ;;
 esac
 
 missing=()

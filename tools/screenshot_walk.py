@@ -2,6 +2,9 @@
 
 Runs inside a virtual display (see screenshots.sh). Clicks land where the screens' layout puts
 the widgets, scaled the way a maximised screen scales its layout to the display.
+
+With --host, the display has two screens, a laptop's (screen 0) and a projector's (screen 1): the
+walk opens a question from the host's window by its keys and photographs both screens.
 """
 import os
 import subprocess
@@ -9,7 +12,8 @@ import tempfile
 import sys
 import time
 
-program, workdir, prefix = sys.argv[1:4]
+host_walk = sys.argv[1] == "--host"
+program, workdir, prefix = sys.argv[2:5] if host_walk else sys.argv[1:4]
 
 # Right and bottom edges (twips) of the widgets of each maximised screen.
 EXTENTS = {"board": (11655, 8175), "question": (11895, 7935), "answer": (11775, 8175)}
@@ -62,18 +66,38 @@ def click_scaled(wid, screen, x_twips, y_twips):
     click(wid, px(x_twips, factor) + offset, px(y_twips, factor))
 
 
-def shot(name):
+def shot(name, screen=0):
     time.sleep(0.6)
-    sh("import", "-window", "root", f"{prefix}-{name}.png")
+    display = os.environ["DISPLAY"].split(".")[0] + f".{screen}"
+    sh("import", "-display", display, "-window", "root", f"{prefix}-{name}.png")
 
 
-wm = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+# A window manager on every screen: without one no window can be maximised.
+wms = [subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                        env={**os.environ, "DISPLAY": os.environ["DISPLAY"].split(".")[0] + f".{n}"})
+       for n in ((0, 1) if host_walk else (0,))]
 time.sleep(0.8)
 # A folder of saved games of its own: the pictures show a new game, never a resume offer.
 state_home = tempfile.mkdtemp(prefix="zapster-shots-")
 game = subprocess.Popen([program], cwd=workdir, stderr=subprocess.DEVNULL,
                         env={**os.environ, "XDG_STATE_HOME": state_home})
 try:
+    if host_walk:
+        sh("xdotool", "windowactivate", "--sync", window("Play Zapster!"), "key", "Return")
+        setup = window("Game Setup")
+        click(setup, px(120 + 240 + 300), px(4320 + 480 + 127))  # "None": an ordinary question
+        click(setup, px(6120 + 667), px(4560 + 667))  # "Done"
+        host = window("Zapster! \u2013 host")
+        time.sleep(1.0)
+        # The projector's window manager may hand the keyboard to the room's window as it maps it:
+        # the moderator clicks the host's window first.
+        sh("xdotool", "windowactivate", "--sync", host)
+        time.sleep(0.5)
+        sh("xdotool", "key", "b", "3")  # column 2, row 3
+        time.sleep(11.5)
+        shot("host-question")
+        shot("room-question", screen=1)
+        raise SystemExit(0)
     title = window("Play Zapster!")
     shot("1-title")
     sh("xdotool", "windowactivate", "--sync", title, "key", "Return")
@@ -129,4 +153,5 @@ finally:
     time.sleep(0.3)
     game.terminate()
     game.wait(timeout=5)
-    wm.terminate()
+    for wm in wms:
+        wm.terminate()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the real program under a virtual display at 1024x768 and at 3840x2160 and writes one
 # picture per screen into the folder given: title, setup, board, question, Zapster question,
-# answer and game over.
+# answer and game over; then, with a projector beside a laptop of 1366x768 and of 1920x1080, the
+# host's window and the room's screen during a question.
 #   tools/screenshots.sh OUTDIR
 #   tools/screenshots.sh --docs     # the README's pictures: docs/ at 1024x768, docs/3840x2160/
 set -euo pipefail
@@ -33,7 +34,15 @@ for size in 1024x768 3840x2160; do
     xvfb-run -a -s "-screen 0 ${size}x24" \
         python3 tools/screenshot_walk.py "$PWD/build/zapster" "$PWD/examples" "$out/$size"
 done
+for size in 1366x768 1920x1080; do
+    xvfb-run -a -s "-screen 0 ${size}x24 -screen 1 1280x720x24" \
+        python3 tools/screenshot_walk.py --host "$PWD/build/zapster" "$PWD/examples" "$out/$size"
+done
 if [[ -n $docs ]]; then
+    for size in 1366x768 1920x1080; do
+        cp "$out/$size-host-question.png" "$docs/host-$size.png"
+    done
+    cp "$out/1366x768-room-question.png" "$docs/host-room.png"
     # The small windows are cut out of the black desktop; maximised screens are kept whole.
     names=(1-title:title 2-setup:setup 2-setup-chosen:setup-chosen 3-board:board 4-question:question
         5-answer:answer 6-zapster-announcement:zapster-announcement 7-zapster-clock:zapster-question

@@ -4,6 +4,7 @@
 namespace bench {
 
 int ClickToScreen(int questions);
+int HostClicks(int questions);
 int TimeBar(int soundOn, int soundOff, bool baselineAlongside);
 int TimeBarUnderLoad();
 int Soak(int questions);

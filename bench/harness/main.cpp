@@ -2,6 +2,7 @@
 // tests, under Qt's real event loop wherever painting or timing matters.
 //   zapster_bench version
 //   zapster_bench click QUESTIONS
+//   zapster_bench host QUESTIONS        (a laptop and a projector: two displays)
 //   zapster_bench timebar SOUND_ON SOUND_OFF [--alongside]
 //   zapster_bench timebar-loaded
 //   zapster_bench soak QUESTIONS
@@ -22,16 +23,22 @@
 namespace {
 
 // Without a platform named, a headless one whose screen is a full-HD display, where the screens
-// are maximised as on a classroom projector.
-void ChooseHeadlessPlatform() {
+// are maximised as on a classroom projector; with `laptop`, a laptop's display beside it, where
+// the host's window opens.
+void ChooseHeadlessPlatform(bool laptop) {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         return;
     }
     const QString config = QDir::temp().filePath(QStringLiteral("zapster-bench-screen.json"));
     QFile file(config);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        file.write(R"({"windowFrameMargins": false, "screens": [{"name": "bench", "x": 0, "y": 0,
-            "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96}]})");
+        file.write(R"({"windowFrameMargins": false, "screens": [)");
+        if (laptop) {
+            file.write(R"({"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,
+                "logicalDpi": 96, "logicalBaseDpi": 96}, )");
+        }
+        file.write(R"({"name": "bench", "x": 1366, "y": 0, "width": 1920, "height": 1080,
+            "logicalDpi": 96, "logicalBaseDpi": 96}]})");
         file.close();
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
     } else {
@@ -40,10 +47,10 @@ void ChooseHeadlessPlatform() {
 }
 
 int Usage() {
-    std::fprintf(
-        stderr,
-        "usage: zapster_bench version | click N | timebar ON OFF [--alongside] | timebar-loaded | "
-        "soak N | idle SECONDS | paint N | throughput SECONDS\n");
+    std::fprintf(stderr,
+                 "usage: zapster_bench version | click N | host N | timebar ON OFF [--alongside] | "
+                 "timebar-loaded | "
+                 "soak N | idle SECONDS | paint N | throughput SECONDS\n");
     return 2;
 }
 
@@ -53,7 +60,7 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         return Usage();
     }
-    ChooseHeadlessPlatform();
+    ChooseHeadlessPlatform(std::strcmp(argv[1], "host") == 0);
     tk::PrepareProcess();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
@@ -72,6 +79,9 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(figure, "click") == 0) {
         return bench::ClickToScreen(static_cast<int>(number(2, 200)));
+    }
+    if (std::strcmp(figure, "host") == 0) {
+        return bench::HostClicks(static_cast<int>(number(2, 200)));
     }
     if (std::strcmp(figure, "timebar") == 0) {
         const bool alongside = argc > 4 && std::strcmp(argv[4], "--alongside") == 0;
