@@ -51,4 +51,44 @@ Content ReadContent(const ChosenFiles& chosen) {
     return content;
 }
 
+QString SlotProblem(const QString& fileName, int slot) {
+    if (fileName.isEmpty()) {
+        return {};
+    }
+    const BlockRead read = ReadCategoryBlockOrWhy(fileName, slot);
+    const QString where =
+        QStringLiteral("Round %1, column %2: ").arg(slot / kColumns + 1).arg(slot % kColumns + 1);
+    const QString instead = QStringLiteral("; the built-in category is played there.");
+    switch (read.problem) {
+        case BlockProblem::None:
+            return {};
+        case BlockProblem::Missing:
+            return where + fileName + QStringLiteral(" is not there any more") + instead;
+        case BlockProblem::Unreadable:
+            return where + fileName + QStringLiteral(" cannot be read") + instead;
+        case BlockProblem::TooFewBlocks:
+            // Each slot takes the file's category of its own number: the third slot, the third.
+            return where +
+                   QStringLiteral("%1 has %2 %3, and this place takes category %4")
+                       .arg(fileName)
+                       .arg(read.wholeBlocks == 0 ? QStringLiteral("no")
+                                                  : QString::number(read.wholeBlocks))
+                       .arg(read.wholeBlocks == 1 ? QStringLiteral("category")
+                                                  : QStringLiteral("categories"))
+                       .arg(slot + 1) +
+                   instead;
+        case BlockProblem::TooFewLines:
+            return where +
+                   QStringLiteral(
+                       "category %1 of %2 (\u201C%3\u201D) has too few questions: it "
+                       "ends after %4 of its %5 lines")
+                       .arg(slot + 1)
+                       .arg(fileName, read.title.trimmed())
+                       .arg(read.linesInBlock)
+                       .arg(kLinesPerBlock) +
+                   instead;
+    }
+    return {};
+}
+
 }  // namespace game

@@ -45,4 +45,8 @@ using ChosenFiles = std::array<QString, kCategorySlots>;  // empty: the built-in
 // whole in its place, and the points of the rows in each round.
 Content ReadContent(const ChosenFiles& chosen);
 
+// In plain words, why the file chosen for a category slot cannot supply its category, so that the
+// built-in one is played there; empty when it can, or when no file is chosen.
+QString SlotProblem(const QString& fileName, int slot);
+
 }  // namespace game

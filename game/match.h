@@ -17,8 +17,16 @@ struct Setup {
     Integer roundsToPlay = 3;
     PerRound zapstersPlanned{3, 6, 9};  // kEveryQuestion: "Total!"
     bool soundOn = true;
+    // The time bar of a normal question: its length in seconds (kNoTimeLimit: none), and whether
+    // it waits until the moderator has read the question aloud.
+    Integer barSeconds = 32;
+    bool startAfterReading = false;
     bool operator==(const Setup&) const = default;
 };
+
+// The lengths of the time bar the setup offers, in seconds; 32 is the game's own.
+inline constexpr Integer kNoTimeLimit = 0;
+inline constexpr std::array<Integer, 7> kBarLengths{15, 20, 32, 45, 60, 90, kNoTimeLimit};
 
 // The Zapster questions planned in rounds 1, 2 and 3 by each schedule of the setup: "None",
 // "0, 0, 0", "0, 3, 6", "3, 6, 9", "6, 9, 12" and "Total!". "0, 0, 0" gives round 3 three of them;

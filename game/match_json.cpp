@@ -107,7 +107,9 @@ QJsonObject MatchToJson(const MatchState& s) {
         {"setup", QJsonObject{{"teams", List(s.setup.teamNames)},
                               {"rounds", s.setup.roundsToPlay},
                               {"zapsters", Numbers(s.setup.zapstersPlanned)},
-                              {"sound", s.setup.soundOn}}},
+                              {"sound", s.setup.soundOn},
+                              {"bar", s.setup.barSeconds},
+                              {"afterReading", s.setup.startAfterReading}}},
         {"seed", QString::number(s.seed, 16)},
         {"draws", qint64(s.draws)},
         {"round", s.round},
@@ -147,6 +149,17 @@ std::optional<MatchState> MatchFromJson(const QJsonValue& value, const Content& 
     s.setup.roundsToPlay = setup.Number(QStringLiteral("rounds"), 1, kRounds);
     setup.ReadPerRound(s.setup.zapstersPlanned, QStringLiteral("zapsters"), kEveryQuestion);
     s.setup.soundOn = setup.Flag(QStringLiteral("sound"));
+    // A game saved before the time bar could be chosen played the game's own bar.
+    if (setupJson.contains(QStringLiteral("bar"))) {
+        s.setup.barSeconds = setup.Number(QStringLiteral("bar"), kNoTimeLimit, 3600);
+        if (setup.ok() && std::find(kBarLengths.begin(), kBarLengths.end(), s.setup.barSeconds) ==
+                              kBarLengths.end()) {
+            setup.Fail(QStringLiteral("bar is not a length the setup offers"));
+        }
+    }
+    if (setupJson.contains(QStringLiteral("afterReading"))) {
+        s.setup.startAfterReading = setup.Flag(QStringLiteral("afterReading"));
+    }
     read.Fail(setup.why().isEmpty() ? QString() : QStringLiteral("setup: ") + setup.why());
 
     const QString seed = read.Text(QStringLiteral("seed"));

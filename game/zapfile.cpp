@@ -1,5 +1,7 @@
 #include "game/zapfile.h"
 
+#include <QFileInfo>
+
 #include "toolkit/linereader.h"
 
 static_assert(kLinesPerBlock == 1 + 2 * std::tuple_size_v<decltype(CategoryBlock::questions)>);
@@ -39,37 +41,56 @@ QString StripTag(const QString& line) {
 }
 
 std::optional<CategoryBlock> ReadCategoryBlock(const QString& fileName, int index) {
+    return ReadCategoryBlockOrWhy(fileName, index).block;
+}
+
+BlockRead ReadCategoryBlockOrWhy(const QString& fileName, int index) {
+    BlockRead read;
     if (index < 0) {
-        return std::nullopt;
+        read.problem = BlockProblem::TooFewBlocks;
+        return read;
     }
     // The reader closes the file when it goes out of scope, before the caller sees the result.
     tk::LineReader reader;
     if (!reader.open(fileName)) {
-        return std::nullopt;
+        read.problem =
+            QFileInfo::exists(fileName) ? BlockProblem::Unreadable : BlockProblem::Missing;
+        return read;
     }
     // Earlier blocks belong to other category slots; they are skipped without decoding.
     const qint64 skip = qint64{kLinesPerBlock} * index;
     QByteArray ignored;
     for (qint64 i = 0; i < skip; ++i) {
         if (!reader.readRawLine(ignored)) {
-            return std::nullopt;
+            read.problem = BlockProblem::TooFewBlocks;
+            read.wholeBlocks = i / kLinesPerBlock;
+            return read;
         }
     }
     CategoryBlock block;
     // The title is shown exactly as the writer typed it, spaces included.
     if (!reader.readLine(block.title)) {
-        return std::nullopt;
+        read.problem = BlockProblem::TooFewBlocks;
+        read.wholeBlocks = index;
+        return read;
     }
+    read.problem = BlockProblem::TooFewLines;
+    read.title = block.title;
+    read.linesInBlock = 1;
     QString line;
     for (std::size_t row = 0; row < block.questions.size(); ++row) {
         if (!reader.readLine(line)) {
-            return std::nullopt;
+            return read;
         }
+        ++read.linesInBlock;
         block.questions[row] = StripTag(line);
         if (!reader.readLine(line)) {
-            return std::nullopt;
+            return read;
         }
+        ++read.linesInBlock;
         block.answers[row] = StripTag(line);
     }
-    return block;
+    read = BlockRead{};
+    read.block = std::move(block);
+    return read;
 }

@@ -22,3 +22,14 @@ QString StripTag(const QString& line);
 // cannot be opened as a regular file or ends before the block is complete: a category is taken
 // from a file whole or not at all.
 std::optional<CategoryBlock> ReadCategoryBlock(const QString& fileName, int index);
+
+// Why a file cannot supply block `index`, if it cannot.
+enum class BlockProblem { None, Missing, Unreadable, TooFewBlocks, TooFewLines };
+struct BlockRead {
+    std::optional<CategoryBlock> block;
+    BlockProblem problem = BlockProblem::None;
+    qint64 wholeBlocks = 0;  // TooFewBlocks: how many the file holds
+    int linesInBlock = 0;    // TooFewLines: how many lines of the block the file holds
+    QString title;           // TooFewLines: the block's title
+};
+BlockRead ReadCategoryBlockOrWhy(const QString& fileName, int index);

@@ -24,7 +24,7 @@ constexpr Row At(Widget widget, int index, Kind kind, std::string_view caption, 
 constexpr std::array<std::string_view, kHostZapsterButtons> kZapsterCaptions{
     "1   [1]", "2   [2]", "3   [3]", "1   [8]", "2   [9]", "3   [0]"};
 
-constexpr int kOtherRows = 18;
+constexpr int kOtherRows = 20;
 constexpr std::array<Row, kOtherRows> kOthers{{
     At(Widget::hostRound, -1, Kind::Label, "", 18, kBold, kPanel, kInk, 16, 8, 180, 44),
     At(Widget::hostTeamName, 0, Kind::Label, "", 16, kBold | kCentred, kPanel, kInk, 208, 8, 300,
@@ -53,6 +53,10 @@ constexpr std::array<Row, kOtherRows> kOthers{{
     At(Widget::hostSaving, -1, Kind::Label, "", 11, 0, kPanel, kInk, 16, 672, 1248, 32),
     At(Widget::hostCalls, 0, Kind::Label, "", 11, kBold, kPanel, kInk, 16, 436, 312, 28),
     At(Widget::hostCalls, 1, Kind::Label, "", 11, kBold, kPanel, kInk, 340, 436, 312, 28),
+    At(Widget::hostPause, -1, Kind::Button, "Pause   [P]", 13, kBold, kButton, kNoColor, 16, 620,
+       310, 44),
+    At(Widget::hostMoreTime, -1, Kind::Button, "+10 s   [+]", 13, kBold, kButton, kNoColor, 342,
+       620, 310, 44),
 }};
 
 // A column of the board: its title, then its six squares, each showing the key that opens it.

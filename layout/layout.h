@@ -105,6 +105,18 @@ enum class Widget {
     displaysFrame,
     hostChoice,
     displaysMode,
+    // question, added later
+    pausedSign,
+    // setup, added later
+    barFrame,
+    barChoice,
+    startFrame,
+    startChoice,
+    filesFrame,
+    filesReport,
+    // host, added later
+    hostPause,
+    hostMoreTime,
 };
 
 // The host's board has the room's: five columns of six squares, and three Zapster buttons a team.
@@ -202,6 +214,7 @@ struct SetupLook {
     int inactiveHeading;  // a round that is not
     int soundOn;          // the sound button, reading "ON"
     int soundOff;         // and "OFF"
+    int slotProblem;      // a category slot whose file cannot supply its category
 };
 extern const SetupLook kSetupLook;
 

@@ -42,6 +42,19 @@ constexpr Row kQuestionRows[] = {
      6960,
      1695,
      855},
+    // Over the whole bar while the question is paused, so that the room sees why nothing moves.
+    {Widget::pausedSign,
+     -1,
+     Kind::Label,
+     "Paused",
+     {"Arial Black", 30},
+     kBold | kCentred | kBorder | kHidden,
+     0xFFFFFF,
+     0x000000,
+     120,
+     7080,
+     11775,
+     855},
 };
 
 constexpr TimerRow kQuestionTimers[] = {

@@ -9,7 +9,7 @@ constexpr std::string_view kHeading = "Arial Black";
 constexpr Font kFrameFont{kHeading, 15.75};
 constexpr Font kOptionFont{kHeading, 11.25};
 constexpr int kGreen = 0x008000;
-constexpr int kOtherRows = 27;
+constexpr int kOtherRows = 40;
 
 constexpr std::array<Row, kOtherRows> kOthers{{
     {Widget::teamsFrame, -1, Kind::Frame, "Team Names", kFrameFont, kBold | kUnderline, kGreen,
@@ -175,6 +175,45 @@ constexpr std::array<Row, kOtherRows> kOthers{{
      6975,
      435,
      Widget::displaysFrame},
+    // Below the displays: the time bar's length, and when it starts.
+    {Widget::barFrame, -1, Kind::Frame, "Time Bar", kFrameFont, kBold | kUnderline, kGreen,
+     kNoColor, 120, 7440, 4935, 1335},
+    {Widget::barChoice, 0, Kind::Option, "15 s", kOptionFont, 0, kGreen, kNoColor, 240, 420, 1095,
+     255, Widget::barFrame},
+    {Widget::barChoice, 1, Kind::Option, "20 s", kOptionFont, 0, kGreen, kNoColor, 1440, 420, 1095,
+     255, Widget::barFrame},
+    {Widget::barChoice, 2, Kind::Option, "32 s", kOptionFont, 0, kGreen, kNoColor, 2640, 420, 1095,
+     255, Widget::barFrame},
+    {Widget::barChoice, 3, Kind::Option, "45 s", kOptionFont, 0, kGreen, kNoColor, 3840, 420, 1095,
+     255, Widget::barFrame},
+    {Widget::barChoice, 4, Kind::Option, "60 s", kOptionFont, 0, kGreen, kNoColor, 240, 780, 1095,
+     255, Widget::barFrame},
+    {Widget::barChoice, 5, Kind::Option, "90 s", kOptionFont, 0, kGreen, kNoColor, 1440, 780, 1095,
+     255, Widget::barFrame},
+    {Widget::barChoice, 6, Kind::Option, "No limit", kOptionFont, 0, kGreen, kNoColor, 2640, 780,
+     2175, 255, Widget::barFrame},
+    {Widget::startFrame, -1, Kind::Frame, "Start Bar", kFrameFont, kBold | kUnderline, kGreen,
+     kNoColor, 5160, 7440, 2295, 1335},
+    {Widget::startChoice, 0, Kind::Option, "At once", kOptionFont, 0, kGreen, kNoColor, 240, 420,
+     1935, 255, Widget::startFrame},
+    {Widget::startChoice, 1, Kind::Option, "After reading", kOptionFont, 0, kGreen, kNoColor, 240,
+     780, 1935, 255, Widget::startFrame},
+    // Beside the rest: what each chosen category file will supply, in plain words.
+    {Widget::filesFrame, -1, Kind::Frame, "Category Files", kFrameFont, kBold | kUnderline, kGreen,
+     kNoColor, 7560, 0, 3735, 8775},
+    {Widget::filesReport,
+     -1,
+     Kind::Label,
+     "",
+     {kHeading, 8.25},
+     0,
+     kGreen,
+     kNoColor,
+     120,
+     420,
+     3495,
+     8235,
+     Widget::filesFrame},
 }};
 
 // The fifteen category slots lie on the window, over the Categories frame: a column of five
@@ -209,10 +248,10 @@ constexpr auto kRows = [] {
 
 }  // namespace
 
-const SetupLook kSetupLook{0x000000, 0x808080, 0x00FF00, 0xC00000};
+const SetupLook kSetupLook{0x000000, 0x808080, 0x00FF00, 0xC00000, 0xFFB0B0};
 
 const Screen kSetup{
-    {"Game Setup", kGreen, 7650, 7455, WindowStyle::Sizable, false, true, Placement::At, 2385,
+    {"Game Setup", kGreen, 11415, 8895, WindowStyle::Sizable, false, true, Placement::At, 2385,
      1575},
     kRows,
 };

@@ -102,6 +102,16 @@ void Flow::Tie(tk::Window* screen) {
         connect(host, &HostScreen::ZapsterButtonClicked, this, &Flow::CallZapster);
         connect(host, &HostScreen::RevealClicked, this, &Flow::RevealFromHost);
         connect(host, &HostScreen::ClockTurned, this, &Flow::TurnClockFromHost);
+        connect(host, &HostScreen::PauseSwitched, this, [] {
+            if (QuestionScreen::Loaded()) {
+                QuestionScreen::Get().SwitchPause();
+            }
+        });
+        connect(host, &HostScreen::TimeAdded, this, [] {
+            if (QuestionScreen::Loaded()) {
+                QuestionScreen::Get().AddTime();
+            }
+        });
         connect(host, &HostScreen::Judged, this, &Flow::Judge);
         connect(host, &HostScreen::TakeBackPressed, this, &Flow::TakeBack);
         connect(host, &HostScreen::EndGameClicked, this, &Flow::EndOrThanks);

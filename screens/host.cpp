@@ -52,6 +52,8 @@ HostScreen::HostScreen() {
     Lay(&rightButton, layout::Widget::hostRight);
     Lay(&wrongButton, layout::Widget::hostWrong);
     Lay(&clockButton, layout::Widget::hostClock);
+    Lay(&pauseButton, layout::Widget::hostPause);
+    Lay(&moreTimeButton, layout::Widget::hostMoreTime);
     Lay(&saving, layout::Widget::hostSaving);
     for (tk::Label* text : {&questionLine, &questionText, &answerText, &saving}) {
         text->SetShrinkToFit(true);  // a long text is drawn smaller rather than cut off
@@ -60,6 +62,8 @@ HostScreen::HostScreen() {
     connect(&endGameButton, &tk::Button::Click, this, &HostScreen::EndGameClicked);
     connect(&revealButton, &tk::Button::Click, this, &HostScreen::RevealClicked);
     connect(&clockButton, &tk::Button::Click, this, &HostScreen::ClockTurned);
+    connect(&pauseButton, &tk::Button::Click, this, &HostScreen::PauseSwitched);
+    connect(&moreTimeButton, &tk::Button::Click, this, &HostScreen::TimeAdded);
     connect(&rightButton, &tk::Button::Click, this, [this] { emit Judged(true); });
     connect(&wrongButton, &tk::Button::Click, this, [this] { emit Judged(false); });
     // The keys belong to the window, not to a button that last had the keyboard: Space shows the
@@ -126,7 +130,7 @@ void HostScreen::Draw(const game::Match& game, const Beside& beside) {
     questionText.SetCaption(open ? game.QuestionText() : QString());
     answerText.SetCaption(open ? game.AnswerText() : QString());
     const bool asking = phase == game::Phase::Question || phase == game::Phase::TimeUp;
-    timeLeft.SetCaption(
+    const QString time =
         !asking           ? QString()
         : pace.timeUp     ? QStringLiteral("Time Is Up!")
         : pace.announcing ? QStringLiteral("Zapster! announced to the room")
@@ -134,9 +138,18 @@ void HostScreen::Draw(const game::Match& game, const Beside& beside) {
             ? QStringLiteral("Zapster clock: %1%2")
                   .arg(pace.clockSeconds)
                   .arg(pace.clockTurned ? QStringLiteral(", counting down") : QString())
-            : QStringLiteral("Time left: %1 s").arg(pace.secondsLeft));
+        : !pace.limited ? QStringLiteral("No time limit")
+        : pace.waiting  ? QStringLiteral("%1 s, once you start the time").arg(pace.secondsLeft)
+                        : QStringLiteral("Time left: %1 s").arg(pace.secondsLeft);
+    timeLeft.SetCaption(asking && pace.paused ? QStringLiteral("Paused \u2013 ") + time : time);
+    revealButton.SetCaption(pace.waiting ? QStringLiteral("Start the time   [Space] [Page Down]")
+                                         : QStringLiteral("Show the answer   [Space] [Page Down]"));
     revealButton.setEnabled(phase == game::Phase::Question && pace.mayReveal);
     clockButton.setEnabled(phase == game::Phase::Question && pace.mayTurnClock);
+    pauseButton.SetCaption(pace.paused ? QStringLiteral("Go on   [P]")
+                                       : QStringLiteral("Pause   [P]"));
+    pauseButton.setEnabled(asking && pace.mayPause);
+    moreTimeButton.setEnabled(phase == game::Phase::Question && pace.mayAddTime);
     const bool judging = phase == game::Phase::Answer;
     rightButton.SetCaption(zapster ? QStringLiteral("NO Zapster!   [G]")
                                    : QStringLiteral("Got it!   [G]"));
@@ -177,6 +190,10 @@ void HostScreen::keyPressEvent(QKeyEvent* event) {
         target = &wrongButton;
     } else if (key == Qt::Key_T) {
         target = &clockButton;
+    } else if (key == Qt::Key_P) {
+        target = &pauseButton;
+    } else if (key == Qt::Key_Plus || key == Qt::Key_Equal) {
+        target = &moreTimeButton;
     } else if (key == Qt::Key_End) {
         target = &endGameButton;
     }

@@ -36,6 +36,8 @@ public:
     tk::Button rightButton{this};
     tk::Button wrongButton{this};
     tk::Button clockButton{this};
+    tk::Button pauseButton{this};
+    tk::Button moreTimeButton{this};
     tk::Label saving{this};
 
     // What the host sees besides the game: the open question as its screen paces it, whether an
@@ -54,6 +56,8 @@ signals:
     void ZapsterButtonClicked(int team, int button);
     void RevealClicked();
     void ClockTurned();
+    void PauseSwitched();
+    void TimeAdded();
     void Judged(bool right);
     void TakeBackPressed();
     void EndGameClicked();  // or, with the game-over screen up, "Thanks For Playing!"

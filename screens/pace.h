@@ -4,7 +4,12 @@
 // time, and which of the question's clicks would be taken now. The question screen tells it; the
 // flow hands it on.
 struct QuestionPace {
-    int secondsLeft = 0;       // of a normal question's 32
+    int secondsLeft = 0;   // of a normal question's bar
+    bool limited = true;   // the bar counts down to a time-out
+    bool waiting = false;  // the bar waits for the reading to end: a click starts it
+    bool paused = false;
+    bool mayPause = false;
+    bool mayAddTime = false;
     bool timeUp = false;       // "Time Is Up!" on the bar
     bool announcing = false;   // a Zapster question's blinking announcement
     bool clockShown = false;   // the Zapster clock

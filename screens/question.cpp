@@ -1,5 +1,9 @@
 #include "screens/question.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <algorithm>
+
 #include "toolkit/beep.h"
 #include "toolkit/look.h"
 
@@ -7,6 +11,15 @@ namespace {
 
 const layout::QuestionLook& kLook = layout::kQuestionLook;
 const QString kTimeIsUp = QStringLiteral("Time Is Up!");
+const QString kStartTheTime = QStringLiteral("Click here or press Space to start the time");
+const QString kNoTimeLimit = QStringLiteral("No time limit: click here to show the answer");
+
+// The bar's colour once it is `length` characters long: green, then yellow, then red.
+int BarColour(qsizetype length) {
+    return length <= kLook.greenUpTo ? kLook.green
+           : length >= kLook.redFrom ? kLook.red
+                                     : kLook.yellow;
+}
 
 }  // namespace
 
@@ -15,6 +28,7 @@ QuestionScreen::QuestionScreen() {
     Lay(&questionText, layout::Widget::questionText);
     Lay(&timeBar, layout::Widget::timeBar);
     Lay(&zapsterClock, layout::Widget::zapsterClock);
+    Lay(&pausedSign, layout::Widget::pausedSign);
     questionText.SetShrinkToFit(true);  // a long text is drawn smaller rather than cut off
     connect(&timeBar, &tk::Label::Click, this, &QuestionScreen::Reveal);
     connect(&zapsterClock, &tk::Label::Click, this, &QuestionScreen::TurnZapsterClock);
@@ -35,15 +49,38 @@ void QuestionScreen::Begin(const game::Match& game) {
     soundOn_ = game.SoundOn();
     clockSeconds_ = 0;
     clockCountingDown_ = false;
+    barLength_ = std::int64_t{game.setup().barSeconds} * 1000;
+    waiting_ = !zapster_ && barLength_ > 0 && game.setup().startAfterReading;
     questionText.SetForeColor(tk::Rgb(kLook.yellow));
     if (zapster_) {
         blinking_ = true;
         blinkTimer.Start();
     }
+    timeBar.setEnabled(true);
+    if (waiting_ || barLength_ == 0) {
+        timeBar.SetAlignment(tk::Align::Center);
+        timeBar.SetCaption(waiting_ ? kStartTheTime : kNoTimeLimit);
+    } else {
+        StartBar();
+    }
+    questionText.SetCaption(game.QuestionText());
+    if (zapster_) {
+        questionText.setVisible(false);
+    }
+    emit PaceChanged();
+}
+
+// The bar, its time-out and its beeps start together.
+void QuestionScreen::StartBar() {
+    waiting_ = false;
+    timeBar.SetAlignment(tk::Align::Left);
     timeBar.SetCaption(QString());
+    if (StepInstant(1) != barStepTimer.Interval()) {
+        barStepTimer.SetInterval(int(StepInstant(1)));
+        timeOutTimer.SetInterval(int(barLength_));
+    }
     barStepTimer.Start();
     timeOutTimer.Start();
-    timeBar.setEnabled(true);
     beepTimer.Start();
     if (zapster_) {
         beepTimer.Stop();
@@ -53,25 +90,80 @@ void QuestionScreen::Begin(const game::Match& game) {
     if (beepTimer.Running() && soundOn_) {
         tk::ReadyBeep(beepTimer);
     }
-    questionText.SetCaption(game.QuestionText());
-    if (zapster_) {
-        questionText.setVisible(false);
-    }
-    emit PaceChanged();
 }
 
-// The time bar: the moderator reveals the answer, unless the time is already up.
+// The time bar: the moderator starts the time after reading, or reveals the answer, unless the
+// time is already up.
 void QuestionScreen::Reveal() {
     if (timeBar.Caption() == kTimeIsUp) {
         return;
     }
+    if (waiting_) {
+        StartBar();
+        emit PaceChanged();
+        return;
+    }
     Hide();
     emit RevealClicked();
-    for (tk::Timer* timer : {&barStepTimer, &timeOutTimer, &backToBoardTimer, &announcementEndTimer,
-                             &zapsterTextTimer, &beepTimer, &zapsterClockTimer, &blinkTimer}) {
+    for (tk::Timer* timer : Timers()) {
         timer->Stop();
     }
     timeBar.SetCaption(QString());
+}
+
+std::array<tk::Timer*, 8> QuestionScreen::Timers() {
+    return {&barStepTimer,     &timeOutTimer, &backToBoardTimer,  &announcementEndTimer,
+            &zapsterTextTimer, &beepTimer,    &zapsterClockTimer, &blinkTimer};
+}
+
+bool QuestionScreen::MayPause() const {
+    const std::array<const tk::Timer*, 8> timers{
+        &barStepTimer,     &timeOutTimer, &backToBoardTimer,  &announcementEndTimer,
+        &zapsterTextTimer, &beepTimer,    &zapsterClockTimer, &blinkTimer};
+    return paused_ || std::any_of(timers.begin(), timers.end(),
+                                  [](const tk::Timer* timer) { return timer->Running(); });
+}
+
+// A dispute is settled with the question standing still: the bar, its beeps, the announcement,
+// the Zapster clock and the three seconds before the board all wait where they are.
+void QuestionScreen::SwitchPause() {
+    if (!MayPause()) {
+        return;
+    }
+    paused_ = !paused_;
+    for (tk::Timer* timer : Timers()) {
+        if (paused_) {
+            timer->Hold();
+        } else {
+            timer->Resume();
+        }
+    }
+    pausedSign.setVisible(paused_);
+    emit PaceChanged();
+}
+
+bool QuestionScreen::MayAddTime() const {
+    // The time-out's timer runs on until the board is back; once the time is up it is too late.
+    return timeOutTimer.Running() && timeBar.Caption() != kTimeIsUp &&
+           barLength_ + kMoreTime <= kLongestBar;
+}
+
+// Ten more seconds make the bar longer: the time that has passed becomes a smaller part of it, so
+// the bar is drawn shorter and goes on in steps of the new length.
+void QuestionScreen::AddTime() {
+    if (!MayAddTime()) {
+        return;
+    }
+    const std::int64_t elapsed = barLength_ - timeOutTimer.Remaining();
+    barLength_ += kMoreTime;
+    timeOutTimer.SetInterval(int(barLength_ - elapsed));
+    barSteps_ = 0;
+    while (barSteps_ < kBarSteps && StepInstant(barSteps_ + 1) <= elapsed) {
+        ++barSteps_;
+    }
+    DrawBar();
+    barStepTimer.SetInterval(int(StepInstant(barSteps_ + 1) - elapsed));
+    emit PaceChanged();
 }
 
 // The Zapster clock: the moderator turns it to count down, once per question.
@@ -80,22 +172,35 @@ void QuestionScreen::TurnZapsterClock() {
         zapsterClockTimer.Stop();
         clockCountingDown_ = true;
         zapsterClockTimer.Start();
+        if (paused_) {
+            zapsterClockTimer.Hold();  // it counts down once the question goes on
+        }
     }
     emit PaceChanged();
 }
 
-// Every second: the bar is coloured by its length, then grows by one step.
+// Every step: the bar is coloured by its length, then grows by one step. A length that is not a
+// whole number of milliseconds per step has steps a millisecond apart in length, so that the last
+// one falls on the time-out.
 void QuestionScreen::StepBar() {
-    const qsizetype length = timeBar.Caption().size();
-    timeBar.SetBackColor(tk::Rgb(length <= kLook.greenUpTo ? kLook.green
-                                 : length >= kLook.redFrom ? kLook.red
-                                                           : kLook.yellow));
+    timeBar.SetBackColor(tk::Rgb(BarColour(timeBar.Caption().size())));
     timeBar.SetCaption(timeBar.Caption() + QStringLiteral("[]"));
     ++barSteps_;
+    const std::int64_t gap = StepInstant(barSteps_ + 1) - StepInstant(barSteps_);
+    if (barSteps_ < kBarSteps && gap != barStepTimer.Interval()) {
+        barStepTimer.SetInterval(int(gap));
+    }
     emit PaceChanged();
 }
 
-// 32 seconds: the time is up; the turn passes three seconds later.
+// The bar as `barSteps_` steps have drawn it.
+void QuestionScreen::DrawBar() {
+    const qsizetype before = 2 * qsizetype(std::max(0, barSteps_ - 1));
+    timeBar.SetBackColor(tk::Rgb(BarColour(before)));
+    timeBar.SetCaption(QStringLiteral("[]").repeated(barSteps_));
+}
+
+// The bar is full: the time is up; the turn passes three seconds later.
 void QuestionScreen::TimeOut() {
     barStepTimer.Stop();
     timeBar.SetAlignment(tk::Align::Center);
@@ -206,16 +311,53 @@ void QuestionScreen::Blink() {
 QuestionPace QuestionScreen::Pace() const {
     QuestionPace pace;
     pace.timeUp = timeBar.Caption() == kTimeIsUp;
-    pace.secondsLeft = std::max(
-        0,
-        (Interval(layout::Timer::timeOut) - barSteps_ * Interval(layout::Timer::barStep)) / 1000);
+    pace.limited = barLength_ > 0;
+    pace.waiting = waiting_;
+    pace.secondsLeft =
+        pace.timeUp ? 0 : int(((waiting_ ? barLength_ : timeOutTimer.Remaining()) + 999) / 1000);
     pace.announcing = blinkTimer.Running();
     pace.clockShown = zapsterClock.isVisibleTo(this);
     pace.clockTurned = clockCountingDown_;
     pace.clockSeconds = clockSeconds_;
     pace.mayReveal = timeBar.isEnabled() && !pace.timeUp;
     pace.mayTurnClock = pace.clockShown && zapsterClock.isEnabled() && !clockCountingDown_;
+    pace.paused = paused_;
+    pace.mayPause = MayPause();
+    pace.mayAddTime = MayAddTime();
     return pace;
+}
+
+// The moderator's keys on the room's screen: P pauses, + adds time, Space starts a waiting bar.
+void QuestionScreen::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        tk::Window::keyPressEvent(event);
+        return;
+    }
+    tk::HandlerScope scope;
+    if (key == Qt::Key_P) {
+        SwitchPause();
+    } else if (key == Qt::Key_Plus || key == Qt::Key_Equal) {
+        AddTime();
+    } else if (key == Qt::Key_Space && waiting_) {
+        Reveal();
+    } else {
+        tk::Window::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// A right-click offers the same as the keys, for a moderator without a keyboard at hand.
+void QuestionScreen::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    tk::PopUpMenu(
+        this, event->globalPos(),
+        {{waiting_ ? QStringLiteral("Start the time") : QString(), QStringLiteral("Space"),
+          waiting_, [this] { Reveal(); }},
+         {paused_ ? QStringLiteral("Go on") : QStringLiteral("Pause"), QStringLiteral("P"),
+          MayPause(), [this] { SwitchPause(); }},
+         {QStringLiteral("+10 s"), QStringLiteral("+"), MayAddTime(), [this] { AddTime(); }}});
 }
 
 // The question screen is driven by the game: its close box does nothing, so that a question is

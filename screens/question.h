@@ -22,6 +22,7 @@ public:
     tk::Label questionText{this};
     tk::Label timeBar{this};
     tk::Label zapsterClock{this};  // over the left end of the bar
+    tk::Label pausedSign{this};    // over the bar while the question is paused
 
     tk::Timer barStepTimer{this, Interval(layout::Timer::barStep)};
     tk::Timer timeOutTimer{this, Interval(layout::Timer::timeOut)};
@@ -32,10 +33,21 @@ public:
     tk::Timer zapsterClockTimer{this, Interval(layout::Timer::zapsterClock)};
     tk::Timer blinkTimer{this, Interval(layout::Timer::blink)};
 
+    // The bar of the game's own length has a step a second; another length keeps the 32 steps.
+    static constexpr int kBarSteps = 32;
+    static constexpr int kMoreTime = 10000;      // milliseconds, added by "+10 s"
+    static constexpr int kLongestBar = 3600000;  // "+10 s" stops adding at an hour
+
     // The game has opened a question: show it and start its clock.
     void Begin(const game::Match& game);
 
+    // A click on the bar: it starts the time if it waits for the reading, else shows the answer.
     void Reveal();
+    void StartBar();
+    // Holds every timer of the question where it is, or lets them all go on; and ten more seconds
+    // before the time-out.
+    void SwitchPause();
+    void AddTime();
     void TurnZapsterClock();
     void StepBar();
     void TimeOut();
@@ -59,6 +71,8 @@ signals:
 
 protected:
     void OnCloseBox() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     bool zapster_ = false;
@@ -69,4 +83,14 @@ private:
     game::Integer clockSeconds_ = 0;
     bool clockCountingDown_ = false;
     int barSteps_ = 0;
+    std::int64_t barLength_ = 0;  // milliseconds to the time-out; 0: no time limit
+    bool waiting_ = false;        // for the moderator to finish reading the question aloud
+    bool paused_ = false;
+
+    std::array<tk::Timer*, 8> Timers();
+    // The instant of the bar's n-th step, counted from its start.
+    std::int64_t StepInstant(int step) const { return step * barLength_ / kBarSteps; }
+    void DrawBar();
+    bool MayPause() const;
+    bool MayAddTime() const;
 };

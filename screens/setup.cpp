@@ -38,12 +38,28 @@ SetupScreen::SetupScreen() {
         connect(&hostChoice[choice], &tk::Option::Click, this,
                 [this, choice] { ChooseHost(choice); });
     }
+    Lay(&barFrame, layout::Widget::barFrame);
+    for (int choice = 0; choice < barChoice.size(); ++choice) {
+        Lay(&barChoice[choice], layout::Widget::barChoice, choice);
+        connect(&barChoice[choice], &tk::Option::Click, this,
+                [this, choice] { ChooseBarLength(choice); });
+    }
+    Lay(&startFrame, layout::Widget::startFrame);
+    for (int choice = 0; choice < startChoice.size(); ++choice) {
+        Lay(&startChoice[choice], layout::Widget::startChoice, choice);
+        connect(&startChoice[choice], &tk::Option::Click, this,
+                [this, choice] { ChooseStart(choice); });
+    }
+    Lay(&filesFrame, layout::Widget::filesFrame);
+    Lay(&filesReport, layout::Widget::filesReport);
+    filesReport.SetShrinkToFit(true);
     for (int slot = 0; slot < kCategorySlots; ++slot) {
         Lay(&categorySlots[slot], layout::Widget::categorySlot, slot);
         categorySlots[slot].SetPattern(QStringLiteral("*.zap"));
         categorySlots[slot].SetPlaceholder(QStringLiteral("built-in questions"));
         connect(&categorySlots[slot], &tk::FileList::DoubleClick, this,
                 [this, slot] { ClearSlot(slot); });
+        connect(&categorySlots[slot], &tk::FileList::Click, this, &SetupScreen::CheckFiles);
     }
     for (int team = 0; team < 2; ++team) {
         connect(&teamNameBox[team], &tk::TextBox::Change, this, [this, team] { NameTeam(team); });
@@ -59,6 +75,8 @@ void SetupScreen::OnLoad() {
     roundsChoice[2].Select();
     scheduleChoice[3].Select();
     hostChoice[0].Select();
+    barChoice[2].Select();  // the game's own 32 seconds
+    startChoice[0].Select();
 }
 
 game::ChosenFiles SetupScreen::ChosenFiles() const {
@@ -85,6 +103,7 @@ void SetupScreen::ChooseRounds(int choice) {
             categorySlots[slot].setEnabled(played);
         }
     }
+    CheckFiles();
 }
 
 // Zapster schedule: how many Zapster questions each round plans.
@@ -95,6 +114,35 @@ void SetupScreen::ChooseSchedule(int choice) {
 // A double-click on a category slot clears its choice: the category comes from the built-in bank.
 void SetupScreen::ClearSlot(int slot) {
     categorySlots[slot].ClearSelection();
+    CheckFiles();
+}
+
+// The length of a normal question's time bar, or none.
+void SetupScreen::ChooseBarLength(int choice) {
+    choices_.barSeconds = game::kBarLengths.at(static_cast<std::size_t>(choice));
+}
+
+// Whether the bar starts with the question or once the moderator has read it aloud.
+void SetupScreen::ChooseStart(int choice) {
+    choices_.startAfterReading = choice == 1;
+}
+
+// A file is read again at each check: a teacher may mend it in an editor while the setup waits.
+void SetupScreen::CheckFiles() {
+    QStringList problems;
+    for (int slot = 0; slot < kCategorySlots; ++slot) {
+        const bool played = slot / game::kColumns < choices_.roundsToPlay;
+        const QString problem =
+            played ? game::SlotProblem(categorySlots[slot].FileName(), slot) : QString();
+        categorySlots[slot].SetProblem(problem, tk::Rgb(kLook.slotProblem));
+        if (!problem.isEmpty()) {
+            problems << problem;
+        }
+    }
+    filesReport.SetCaption(problems.isEmpty()
+                               ? QStringLiteral("Every chosen file supplies its category. A slot "
+                                                "with no file plays the built-in category.")
+                               : problems.join(QStringLiteral("\n\n")));
 }
 
 // Sound button: turns the question screen's beeps on or off.

@@ -32,6 +32,12 @@ public:
     tk::Frame displaysFrame{this};
     tk::Array<tk::Option, 3> hostChoice{&displaysFrame};  // apart, swapped, off
     tk::Label displaysMode{&displaysFrame};
+    tk::Frame barFrame{this};
+    tk::Array<tk::Option, game::kBarLengths.size()> barChoice{&barFrame};
+    tk::Frame startFrame{this};
+    tk::Array<tk::Option, 2> startChoice{&startFrame};  // at once, after reading
+    tk::Frame filesFrame{this};
+    tk::Label filesReport{&filesFrame};
     // Created last so that they lie above the categories frame they are drawn over.
     tk::Array<tk::FileList, kCategorySlots> categorySlots{this};
 
@@ -41,6 +47,10 @@ public:
     void ClearSlot(int slot);
     void SwitchSound();
     void ChooseHost(int choice);
+    void ChooseBarLength(int choice);
+    void ChooseStart(int choice);
+    // Says, before Done, which chosen files cannot supply their slot's category, and why.
+    void CheckFiles();
     void Done();
     // Says which mode the displays put the game in; the choice is offered only with two pictures.
     void ShowDisplays();

@@ -117,7 +117,7 @@ Timer::Timer(Window* owner, int intervalMs) : QObject(owner), owner_(owner), int
 }
 
 Timer::~Timer() {
-    if (running_) {
+    if (running_ && !held_) {
         Sched().Remove(this);
     }
     if (owner_ != nullptr) {
@@ -140,7 +140,10 @@ void Timer::Stop() {
         return;
     }
     running_ = false;
-    Sched().Remove(this);
+    if (!held_) {
+        Sched().Remove(this);
+    }
+    held_ = false;
     emit Stopped();
 }
 
@@ -153,8 +156,37 @@ void Timer::SetInterval(int ms) {
         Stop();
         return;
     }
+    if (held_) {
+        remaining_ = ms;
+        return;
+    }
     due_ = Sched().Now() + ms;
     Sched().Rearm();
+}
+
+void Timer::Hold() {
+    if (!running_ || held_) {
+        return;
+    }
+    held_ = true;
+    remaining_ = std::max<std::int64_t>(0, due_ - Sched().Now());
+    Sched().Remove(this);
+}
+
+void Timer::Resume() {
+    if (!held_) {
+        return;
+    }
+    held_ = false;
+    due_ = Sched().Now() + remaining_;
+    Sched().Add(this);
+}
+
+std::int64_t Timer::Remaining() const {
+    if (!running_) {
+        return 0;
+    }
+    return held_ ? remaining_ : std::max<std::int64_t>(0, due_ - Sched().Now());
 }
 
 namespace clock {

@@ -14,6 +14,9 @@ class Window;
 // - a stopped timer, or one whose screen was unloaded, delivers no further tick.
 // Ticks keep their phase: the n-th tick of a running timer falls due n intervals after its start,
 // however late the previous tick ran.
+// A running timer can be held: it stays running but delivers nothing, and when it resumes its next
+// tick falls due as long after that moment as it was due after the moment it was held. Timers due
+// at one instant keep their order through a hold.
 class Timer : public QObject {
     Q_OBJECT
 
@@ -25,7 +28,12 @@ public:
     void Stop();
     bool Running() const { return running_; }
     int Interval() const { return interval_; }
-    void SetInterval(int ms);
+    void SetInterval(int ms);  // on a held timer: its next tick is `ms` after it resumes
+    void Hold();
+    void Resume();
+    bool Held() const { return held_; }
+    // How long until the next tick, counted on the game clock while the timer runs.
+    std::int64_t Remaining() const;
 
     // The instant of the next tick on the game clock (meaningful while running).
     std::int64_t Due() const { return due_; }
@@ -43,7 +51,9 @@ private:
     Window* owner_;
     int interval_;
     bool running_ = false;
+    bool held_ = false;
     std::int64_t due_ = 0;
+    std::int64_t remaining_ = 0;  // while held
     std::uint64_t order_ = 0;
 };
 

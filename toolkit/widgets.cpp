@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QHash>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -373,6 +374,25 @@ void Picture::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
+// ---- Menu ----
+
+void PopUpMenu(QWidget* owner, QPoint at, const std::vector<MenuEntry>& entries) {
+    auto* menu = new QMenu(owner);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const MenuEntry& entry : entries) {
+        if (entry.text.isEmpty()) {
+            continue;
+        }
+        QAction* action = menu->addAction(entry.text + u'\t' + entry.key);
+        action->setEnabled(entry.enabled);
+        QObject::connect(action, &QAction::triggered, owner, [act = entry.act] {
+            HandlerScope scope;
+            act();
+        });
+    }
+    menu->popup(at);
+}
+
 // ---- Option ----
 
 Option::Option(QWidget* parent) : QRadioButton(parent) {
@@ -570,6 +590,13 @@ void FileList::ClearSelection() {
     clearSelection();
     setCurrentItem(nullptr);
     scrollToTop();
+}
+
+void FileList::SetProblem(const QString& reason, const QColor& mark) {
+    setToolTip(reason);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, reason.isEmpty() ? QPalette().color(QPalette::Base) : mark);
+    setPalette(colours);
 }
 
 void FileList::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -10,8 +10,10 @@
 #include <QRadioButton>
 #include <QTextOption>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace tk {
 
@@ -196,6 +198,9 @@ public:
     QString FileName() const;
     void SelectFile(const QString& name);  // what a user's click on that name does
     void ClearSelection();
+    // Marks the list, in `mark`, as holding a file that cannot be used, with the reason as its
+    // tip; an empty reason clears the mark.
+    void SetProblem(const QString& reason, const QColor& mark);
 
 signals:
     void Click();
@@ -212,6 +217,17 @@ private:
     QString placeholderText_;
     QListWidgetItem* placeholder_ = nullptr;
 };
+
+// A command of a screen's menu: its text, its key, whether it can be chosen now, what it does.
+struct MenuEntry {
+    QString text;  // empty: not offered
+    QString key;
+    bool enabled = true;
+    std::function<void()> act;
+};
+// Opens a menu of commands at a point of the screen, the way a right-click does; it closes by
+// itself, and with `owner`.
+void PopUpMenu(QWidget* owner, QPoint at, const std::vector<MenuEntry>& entries);
 
 // A straight line from one point to another, drawn in a colour and width.
 class Line : public QWidget {
