@@ -51,6 +51,22 @@ Content ReadContent(const ChosenFiles& chosen) {
     return content;
 }
 
+namespace {
+
+// A title as the report quotes it: a file's first line may be anything, of any length.
+QString Shortened(const QString& title) {
+    static constexpr qsizetype kLongest = 40;
+    QString shown = title.size() > kLongest ? title.first(kLongest) + u'\u2026' : title;
+    for (QChar& c : shown) {
+        if (!c.isPrint()) {
+            c = u'\uFFFD';
+        }
+    }
+    return shown;
+}
+
+}  // namespace
+
 QString SlotProblem(const QString& fileName, int slot) {
     if (fileName.isEmpty()) {
         return {};
@@ -83,7 +99,7 @@ QString SlotProblem(const QString& fileName, int slot) {
                        "category %1 of %2 (\u201C%3\u201D) has too few questions: it "
                        "ends after %4 of its %5 lines")
                        .arg(slot + 1)
-                       .arg(fileName, read.title.trimmed())
+                       .arg(fileName, Shortened(read.title.trimmed()))
                        .arg(read.linesInBlock)
                        .arg(kLinesPerBlock) +
                    instead;

@@ -1,5 +1,7 @@
 #include "screens/setup.h"
 
+#include <QEvent>
+
 #include "toolkit/look.h"
 
 namespace {
@@ -171,6 +173,14 @@ void SetupScreen::ShowDisplays() {
 void SetupScreen::Done() {
     HideScreen();
     emit DoneClicked();
+}
+
+// Back from an editor where a category file was mended, the setup reads the files again.
+void SetupScreen::changeEvent(QEvent* event) {
+    tk::Window::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        CheckFiles();
+    }
 }
 
 // Closing the setup window ends the program: the board already exists, hidden, and would

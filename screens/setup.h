@@ -66,6 +66,7 @@ signals:
 protected:
     void OnLoad() override;
     void OnCloseBox() override;
+    void changeEvent(QEvent* event) override;
 
 private:
     game::Setup choices_;

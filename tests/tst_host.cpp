@@ -212,6 +212,15 @@ private slots:
         tk::clock::Advance(5000);
         QVERIFY(!roomShows() && !play::Shown<AnswerScreen>());
         QCOMPARE(Host().timeLeft.Caption(), QStringLiteral("Time left: 27 s"));
+        // Paused from the host's window, the room sees it, and ten more seconds reach its bar.
+        QTest::keyClick(&Host(), Qt::Key_P);
+        QTest::keyClick(&Host(), Qt::Key_Plus);
+        tk::clock::Advance(60000);
+        QVERIFY(QuestionScreen::Get().pausedSign.isVisible() && !roomShows());
+        QCOMPARE(Host().timeLeft.Caption(), QStringLiteral("Paused \u2013 Time left: 37 s"));
+        QCOMPARE(QuestionScreen::Get().timeBar.Caption(), QStringLiteral("[]").repeated(3));
+        QTest::keyClick(&Host(), Qt::Key_P);
+        QVERIFY(!QuestionScreen::Get().pausedSign.isVisible());
         QTest::keyClick(&Host(), Qt::Key_PageDown);
         QVERIFY(play::Shown<AnswerScreen>() && roomShows());
         QVERIFY(Reachable(Host().rightButton) && !Reachable(Host().revealButton));

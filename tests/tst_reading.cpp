@@ -191,37 +191,40 @@ private slots:
         QTest::addColumn<Turn>("turn");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("titles");  // the blocks the game must take, in order
+        QTest::addColumn<QString>("why");  // the setup's words for round 1's first slot not taken
         auto row = [](const char* tag, Turn turn, const QByteArray& bytes,
-                      const QStringList& titles) { QTest::newRow(tag) << turn << bytes << titles; };
+                      const QStringList& titles,
+                      const QString& why) { QTest::newRow(tag) << turn << bytes << titles << why; };
         const QByteArray good = Blocks(15);
         QStringList all;  // the titles of `good`
         for (int k = 0; k < 15; ++k) {
             all << QStringLiteral("Title %1").arg(k);
         }
-        row("empty file", Turn::Bytes, "", {});
+        row("empty file", Turn::Bytes, "", {}, "has no categories");
         // Empty lines are lines: 100 CRs are seven whole blocks of empty texts.
-        row("only CRs", Turn::Bytes, QByteArray(100, '\r'), QStringList(7, ""));
+        row("only CRs", Turn::Bytes, QByteArray(100, '\r'), QStringList(7, ""), "");
         row("NUL bytes", Turn::Bytes, QByteArray("\0T\0\r\n", 5).repeated(13),
-            {QString(QChar(0)) + u'T' + QChar(0)});
+            {QString(QChar(0)) + u'T' + QChar(0)}, "has 1 category,");
         row("invalid UTF-8", Turn::Bytes, "Caf\xe9 \xc3\x28\n" + good.sliced(8),
-            QStringList("Café Ã(") + all.mid(1));
+            QStringList("Café Ã(") + all.mid(1), "");
         row("1 MiB title", Turn::Bytes, QByteArray(1 << 20, 'a') + good.sliced(7),
-            QStringList(QString(65536, u'a')) + all.mid(1));
-        row("200 MB after the blocks", Turn::Grown, good, all);
-        row("200 MB of nothing", Turn::Grown, "", {});
-        row("truncated mid-block", Turn::Bytes, good.first(good.size() / 2), all.first(7));
-        row("directory", Turn::Directory, "", {});
-        row("FIFO", Turn::Fifo, "", {});
-        row("link to /dev/zero", Turn::Symlink, "/dev/zero", {});
-        row("dangling link", Turn::Symlink, "nowhere/at/all.zap", {});
-        row("removed", Turn::Removed, "", {});
-        row("left as it was", Turn::Bytes, good, all);
+            QStringList(QString(65536, u'a')) + all.mid(1), "");
+        row("200 MB after the blocks", Turn::Grown, good, all, "");
+        row("200 MB of nothing", Turn::Grown, "", {}, "too few questions");
+        row("truncated mid-block", Turn::Bytes, good.first(good.size() / 2), all.first(7), "");
+        row("directory", Turn::Directory, "", {}, "cannot be read");
+        row("FIFO", Turn::Fifo, "", {}, "cannot be read");
+        row("link to /dev/zero", Turn::Symlink, "/dev/zero", {}, "cannot be read");
+        row("dangling link", Turn::Symlink, "nowhere/at/all.zap", {}, "is not there");
+        row("removed", Turn::Removed, "", {}, "is not there");
+        row("left as it was", Turn::Bytes, good, all, "");
     }
 
     void survivesEveryFile() {
         QFETCH(Turn, turn);
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, titles);
+        QFETCH(QString, why);
         const QString name = QStringLiteral("Quiz de l'été 2026 – 第一.zap");  // spaces and accents
         const QString folder = dir_.filePath(QString::number(++case_));
         QVERIFY(dir_.isValid() && QDir().mkpath(folder) && QDir::setCurrent(folder));
@@ -244,6 +247,17 @@ private slots:
         QVERIFY(turn != Turn::Directory || QDir().mkdir(name));
         QVERIFY(turn != Turn::Fifo || ::mkfifo(path.constData(), 0600) == 0);
         QVERIFY(turn != Turn::Symlink || ::symlink(bytes.constData(), path.constData()) == 0);
+        // Before "Done" the setup says which slots of round 1 the file cannot fill, and why.
+        UserClick(options.roundsChoice[0]);  // a pipe must not hold the setup up either
+        for (int slot = 0; slot < 5; ++slot) {
+            const QString said = options.categorySlots[slot].toolTip();
+            QCOMPARE(said.isEmpty(), slot < titles.size());
+            QVERIFY2(slot != titles.size() ||
+                         (said.contains(why) && options.filesReport.Caption().contains(said)),
+                     qPrintable(said));
+        }
+        QCOMPARE(options.filesReport.Caption().startsWith(QStringLiteral("Every chosen file")),
+                 titles.size() >= 5);
         UserClick(options.doneButton);  // a pipe must not hold "Done" up: the test would hang
 
         QStringList builtIn(15);  // the bank's titles, slot by slot, round by round

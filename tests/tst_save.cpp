@@ -92,15 +92,18 @@ void PlayQuestion(std::mt19937& dice) {
     const std::int64_t opened = tk::clock::Now();
     while (play::Shown<QuestionScreen>()) {
         QVERIFY2(tk::clock::Now() - opened < 600000, "a question open for ten minutes");
-        // The clock is turned only once it has counted up: turned at 0 it would count down past
-        // zero for ever, until the moderator revealed the answer.
-        if (waitOut && Reachable(question.zapsterClock) &&
-            question.zapsterClock.Caption().toInt() > 0) {
-            question.zapsterClock.Press();
-        } else if (!waitOut && Reachable(question.timeBar) &&
-                   question.timeBar.Caption() != QStringLiteral("Time Is Up!")) {
-            question.timeBar.Press();
-        }
+        if (question.Pace().waiting || (waitOut && !question.Pace().limited)) {
+            question.timeBar.Press();  // the reading is over; a bar of no limit never runs out
+        } else
+            // The clock is turned only once it has counted up: turned at 0 it would count down past
+            // zero for ever, until the moderator revealed the answer.
+            if (waitOut && Reachable(question.zapsterClock) &&
+                question.zapsterClock.Caption().toInt() > 0) {
+                question.zapsterClock.Press();
+            } else if (!waitOut && Reachable(question.timeBar) &&
+                       question.timeBar.Caption() != QStringLiteral("Time Is Up!")) {
+                question.timeBar.Press();
+            }
         tk::clock::Advance(1000);
     }
     if (play::Shown<AnswerScreen>()) {
@@ -168,7 +171,13 @@ private slots:
             for (const bool restarting : {false, true}) {
                 FreshProgram(std::uint64_t(game));
                 std::mt19937 dice{unsigned(game)};
-                play::NewGame(int(dice() % 3), int(dice() % 6));
+                play::ToSetup();
+                SetupScreen& setup = SetupScreen::Get();
+                UserClick(setup.roundsChoice[int(dice() % 3)]);
+                UserClick(setup.scheduleChoice[int(dice() % 6)]);
+                UserClick(setup.barChoice[int(dice() % game::kBarLengths.size())]);
+                UserClick(setup.startChoice[int(dice() % 2)]);
+                UserClick(setup.doneButton);
                 QList<QStringList> seen;
                 while (!play::Shown<GameOverScreen>()) {
                     if (restarting) {
@@ -343,6 +352,10 @@ private slots:
             "takeBacks 1: a question is open exactly when");
         row("question of another square", "\"column\":0,\"points\":25",
             "\"column\":1,\"points\":25", "takeBacks 1: question: its square is still open");
+        row("a bar the setup does not offer", "\"bar\":32", "\"bar\":33",
+            "bar is not a length the setup offers");
+        row("a start that is not true or false", "\"afterReading\":false", "\"afterReading\":0",
+            "afterReading is not true or false");
         row("a question beyond 64 Ki", "\"questions\":[\"",
             "\"questions\":[\"" + QByteArray(70000, 'q'),
             "questions is not a text of at most 64 Ki");
@@ -375,6 +388,17 @@ private slots:
         UserClick(title.okButton);
         UserClick(SetupScreen::Get().doneButton);
         QVERIFY(play::Shown<BoardScreen>() && flow::Running()->Round() == 1);
+    }
+
+    // A game saved before the time bar could be chosen resumes with the game's own bar.
+    void savedBeforeTheBarCouldBeChosen() {
+        QByteArray bytes = SavedGameFile();
+        const QByteArray choices = "\"afterReading\":false,\"bar\":32,";
+        QVERIFY(bytes.contains(choices));
+        WriteFile(save::GameFile(), bytes.replace(choices, ""));
+        RestartAndResume();
+        const game::Setup& setup = flow::Running()->setup();
+        QVERIFY(play::Shown<BoardScreen>() && setup.barSeconds == 32 && !setup.startAfterReading);
     }
 
     // A save that fails never stops the game: the board says so, once, and stops saying it when a

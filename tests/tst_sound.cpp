@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "screens/question.h"
+#include "screens/setup.h"
 #include "sound/tonesource.h"
 #include "support/game.h"
 #include "support/harness.h"
@@ -61,34 +62,59 @@ private slots:
         QCOMPARE(found, onsets);
     }
 
-    // The real game on the real clock sends a sound server every beep of a question, in time.
+    // The real game on the real clock sends a sound server every beep of a question, in time, at
+    // the game's own length and at another. "In time" is what a listener can tell: the beeps'
+    // onset to the millisecond is a figure of the benchmarks, measured on a quiet machine.
+    void wholeQuestionHeard_data() {
+        auto row = Columns<int, int>("seconds", "beeps");
+        row("32 s", 32, 141);
+        row("15 s", 15, 64);
+    }
     void wholeQuestionHeard() {
-        listening::SoundServer server;
+        QFETCH(int, seconds);
+        QFETCH(int, beeps);
+        // One server for every row: the program's sound output stays open on the first it found.
         QString error;
-        QVERIFY2(server.Start(&error), qPrintable(error));
+        if (!server_) {
+            server_ = std::make_unique<listening::SoundServer>();
+            QVERIFY2(server_->Start(&error), qPrintable(error));
+        }
+        listening::SoundServer& server = *server_;
         FreshProgram(3);
         tk::clock::UseReal();
         tk::PrepareBeep();  // as the program does while the title screen shows
         QTRY_VERIFY_WITH_TIMEOUT(tk::BeepOutputSettled(), 30000);
-        play::NewGame(2, 0);  // three rounds, no Zapsters, sound on
+        play::ToSetup();
+        play::ChooseBar(seconds);
+        UserClick(SetupScreen::Get().scheduleChoice[0]);  // no Zapsters, sound on
+        UserClick(SetupScreen::Get().doneButton);
         QVERIFY2(server.StartRecording(&error), qPrintable(error));
         std::vector<double> due;
         tk::SetBeepListener([&] { due.push_back(double(tk::clock::Now())); });
+        const std::int64_t opened = tk::clock::Now();
         play::ClickSquare(1, 0);
-        QSignalSpy timedOut(&QuestionScreen::Get().timeOutTimer, &tk::Timer::Tick);
-        QTRY_VERIFY_WITH_TIMEOUT(!timedOut.isEmpty(), 60000);
+        std::int64_t timeUp = 0;
+        QObject::connect(&QuestionScreen::Get(), &QuestionScreen::TimeRanOut,
+                         [&] { timeUp = tk::clock::Now() - opened; });
+        QTRY_VERIFY_WITH_TIMEOUT(timeUp > 0, 100000);
         QTest::qWait(1000);  // the last tone on its way through the output and the server
         // The beeps are over: the game lets its stream go within half a second.
         QCOMPARE(server.Streams(), 1);
         const auto heard = listening::Compare(listening::FindTones(server.StopRecording()), due);
         FreshProgram();
-        QCOMPARE(heard.due, 141);
+        qInfo(
+            "%d s bar: time up after %lld ms; tones due %d, received %d; worst onset error %.1f ms",
+            seconds, qint64(timeUp), heard.due, heard.received, heard.worstOnsetErrorMs);
+        QCOMPARE(heard.due, beeps);
         QCOMPARE(heard.received, heard.due);
-        QCOMPARE_LE(heard.worstOnsetErrorMs, 15.0);
+        QCOMPARE_LE(heard.worstOnsetErrorMs, 100.0);
         // A 60 ms tone, edges soft, maybe stretched by a busy server; cut or run together is not.
         QCOMPARE_GE(heard.shortestMs, 50.0);
         QCOMPARE_LE(heard.longestMs, 70.0);
     }
+
+private:
+    std::unique_ptr<listening::SoundServer> server_;
 };
 
 QTEST_MAIN(TestSound)

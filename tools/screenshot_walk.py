@@ -123,6 +123,10 @@ try:
     question = window("Zapster!")
     time.sleep(11.5)  # the bar turns yellow after ten seconds
     shot("4-question")
+    sh("xdotool", "key", "p")  # the moderator pauses the question, and goes on
+    time.sleep(0.5)
+    shot("4-question-paused")
+    sh("xdotool", "key", "p")
     click_scaled(question, "question", 6000, 7500)  # the time bar reveals the answer
     answer = window("Zapster!")
     shot("5-answer")

@@ -45,6 +45,7 @@ if [[ -n $docs ]]; then
     cp "$out/1366x768-room-question.png" "$docs/host-room.png"
     # The small windows are cut out of the black desktop; maximised screens are kept whole.
     names=(1-title:title 2-setup:setup 2-setup-chosen:setup-chosen 3-board:board 4-question:question
+        4-question-paused:question-paused
         5-answer:answer 6-zapster-announcement:zapster-announcement 7-zapster-clock:zapster-question
         8-zapster-answer:zapster-answer 9-game-over:game-over)
     mkdir -p "$docs/3840x2160"

@@ -28,6 +28,14 @@ void NewGame(int roundsOption, int scheduleOption) {
     UserClick(options.doneButton);
 }
 
+void ChooseBar(int seconds, bool afterReading) {
+    const auto& lengths = game::kBarLengths;
+    SetupScreen& setup = SetupScreen::Get();
+    UserClick(
+        setup.barChoice[int(std::find(lengths.begin(), lengths.end(), seconds) - lengths.begin())]);
+    UserClick(setup.startChoice[afterReading ? 1 : 0]);
+}
+
 void ClickSquare(int column, int index) {
     UserClick(BoardScreen::Get().squares[column - 1][index]);
 }

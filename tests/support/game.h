@@ -8,6 +8,7 @@ namespace play {
 void ToSetup();  // Main, then the title's "OK"
 // The whole way from start-up to round 1's board: rounds option (0..2), schedule option (0..5).
 void NewGame(int roundsOption = 2, int scheduleOption = 3);
+void ChooseBar(int seconds, bool afterReading = false);  // on the setup screen
 void ClickSquare(int column, int index);
 void Reveal();             // a click on the question screen's time bar
 void Judge(bool correct);  // "Got it!" / "NO Zapster!" or "Missed it" / "Zapster!"
