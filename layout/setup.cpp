@@ -11,6 +11,12 @@ constexpr Font kOptionFont{kHeading, 11.25};
 constexpr int kGreen = 0x008000;
 constexpr int kOtherRows = 40;
 
+// A line or two of small print in a frame, which the setup writes as choices change.
+constexpr Row Remark(Widget widget, int left, int top, int width, int height, Widget frame) {
+    return {widget,   -1,   Kind::Label, "",    {kHeading, 8.25}, 0,    kGreen,
+            kNoColor, left, top,         width, height,           frame};
+}
+
 constexpr std::array<Row, kOtherRows> kOthers{{
     {Widget::teamsFrame, -1, Kind::Frame, "Team Names", kFrameFont, kBold | kUnderline, kGreen,
      kNoColor, 120, 0, 4935, 1695},
@@ -162,19 +168,7 @@ constexpr std::array<Row, kOtherRows> kOthers{{
      2175, 255, Widget::displaysFrame},
     {Widget::hostChoice, 2, Kind::Option, "Off", kOptionFont, 0, kGreen, kNoColor, 5040, 420, 2175,
      255, Widget::displaysFrame},
-    {Widget::displaysMode,
-     -1,
-     Kind::Label,
-     "",
-     {kHeading, 8.25},
-     0,
-     kGreen,
-     kNoColor,
-     240,
-     780,
-     6975,
-     435,
-     Widget::displaysFrame},
+    Remark(Widget::displaysMode, 240, 780, 6975, 435, Widget::displaysFrame),
     // Below the displays: the time bar's length, and when it starts.
     {Widget::barFrame, -1, Kind::Frame, "Time Bar", kFrameFont, kBold | kUnderline, kGreen,
      kNoColor, 120, 7440, 4335, 1335},
@@ -201,19 +195,7 @@ constexpr std::array<Row, kOtherRows> kOthers{{
     // Beside the rest: what each chosen category file will supply, in plain words.
     {Widget::filesFrame, -1, Kind::Frame, "Category Files", kFrameFont, kBold | kUnderline, kGreen,
      kNoColor, 7560, 0, 3735, 8775},
-    {Widget::filesReport,
-     -1,
-     Kind::Label,
-     "",
-     {kHeading, 8.25},
-     0,
-     kGreen,
-     kNoColor,
-     120,
-     420,
-     3495,
-     8235,
-     Widget::filesFrame},
+    Remark(Widget::filesReport, 120, 420, 3495, 8235, Widget::filesFrame),
 }};
 
 // The fifteen category slots lie on the window, over the Categories frame: a column of five
