@@ -140,6 +140,10 @@ bool Match::Reveal() {
 }
 
 bool Match::TimeUp() {
+    if (!In(Phase::Question)) {
+        return false;
+    }
+    Record(Verdict::TimeUp);
     return StopQuestion(Phase::TimeUp);
 }
 
@@ -158,12 +162,8 @@ bool Match::ClockRanOut() {
     if (!In(Phase::Question)) {
         return false;
     }
-    const int team = TeamOnTurn();
-    if (team != kNoTeam && ZapsterQuestion()) {
-        Gain(team, 2 * state_.question->points);
-        state_.zapsterCalled = false;
-    }
-    return TimeUp();
+    Record(ZapsterQuestion() ? Verdict::ClockRanOut : Verdict::TimeUp);
+    return StopQuestion(Phase::TimeUp);
 }
 
 bool Match::BackToBoard() {
@@ -181,18 +181,8 @@ bool Match::Judge(bool right) {
         return false;
     }
     const int team = TeamOnTurn();
+    Record(right ? Verdict::GotIt : Verdict::MissedIt);
     if (team != kNoTeam) {
-        const int points = state_.question->points;
-        // Right: the team on turn scores, or on a Zapster question the other team does. Wrong:
-        // nothing is scored, or on a Zapster question the team on turn scores double.
-        if (!ZapsterQuestion()) {
-            if (right) {
-                Gain(team, points);
-            }
-        } else {
-            Gain(right ? 1 - team : team, right ? points : 2 * points);
-            state_.zapsterCalled = false;
-        }
         PassTurn();
         // The right team's answer to the last question also clears the board behind the
         // game-over screen and greys both scores; after the left team's the board stays as it was.
@@ -211,8 +201,74 @@ bool Match::Judge(bool right) {
     return true;
 }
 
-void Match::Gain(int team, int points) {
-    state_.score[Team(team)] = SaturatingAdd(state_.score[Team(team)], points);
+// The outcome of the open question goes into the record, and its points onto the scores. A
+// Zapster that scored is no longer pending; with no team on turn nothing is scored.
+void Match::Record(Verdict verdict) {
+    const OpenQuestion& question = *state_.question;
+    Outcome outcome;
+    outcome.round = question.round;
+    outcome.column = question.column;
+    outcome.row = question.row;
+    outcome.points = question.points;
+    outcome.zapster = ZapsterQuestion();
+    outcome.team = TeamOnTurn();
+    outcome.verdict = verdict;
+    outcome.scoreAfter = Scored(state_.score, outcome);
+    state_.score = outcome.scoreAfter;
+    if (outcome.zapster && outcome.team != kNoTeam && verdict != Verdict::TimeUp) {
+        state_.zapsterCalled = false;
+    }
+    state_.record.push_back(outcome);
+}
+
+bool Fits(const Outcome& outcome, Verdict verdict) {
+    return verdict == Verdict::GotIt || verdict == Verdict::MissedIt ||
+           verdict == (outcome.zapster ? Verdict::ClockRanOut : Verdict::TimeUp);
+}
+
+std::array<Integer, kTeams> Scored(std::array<Integer, kTeams> score, const Outcome& outcome) {
+    const int team = outcome.team;
+    if (team == kNoTeam || !Fits(outcome, outcome.verdict)) {
+        return score;
+    }
+    const auto gain = [&score](int to, int points) {
+        score[std::size_t(to)] = SaturatingAdd(score[std::size_t(to)], points);
+    };
+    const int points = outcome.points;
+    // Right: the team on turn scores, or on a Zapster question the other team does. Wrong, or a
+    // Zapster's clock run down: nothing is scored, or on a Zapster question the team on turn
+    // scores double.
+    switch (outcome.verdict) {
+        case Verdict::GotIt:
+            gain(outcome.zapster ? 1 - team : team, points);
+            break;
+        case Verdict::MissedIt:
+        case Verdict::ClockRanOut:
+            if (outcome.zapster) {
+                gain(team, 2 * points);
+            }
+            break;
+        case Verdict::TimeUp:
+            break;
+    }
+    return score;
+}
+
+bool Match::Rejudge(std::size_t entry, Verdict verdict) {
+    if (state_.finished || state_.phase != Phase::Board || entry >= state_.record.size() ||
+        !Fits(state_.record[entry], verdict) || state_.record[entry].verdict == verdict) {
+        return false;
+    }
+    Outcome& outcome = state_.record[entry];
+    const Verdict inPlay = outcome.judgedInPlay.value_or(outcome.verdict);
+    outcome.verdict = verdict;
+    outcome.judgedInPlay = verdict == inPlay ? std::nullopt : std::optional(inPlay);
+    std::array<Integer, kTeams> score = state_.recordBase;
+    for (Outcome& each : state_.record) {
+        each.scoreAfter = score = Scored(score, each);
+    }
+    state_.score = score;
+    return true;
 }
 
 // The turn passes from the team on turn to the other; with no team on turn nothing changes.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "game/content.h"
 #include "game/numbers.h"
@@ -54,6 +55,31 @@ struct OpenQuestion {
     bool operator==(const OpenQuestion&) const = default;
 };
 
+// How the moderator judged a question, or how its time ended: "Got it!" ("NO Zapster!" on a
+// Zapster question), "Missed it" ("Zapster!"), the time bar run out, or the Zapster clock run down.
+enum class Verdict { GotIt, MissedIt, TimeUp, ClockRanOut };
+
+// One outcome of the game's record, in the order they happened.
+struct Outcome {
+    Integer round = 1;  // the square's
+    Integer column = 0;
+    Integer row = 0;
+    Integer points = 0;
+    bool zapster = false;
+    int team = kNoTeam;  // on turn when it was decided: the team that answered
+    Verdict verdict = Verdict::GotIt;
+    std::optional<Verdict> judgedInPlay;  // once corrected: the verdict given in the room
+    std::array<Integer, kTeams> scoreAfter{};
+    bool operator==(const Outcome&) const = default;
+};
+
+// Whether an outcome of a question of that kind can be judged so: a normal question's time runs
+// out, a Zapster's clock runs down.
+bool Fits(const Outcome& outcome, Verdict verdict);
+// The scores after an outcome, from the scores before it, as play scores it: the Zapster reversal,
+// the doubled points of a clock run down, and the 16-bit limits.
+std::array<Integer, kTeams> Scored(std::array<Integer, kTeams> score, const Outcome& outcome);
+
 // Everything of a game but its content: what a take-back goes back to and what a save writes.
 struct MatchState {
     Setup setup;
@@ -86,6 +112,10 @@ struct MatchState {
     Phase phase = Phase::Board;
     std::optional<OpenQuestion> question;  // none on the board
     bool finished = false;                 // "Thanks For Playing!"
+    // Every outcome so far, and the scores the record starts from: zero, or those of a game saved
+    // before the game kept its record.
+    std::vector<Outcome> record;
+    std::array<Integer, kTeams> recordBase{};
 
     bool operator==(const MatchState&) const = default;
 };
@@ -158,6 +188,10 @@ public:
     bool Judge(bool right);
     // "Thanks For Playing!": the game is over for good, wherever it stood.
     void Finish() { state_.finished = true; }
+    // An appeal: an earlier outcome of the record is judged again, on the board, and the scores
+    // are counted again from the record. Who was on turn and which squares were chosen stay as
+    // they happened.
+    bool Rejudge(std::size_t entry, Verdict verdict);
 
     bool operator==(const Match& other) const;
 
@@ -176,7 +210,7 @@ private:
     bool In(Phase phase) const { return !state_.finished && state_.phase == phase; }
     double Draw();
     bool StopQuestion(Phase next);
-    void Gain(int team, int points);
+    void Record(Verdict verdict);
     void PassTurn();
     void EndRoundIfLast();
     void ResetZapsterButtons();

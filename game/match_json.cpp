@@ -24,6 +24,72 @@ QJsonArray Numbers(const PerRound& perRound) {
     return QJsonArray{perRound[1], perRound[2], perRound[3]};
 }
 
+const QString kVerdictNames[] = {QStringLiteral("got it"), QStringLiteral("missed it"),
+                                 QStringLiteral("time up"), QStringLiteral("clock ran out")};
+
+QJsonObject OutcomeToJson(const Outcome& o) {
+    QJsonObject json{{"round", o.round},
+                     {"column", o.column},
+                     {"row", o.row},
+                     {"points", o.points},
+                     {"zapster", o.zapster},
+                     {"team", o.team},
+                     {"verdict", kVerdictNames[int(o.verdict)]},
+                     {"score", List(o.scoreAfter)}};
+    if (o.judgedInPlay) {
+        json.insert(QStringLiteral("inPlay"), kVerdictNames[int(*o.judgedInPlay)]);
+    }
+    return json;
+}
+
+Verdict ReadVerdict(JsonReader& read, const QString& name) {
+    const QString text = read.Text(name);
+    const auto named = std::find(std::begin(kVerdictNames), std::end(kVerdictNames), text);
+    if (read.ok() && named == std::end(kVerdictNames)) {
+        read.Fail(name + QStringLiteral(" is not a verdict"));
+    }
+    return named == std::end(kVerdictNames) ? Verdict::GotIt : Verdict(named - kVerdictNames);
+}
+
+// The record of a game, which must add up, outcome by outcome, to the scores it was saved with. A
+// game saved before the game kept a record starts its record at the scores it had.
+void ReadRecord(JsonReader& read, const QJsonObject& json, const Content& content, MatchState& s) {
+    if (!json.contains(QStringLiteral("record"))) {
+        return;
+    }
+    read.ReadNumbers(s.recordBase, QStringLiteral("recordBase"), INT16_MIN, INT16_MAX);
+    const QJsonArray record = json.value(QStringLiteral("record")).toArray();
+    std::array<Integer, kTeams> score = s.recordBase;
+    for (qsizetype i = 0; read.ok() && i < record.size(); ++i) {
+        const QJsonObject entry = record[i].toObject();
+        JsonReader r(entry);
+        Outcome o;
+        o.round = r.Number(QStringLiteral("round"), 1, s.setup.roundsToPlay);
+        o.column = r.Number(QStringLiteral("column"), 0, kColumns - 1);
+        o.row = r.Number(QStringLiteral("row"), 0, kRows - 1);
+        o.points = r.Number(QStringLiteral("points"), 0, INT16_MAX);
+        o.zapster = r.Flag(QStringLiteral("zapster"));
+        o.team = r.Number(QStringLiteral("team"), kNoTeam, kTeams - 1);
+        o.verdict = ReadVerdict(r, QStringLiteral("verdict"));
+        if (entry.contains(QStringLiteral("inPlay"))) {
+            o.judgedInPlay = ReadVerdict(r, QStringLiteral("inPlay"));
+        }
+        r.ReadNumbers(o.scoreAfter, QStringLiteral("score"), INT16_MIN, INT16_MAX);
+        if (r.ok() && o.points != content.Points(o.round, o.row)) {
+            r.Fail(QStringLiteral("points are not its square's"));
+        }
+        score = Scored(score, o);
+        if (r.ok() && score != o.scoreAfter) {
+            r.Fail(QStringLiteral("its scores do not add up"));
+        }
+        read.Fail(r.ok() ? QString() : QStringLiteral("record %1: ").arg(i + 1) + r.why());
+        s.record.push_back(o);
+    }
+    if (read.ok() && score != s.score) {
+        read.Fail(QStringLiteral("the record does not add up to the scores"));
+    }
+}
+
 bool Fails(const JsonReader& read, QString* why) {
     if (!read.ok() && why != nullptr) {
         *why = read.why();
@@ -50,6 +116,7 @@ void ReadCounters(JsonReader& read, MatchState& s) {
     read.ReadPerRound(s.zapstersOpened, QStringLiteral("zapstersOpened"), kSquaresPerRound);
     read.ReadPerRound(s.squaresLeft, QStringLiteral("squaresLeft"), kSquaresPerRound);
     read.ReadNumbers(s.score, QStringLiteral("score"), INT16_MIN, INT16_MAX);
+    s.recordBase = s.score;  // a game saved without its record keeps one from here on
     s.zapsterDrawn = read.Flag(QStringLiteral("zapsterDrawn"));
     s.zapsterCalled = read.Flag(QStringLiteral("zapsterCalled"));
     s.soundOn = read.Flag(QStringLiteral("soundOn"));
@@ -127,7 +194,13 @@ QJsonObject MatchToJson(const MatchState& s) {
         {"buttonEnabled", List(s.buttonEnabled)},
         {"titlesCleared", s.titlesCleared},
         {"phase", kPhaseNames[int(s.phase)]},
+        {"recordBase", List(s.recordBase)},
     };
+    QJsonArray record;
+    for (const Outcome& outcome : s.record) {
+        record.append(OutcomeToJson(outcome));
+    }
+    json.insert(QStringLiteral("record"), record);
     if (s.question) {
         json.insert(QStringLiteral("question"), QJsonObject{{"round", s.question->round},
                                                             {"column", s.question->column},
@@ -178,6 +251,7 @@ std::optional<MatchState> MatchFromJson(const QJsonValue& value, const Content& 
     read.ReadFlags(s.buttonEnabled, QStringLiteral("buttonEnabled"));
     s.titlesCleared = read.Flag(QStringLiteral("titlesCleared"));
     CheckSquares(read, s);
+    ReadRecord(read, json, content, s);
 
     const QString phase = read.Text(QStringLiteral("phase"));
     const auto named = std::find(std::begin(kPhaseNames), std::end(kPhaseNames), phase);

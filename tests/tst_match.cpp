@@ -49,6 +49,8 @@ public:
         game_.emplace(NewGame(ref_.rounds, ref_.schedule, seed));
     }
 
+    Match& Game() { return *game_; }
+
     // Plays until the game is over and back on the board; returns the actions checked.
     int Play() {
         int steps = 0;
@@ -217,19 +219,70 @@ private slots:
         QFETCH(int, right);
         const Match fresh = NewGame(3, schedule);
         MatchState state = fresh.state();
-        state.score = {Integer(before), Integer(before)};
-        Match game(fresh.SharedContent(), state);
-        QVERIFY(game.OpenSquare(0, 0));
-        QVERIFY(outcome == 'T'   ? game.TimeUp()
-                : outcome == 'Z' ? game.ClockRanOut()
-                                 : game.Reveal());
-        QVERIFY(outcome == 'T' || outcome == 'Z' ? game.BackToBoard() : game.Judge(outcome == 'R'));
+        state.score = state.recordBase = {Integer(before), Integer(before)};
+        // The game played from there with that verdict, or none if an action was refused.
+        const auto play = [&](char verdict) -> std::optional<Match> {
+            Match game(fresh.SharedContent(), state);
+            const bool played = game.OpenSquare(0, 0) &&
+                                (verdict == 'T'   ? game.TimeUp()
+                                 : verdict == 'Z' ? game.ClockRanOut()
+                                                  : game.Reveal()) &&
+                                (verdict == 'T' || verdict == 'Z' ? game.BackToBoard()
+                                                                  : game.Judge(verdict == 'R'));
+            return played ? std::optional(game) : std::nullopt;
+        };
+        QVERIFY(play(outcome).has_value());
+        const Match game = *play(outcome);
+        // Judged again on the board, the outcome scores as if it had been judged so in play.
+        const QString verdicts = QStringLiteral("RWTZ");
+        for (const QChar again :
+             schedule == kTotal ? QStringLiteral("RWZ") : QStringLiteral("RWT")) {
+            Match corrected = game;
+            QCOMPARE(corrected.Rejudge(0, Verdict(verdicts.indexOf(again))), again != outcome);
+            QCOMPARE(corrected.state().score, play(again.toLatin1())->state().score);
+            QVERIFY(MatchFromJson(MatchToJson(corrected.state()), game.content(), nullptr) ==
+                    corrected.state());
+        }
         QCOMPARE(int(game.Score(0)), left);
         QCOMPARE(int(game.Score(1)), right);
         QCOMPARE(game.TeamOnTurn(), 1);
         QString why;  // a score at the limit is written and read back as it is
         QVERIFY2(MatchFromJson(MatchToJson(game.state()), game.content(), &why) == game.state(),
                  qPrintable(why));
+    }
+
+    // Appeals after whole games: any earlier outcome judged again, in any order, leaves the scores
+    // the reference counts from the record with the verdicts as corrected, the turns as played.
+    void appealsRecountTheRecord() {
+        std::mt19937 dice(7);
+        for (std::uint64_t seed = 1; seed <= 40 && !QTest::currentTestFailed(); ++seed) {
+            Moderator moderator(seed);
+            moderator.Play();
+            Match& game = moderator.Game();
+            const std::vector<Outcome>& record = game.state().record;
+            QVERIFY(!record.empty());
+            for (int appeal = 0; appeal < 20; ++appeal) {
+                const std::size_t entry = dice() % record.size();
+                const Verdict verdict = Verdict(dice() % 4);
+                const bool taken = Fits(record[entry], verdict) && record[entry].verdict != verdict;
+                QCOMPARE(game.Rejudge(entry, verdict), taken);
+                reference::Game ref;
+                for (const Outcome& o : record) {
+                    ref.points = o.points;
+                    ref.zapster = o.zapster;
+                    if (o.team != kNoTeam && o.verdict == Verdict::ClockRanOut) {
+                        ref.score[o.team + 1] += 2 * o.points;
+                    } else if (o.team != kNoTeam && o.verdict != Verdict::TimeUp) {
+                        ref.Score(o.team + 1, o.verdict == Verdict::GotIt);
+                    }
+                    QCOMPARE(o.scoreAfter, (std::array<Integer, kTeams>{Integer(ref.score[1]),
+                                                                        Integer(ref.score[2])}));
+                }
+                QCOMPARE(game.state().score, record.back().scoreAfter);
+            }
+            QVERIFY(MatchFromJson(MatchToJson(game.state()), game.content(), nullptr) ==
+                    game.state());
+        }
     }
 
     // Only "1" comes back with a new round; a "2" or "3" spent stays spent for the game, though it

@@ -229,6 +229,13 @@ private slots:
             if (outcome == 'T') {
                 tk::clock::Advance(32000);  // the time is up; the board comes back 3 s later
                 before << Everything(true);
+                // The moment before the time-out has it in its record no more.
+                QJsonObject json = QJsonDocument::fromJson(before.last().last().toUtf8()).object();
+                QJsonArray record = json.value(QStringLiteral("record")).toArray();
+                record.removeLast();
+                json.insert(QStringLiteral("record"), record);
+                before.last().last() =
+                    QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact));
                 tk::clock::Advance(3000);
             } else if (outcome == 'Z') {
                 tk::clock::Advance(6500);  // the announcement is over and the clock shows 1
@@ -338,7 +345,10 @@ private slots:
         row("score not whole", "[100,0]", "[2.5,0]", "score is not a whole number");
         row("31 squares spent", "\"questionsOpened\":3,", "\"questionsOpened\":31,",
             "questionsOpened is not a whole number from 0 to 30");
-        row("round 7", "\"round\":1,", "\"round\":7,", "round is not a whole number from 1 to 4");
+        row("round 7", "\"round\":1,\"score", "\"round\":7,\"score",
+            "round is not a whole number from 1 to 4");
+        row("a record that does not add up", "\"verdict\":\"got it\"", "\"verdict\":\"missed it\"",
+            "record 1: its scores do not add up");
         row("squares left and opened differ", "\"questionsOpened\":3,", "\"questionsOpened\":4,",
             "do not add up to 30");
         row("squares and count differ", "\"squareSpent\":[true", "\"squareSpent\":[false",
@@ -350,8 +360,9 @@ private slots:
             "rounds is not a list of 3");
         row("take-back on the board", "\"phase\":\"answer\"", "\"phase\":\"board\"",
             "takeBacks 1: a question is open exactly when");
-        row("question of another square", "\"column\":0,\"points\":25",
-            "\"column\":1,\"points\":25", "takeBacks 1: question: its square is still open");
+        row("question of another square", "\"column\":0,\"points\":25,\"round\":1,\"row\":0,\"z",
+            "\"column\":1,\"points\":25,\"round\":1,\"row\":0,\"z",
+            "takeBacks 1: question: its square is still open");
         row("a bar the setup does not offer", "\"bar\":32", "\"bar\":33",
             "bar is not a length the setup offers");
         row("a start that is not true or false", "\"afterReading\":false", "\"afterReading\":0",
