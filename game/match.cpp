@@ -204,18 +204,14 @@ bool Match::Judge(bool right) {
 // The outcome of the open question goes into the record, and its points onto the scores. A
 // Zapster that scored is no longer pending; with no team on turn nothing is scored.
 void Match::Record(Verdict verdict) {
-    const OpenQuestion& question = *state_.question;
     Outcome outcome;
-    outcome.round = question.round;
-    outcome.column = question.column;
-    outcome.row = question.row;
-    outcome.points = question.points;
-    outcome.zapster = ZapsterQuestion();
+    outcome.question = *state_.question;
+    outcome.question.zapster = ZapsterQuestion();
     outcome.team = TeamOnTurn();
     outcome.verdict = verdict;
     outcome.scoreAfter = Scored(state_.score, outcome);
     state_.score = outcome.scoreAfter;
-    if (outcome.zapster && outcome.team != kNoTeam && verdict != Verdict::TimeUp) {
+    if (outcome.question.zapster && outcome.team != kNoTeam && verdict != Verdict::TimeUp) {
         state_.zapsterCalled = false;
     }
     state_.record.push_back(outcome);
@@ -223,7 +219,7 @@ void Match::Record(Verdict verdict) {
 
 bool Fits(const Outcome& outcome, Verdict verdict) {
     return verdict == Verdict::GotIt || verdict == Verdict::MissedIt ||
-           verdict == (outcome.zapster ? Verdict::ClockRanOut : Verdict::TimeUp);
+           verdict == (outcome.question.zapster ? Verdict::ClockRanOut : Verdict::TimeUp);
 }
 
 std::array<Integer, kTeams> Scored(std::array<Integer, kTeams> score, const Outcome& outcome) {
@@ -234,17 +230,17 @@ std::array<Integer, kTeams> Scored(std::array<Integer, kTeams> score, const Outc
     const auto gain = [&score](int to, int points) {
         score[std::size_t(to)] = SaturatingAdd(score[std::size_t(to)], points);
     };
-    const int points = outcome.points;
+    const int points = outcome.question.points;
     // Right: the team on turn scores, or on a Zapster question the other team does. Wrong, or a
     // Zapster's clock run down: nothing is scored, or on a Zapster question the team on turn
     // scores double.
     switch (outcome.verdict) {
         case Verdict::GotIt:
-            gain(outcome.zapster ? 1 - team : team, points);
+            gain(outcome.question.zapster ? 1 - team : team, points);
             break;
         case Verdict::MissedIt:
         case Verdict::ClockRanOut:
-            if (outcome.zapster) {
+            if (outcome.question.zapster) {
                 gain(team, 2 * points);
             }
             break;

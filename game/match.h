@@ -61,12 +61,8 @@ enum class Verdict { GotIt, MissedIt, TimeUp, ClockRanOut };
 
 // One outcome of the game's record, in the order they happened.
 struct Outcome {
-    Integer round = 1;  // the square's
-    Integer column = 0;
-    Integer row = 0;
-    Integer points = 0;
-    bool zapster = false;
-    int team = kNoTeam;  // on turn when it was decided: the team that answered
+    OpenQuestion question;  // the square, its points, and whether it was a Zapster
+    int team = kNoTeam;     // on turn when it was decided: the team that answered
     Verdict verdict = Verdict::GotIt;
     std::optional<Verdict> judgedInPlay;  // once corrected: the verdict given in the room
     std::array<Integer, kTeams> scoreAfter{};

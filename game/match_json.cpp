@@ -27,15 +27,33 @@ QJsonArray Numbers(const PerRound& perRound) {
 const QString kVerdictNames[] = {QStringLiteral("got it"), QStringLiteral("missed it"),
                                  QStringLiteral("time up"), QStringLiteral("clock ran out")};
 
+QJsonObject QuestionToJson(const OpenQuestion& q) {
+    return QJsonObject{{"round", q.round},
+                       {"column", q.column},
+                       {"row", q.row},
+                       {"points", q.points},
+                       {"zapster", q.zapster}};
+}
+
+// A question's square and points, as a saved game gives them; its points must be its square's.
+OpenQuestion ReadQuestion(JsonReader& read, const Content& content, int roundsToPlay) {
+    OpenQuestion q;
+    q.round = read.Number(QStringLiteral("round"), 1, roundsToPlay);
+    q.column = read.Number(QStringLiteral("column"), 0, kColumns - 1);
+    q.row = read.Number(QStringLiteral("row"), 0, kRows - 1);
+    q.points = read.Number(QStringLiteral("points"), 0, INT16_MAX);
+    q.zapster = read.Flag(QStringLiteral("zapster"));
+    if (read.ok() && q.points != content.Points(q.round, q.row)) {
+        read.Fail(QStringLiteral("points are not its square's"));
+    }
+    return q;
+}
+
 QJsonObject OutcomeToJson(const Outcome& o) {
-    QJsonObject json{{"round", o.round},
-                     {"column", o.column},
-                     {"row", o.row},
-                     {"points", o.points},
-                     {"zapster", o.zapster},
-                     {"team", o.team},
-                     {"verdict", kVerdictNames[int(o.verdict)]},
-                     {"score", List(o.scoreAfter)}};
+    QJsonObject json = QuestionToJson(o.question);
+    json.insert(QStringLiteral("team"), o.team);
+    json.insert(QStringLiteral("verdict"), kVerdictNames[int(o.verdict)]);
+    json.insert(QStringLiteral("score"), List(o.scoreAfter));
     if (o.judgedInPlay) {
         json.insert(QStringLiteral("inPlay"), kVerdictNames[int(*o.judgedInPlay)]);
     }
@@ -64,20 +82,13 @@ void ReadRecord(JsonReader& read, const QJsonObject& json, const Content& conten
         const QJsonObject entry = record[i].toObject();
         JsonReader r(entry);
         Outcome o;
-        o.round = r.Number(QStringLiteral("round"), 1, s.setup.roundsToPlay);
-        o.column = r.Number(QStringLiteral("column"), 0, kColumns - 1);
-        o.row = r.Number(QStringLiteral("row"), 0, kRows - 1);
-        o.points = r.Number(QStringLiteral("points"), 0, INT16_MAX);
-        o.zapster = r.Flag(QStringLiteral("zapster"));
+        o.question = ReadQuestion(r, content, s.setup.roundsToPlay);
         o.team = r.Number(QStringLiteral("team"), kNoTeam, kTeams - 1);
         o.verdict = ReadVerdict(r, QStringLiteral("verdict"));
         if (entry.contains(QStringLiteral("inPlay"))) {
             o.judgedInPlay = ReadVerdict(r, QStringLiteral("inPlay"));
         }
         r.ReadNumbers(o.scoreAfter, QStringLiteral("score"), INT16_MIN, INT16_MAX);
-        if (r.ok() && o.points != content.Points(o.round, o.row)) {
-            r.Fail(QStringLiteral("points are not its square's"));
-        }
         score = Scored(score, o);
         if (r.ok() && score != o.scoreAfter) {
             r.Fail(QStringLiteral("its scores do not add up"));
@@ -202,11 +213,7 @@ QJsonObject MatchToJson(const MatchState& s) {
     }
     json.insert(QStringLiteral("record"), record);
     if (s.question) {
-        json.insert(QStringLiteral("question"), QJsonObject{{"round", s.question->round},
-                                                            {"column", s.question->column},
-                                                            {"row", s.question->row},
-                                                            {"points", s.question->points},
-                                                            {"zapster", s.question->zapster}});
+        json.insert(QStringLiteral("question"), QuestionToJson(*s.question));
     }
     return json;
 }
@@ -266,16 +273,9 @@ std::optional<MatchState> MatchFromJson(const QJsonValue& value, const Content& 
     if (read.ok() && asked) {
         const QJsonObject questionJson = json.value("question").toObject();
         JsonReader question(questionJson);
-        OpenQuestion q;
-        q.round = question.Number(QStringLiteral("round"), 1, s.setup.roundsToPlay);
-        q.column = question.Number(QStringLiteral("column"), 0, kColumns - 1);
-        q.row = question.Number(QStringLiteral("row"), 0, kRows - 1);
-        q.points = question.Number(QStringLiteral("points"), 0, INT16_MAX);
-        q.zapster = question.Flag(QStringLiteral("zapster"));
-        if (question.ok() && q.points != content.Points(q.round, q.row)) {
-            question.Fail(QStringLiteral("points are not its square's"));
-        } else if (question.ok() && q.round == s.round &&
-                   !s.spent[std::size_t(q.column * kRows + q.row)]) {
+        const OpenQuestion q = ReadQuestion(question, content, s.setup.roundsToPlay);
+        if (question.ok() && q.round == s.round &&
+            !s.spent[std::size_t(q.column * kRows + q.row)]) {
             question.Fail(QStringLiteral("its square is still open"));
         }
         read.Fail(question.ok() ? QString() : QStringLiteral("question: ") + question.why());

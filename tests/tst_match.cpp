@@ -268,10 +268,10 @@ private slots:
                 QCOMPARE(game.Rejudge(entry, verdict), taken);
                 reference::Game ref;
                 for (const Outcome& o : record) {
-                    ref.points = o.points;
-                    ref.zapster = o.zapster;
+                    ref.points = o.question.points;
+                    ref.zapster = o.question.zapster;
                     if (o.team != kNoTeam && o.verdict == Verdict::ClockRanOut) {
-                        ref.score[o.team + 1] += 2 * o.points;
+                        ref.score[o.team + 1] += 2 * o.question.points;
                     } else if (o.team != kNoTeam && o.verdict != Verdict::TimeUp) {
                         ref.Score(o.team + 1, o.verdict == Verdict::GotIt);
                     }
