@@ -1,5 +1,6 @@
 #include "game/match.h"
 
+#include <algorithm>
 #include <random>
 
 namespace game {
@@ -218,18 +219,25 @@ void Match::Record(Verdict verdict) {
 }
 
 bool Fits(const Outcome& outcome, Verdict verdict) {
+    if (outcome.verdict == Verdict::ByHand || verdict == Verdict::ByHand) {
+        return false;
+    }
     return verdict == Verdict::GotIt || verdict == Verdict::MissedIt ||
            verdict == (outcome.question.zapster ? Verdict::ClockRanOut : Verdict::TimeUp);
 }
 
 std::array<Integer, kTeams> Scored(std::array<Integer, kTeams> score, const Outcome& outcome) {
     const int team = outcome.team;
-    if (team == kNoTeam || !Fits(outcome, outcome.verdict)) {
-        return score;
-    }
     const auto gain = [&score](int to, int points) {
         score[std::size_t(to)] = SaturatingAdd(score[std::size_t(to)], points);
     };
+    if (team != kNoTeam && outcome.verdict == Verdict::ByHand) {
+        gain(team, outcome.change);
+        return score;
+    }
+    if (team == kNoTeam || !Fits(outcome, outcome.verdict)) {
+        return score;
+    }
     const int points = outcome.question.points;
     // Right: the team on turn scores, or on a Zapster question the other team does. Wrong, or a
     // Zapster's clock run down: nothing is scored, or on a Zapster question the team on turn
@@ -245,26 +253,56 @@ std::array<Integer, kTeams> Scored(std::array<Integer, kTeams> score, const Outc
             }
             break;
         case Verdict::TimeUp:
+        case Verdict::ByHand:
             break;
     }
     return score;
 }
 
 bool Match::Rejudge(std::size_t entry, Verdict verdict) {
-    if (state_.finished || state_.phase != Phase::Board || entry >= state_.record.size() ||
-        !Fits(state_.record[entry], verdict) || state_.record[entry].verdict == verdict) {
+    if (!MayCorrect() || entry >= state_.record.size() || !Fits(state_.record[entry], verdict) ||
+        state_.record[entry].verdict == verdict) {
         return false;
     }
     Outcome& outcome = state_.record[entry];
     const Verdict inPlay = outcome.judgedInPlay.value_or(outcome.verdict);
     outcome.verdict = verdict;
     outcome.judgedInPlay = verdict == inPlay ? std::nullopt : std::optional(inPlay);
+    // Every later score follows from the corrected one: a score that stopped at a limit may not
+    // stop there now.
     std::array<Integer, kTeams> score = state_.recordBase;
     for (Outcome& each : state_.record) {
         each.scoreAfter = score = Scored(score, each);
     }
     state_.score = score;
     return true;
+}
+
+bool Match::CorrectScore(int team, int change, const QString& reason) {
+    if (!MayCorrect() || team < 0 || team >= kTeams || change == 0 || change < INT16_MIN ||
+        change > INT16_MAX || state_.record.size() >= std::size_t(kLongestRecord)) {
+        return false;
+    }
+    Outcome outcome;
+    outcome.question.round = Integer(RoundShown());
+    outcome.team = team;
+    outcome.verdict = Verdict::ByHand;
+    outcome.change = Integer(change);
+    outcome.reason = OneLine(reason);
+    outcome.scoreAfter = Scored(state_.score, outcome);
+    state_.score = outcome.scoreAfter;
+    state_.record.push_back(outcome);
+    return true;
+}
+
+QString OneLine(const QString& reason) {
+    QString line = reason.simplified();
+    qsizetype length = std::min(line.size(), qsizetype(kLongestReason));
+    // Never half a letter written with two characters.
+    if (length > 0 && length < line.size() && line[length - 1].isHighSurrogate()) {
+        --length;
+    }
+    return line.left(length);
 }
 
 // The turn passes from the team on turn to the other; with no team on turn nothing changes.

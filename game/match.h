@@ -57,24 +57,36 @@ struct OpenQuestion {
 
 // How the moderator judged a question, or how its time ended: "Got it!" ("NO Zapster!" on a
 // Zapster question), "Missed it" ("Zapster!"), the time bar run out, or the Zapster clock run down.
-enum class Verdict { GotIt, MissedIt, TimeUp, ClockRanOut };
+// A score corrected by hand is an outcome of its own, of no question.
+enum class Verdict { GotIt, MissedIt, TimeUp, ClockRanOut, ByHand };
 
 // One outcome of the game's record, in the order they happened.
 struct Outcome {
-    OpenQuestion question;  // the square, its points, and whether it was a Zapster
-    int team = kNoTeam;     // on turn when it was decided: the team that answered
+    // The square, its points, and whether it was a Zapster; by hand, only the round it was in.
+    OpenQuestion question;
+    int team =
+        kNoTeam;  // on turn when it was decided: the team that answered; or the one corrected
     Verdict verdict = Verdict::GotIt;
     std::optional<Verdict> judgedInPlay;  // once corrected: the verdict given in the room
+    Integer change = 0;                   // by hand: the points added (or taken, below zero)
+    QString reason;                       // by hand: why, as the moderator typed it
     std::array<Integer, kTeams> scoreAfter{};
     bool operator==(const Outcome&) const = default;
 };
 
-// Whether an outcome of a question of that kind can be judged so: a normal question's time runs
-// out, a Zapster's clock runs down.
+// A record far longer than any game: hand corrections stop there.
+inline constexpr int kLongestRecord = 1000;
+// The reason of a hand correction is a short line.
+inline constexpr int kLongestReason = 80;
+
+// Whether a question's outcome can be judged so: a normal question's time runs out, a Zapster's
+// clock runs down. A hand correction is judged by nobody.
 bool Fits(const Outcome& outcome, Verdict verdict);
 // The scores after an outcome, from the scores before it, as play scores it: the Zapster reversal,
 // the doubled points of a clock run down, and the 16-bit limits.
 std::array<Integer, kTeams> Scored(std::array<Integer, kTeams> score, const Outcome& outcome);
+// A hand correction's reason as the record keeps it: one line, at most kLongestReason characters.
+QString OneLine(const QString& reason);
 
 // Everything of a game but its content: what a take-back goes back to and what a save writes.
 struct MatchState {
@@ -188,6 +200,11 @@ public:
     // are counted again from the record. Who was on turn and which squares were chosen stay as
     // they happened.
     bool Rejudge(std::size_t entry, Verdict verdict);
+    // A team's score corrected by hand, on the board: `change` points added (taken when below
+    // zero), stopping at the score's limits, with the moderator's reason. It joins the record.
+    bool CorrectScore(int team, int change, const QString& reason);
+    // Whether the record can be corrected now: on the board, before "Thanks For Playing!".
+    bool MayCorrect() const { return In(Phase::Board); }
 
     bool operator==(const Match& other) const;
 

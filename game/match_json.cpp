@@ -25,7 +25,10 @@ QJsonArray Numbers(const PerRound& perRound) {
 }
 
 const QString kVerdictNames[] = {QStringLiteral("got it"), QStringLiteral("missed it"),
-                                 QStringLiteral("time up"), QStringLiteral("clock ran out")};
+                                 QStringLiteral("time up"), QStringLiteral("clock ran out"),
+                                 QStringLiteral("by hand")};
+// The longest record a game reaches: every question, and hand corrections up to their limit.
+constexpr qsizetype kLongestRecordRead = kLongestRecord + kRounds * kSquaresPerRound;
 
 QJsonObject QuestionToJson(const OpenQuestion& q) {
     return QJsonObject{{"round", q.round},
@@ -50,7 +53,10 @@ OpenQuestion ReadQuestion(JsonReader& read, const Content& content, int roundsTo
 }
 
 QJsonObject OutcomeToJson(const Outcome& o) {
-    QJsonObject json = QuestionToJson(o.question);
+    QJsonObject json =
+        o.verdict == Verdict::ByHand
+            ? QJsonObject{{"round", o.question.round}, {"change", o.change}, {"reason", o.reason}}
+            : QuestionToJson(o.question);
     json.insert(QStringLiteral("team"), o.team);
     json.insert(QStringLiteral("verdict"), kVerdictNames[int(o.verdict)]);
     json.insert(QStringLiteral("score"), List(o.scoreAfter));
@@ -69,31 +75,77 @@ Verdict ReadVerdict(JsonReader& read, const QString& name) {
     return named == std::end(kVerdictNames) ? Verdict::GotIt : Verdict(named - kVerdictNames);
 }
 
+// One outcome of a record: a question's, or a score corrected by hand.
+Outcome ReadOutcome(JsonReader& read, const QJsonObject& entry, const Content& content,
+                    int roundsToPlay) {
+    Outcome o;
+    o.verdict = ReadVerdict(read, QStringLiteral("verdict"));
+    if (o.verdict == Verdict::ByHand) {
+        o.question.round = read.Number(QStringLiteral("round"), 1, roundsToPlay);
+        o.team = read.Number(QStringLiteral("team"), 0, kTeams - 1);
+        o.change = read.Number(QStringLiteral("change"), INT16_MIN, INT16_MAX);
+        o.reason = read.Text(QStringLiteral("reason"));
+        if (read.ok() && (o.change == 0 || o.reason != OneLine(o.reason))) {
+            read.Fail(QStringLiteral("a correction by hand changes a score, with a one-line "
+                                     "reason of at most %1 characters")
+                          .arg(kLongestReason));
+        }
+    } else {
+        o.question = ReadQuestion(read, content, roundsToPlay);
+        o.team = read.Number(QStringLiteral("team"), kNoTeam, kTeams - 1);
+    }
+    if (entry.contains(QStringLiteral("inPlay"))) {
+        o.judgedInPlay = ReadVerdict(read, QStringLiteral("inPlay"));
+        if (read.ok() && (!Fits(o, *o.judgedInPlay) || *o.judgedInPlay == o.verdict)) {
+            read.Fail(QStringLiteral("inPlay is not another verdict of its question"));
+        }
+    }
+    read.ReadNumbers(o.scoreAfter, QStringLiteral("score"), INT16_MIN, INT16_MAX);
+    return o;
+}
+
 // The record of a game, which must add up, outcome by outcome, to the scores it was saved with. A
-// game saved before the game kept a record starts its record at the scores it had.
-void ReadRecord(JsonReader& read, const QJsonObject& json, const Content& content, MatchState& s) {
+// game saved before the game kept a record starts its record at the scores it had. A moment kept
+// to be taken back writes only where its record parts from the moment before it, which it names
+// as `earlier`.
+void ReadRecord(JsonReader& read, const QJsonObject& json, const Content& content, MatchState& s,
+                const MatchState* earlier) {
     if (!json.contains(QStringLiteral("record"))) {
         return;
     }
     read.ReadNumbers(s.recordBase, QStringLiteral("recordBase"), INT16_MIN, INT16_MAX);
-    const QJsonArray record = json.value(QStringLiteral("record")).toArray();
-    std::array<Integer, kTeams> score = s.recordBase;
+    if (read.ok() && json.contains(QStringLiteral("recordKept"))) {
+        if (earlier == nullptr) {
+            read.Fail(QStringLiteral("recordKept has no moment before it"));
+            return;
+        }
+        const int kept = read.Number(QStringLiteral("recordKept"), 0, int(earlier->record.size()));
+        if (read.ok() && earlier->recordBase != s.recordBase) {
+            read.Fail(QStringLiteral("recordKept follows a record of other scores"));
+        }
+        if (read.ok()) {
+            s.record.assign(earlier->record.begin(), earlier->record.begin() + kept);
+        }
+    }
+    const QJsonValue list = json.value(QStringLiteral("record"));
+    if (read.ok() && (!list.isArray() ||
+                      s.record.size() + list.toArray().size() > std::size_t(kLongestRecordRead))) {
+        read.Fail(QStringLiteral("record is not a list of at most %1").arg(kLongestRecordRead));
+    }
+    std::array<Integer, kTeams> score =
+        s.record.empty() ? s.recordBase : s.record.back().scoreAfter;
+    const QJsonArray record = list.toArray();
     for (qsizetype i = 0; read.ok() && i < record.size(); ++i) {
         const QJsonObject entry = record[i].toObject();
         JsonReader r(entry);
-        Outcome o;
-        o.question = ReadQuestion(r, content, s.setup.roundsToPlay);
-        o.team = r.Number(QStringLiteral("team"), kNoTeam, kTeams - 1);
-        o.verdict = ReadVerdict(r, QStringLiteral("verdict"));
-        if (entry.contains(QStringLiteral("inPlay"))) {
-            o.judgedInPlay = ReadVerdict(r, QStringLiteral("inPlay"));
-        }
-        r.ReadNumbers(o.scoreAfter, QStringLiteral("score"), INT16_MIN, INT16_MAX);
+        const Outcome o = ReadOutcome(r, entry, content, s.setup.roundsToPlay);
         score = Scored(score, o);
         if (r.ok() && score != o.scoreAfter) {
             r.Fail(QStringLiteral("its scores do not add up"));
         }
-        read.Fail(r.ok() ? QString() : QStringLiteral("record %1: ").arg(i + 1) + r.why());
+        read.Fail(r.ok() ? QString()
+                         : QStringLiteral("record %1: ").arg(qsizetype(s.record.size()) + 1) +
+                               r.why());
         s.record.push_back(o);
     }
     if (read.ok() && score != s.score) {
@@ -180,7 +232,7 @@ std::optional<Content> ContentFromJson(const QJsonValue& json, QString* why) {
     return content;
 }
 
-QJsonObject MatchToJson(const MatchState& s) {
+QJsonObject MatchToJson(const MatchState& s, const MatchState* earlier) {
     QJsonObject json{
         {"setup", QJsonObject{{"teams", List(s.setup.teamNames)},
                               {"rounds", s.setup.roundsToPlay},
@@ -207,9 +259,18 @@ QJsonObject MatchToJson(const MatchState& s) {
         {"phase", kPhaseNames[int(s.phase)]},
         {"recordBase", List(s.recordBase)},
     };
+    // Written after an earlier moment, the record it shares with that moment is not written
+    // again: a game's file stays as long as its moments, not their square.
+    std::size_t kept = 0;
+    if (earlier != nullptr && earlier->recordBase == s.recordBase) {
+        const auto parted = std::mismatch(s.record.begin(), s.record.end(), earlier->record.begin(),
+                                          earlier->record.end());
+        kept = std::size_t(parted.first - s.record.begin());
+        json.insert(QStringLiteral("recordKept"), qint64(kept));
+    }
     QJsonArray record;
-    for (const Outcome& outcome : s.record) {
-        record.append(OutcomeToJson(outcome));
+    for (std::size_t i = kept; i < s.record.size(); ++i) {
+        record.append(OutcomeToJson(s.record[i]));
     }
     json.insert(QStringLiteral("record"), record);
     if (s.question) {
@@ -219,7 +280,7 @@ QJsonObject MatchToJson(const MatchState& s) {
 }
 
 std::optional<MatchState> MatchFromJson(const QJsonValue& value, const Content& content,
-                                        QString* why) {
+                                        QString* why, const MatchState* earlier) {
     const QJsonObject json = value.toObject();
     JsonReader read(json);
     MatchState s;
@@ -258,7 +319,7 @@ std::optional<MatchState> MatchFromJson(const QJsonValue& value, const Content& 
     read.ReadFlags(s.buttonEnabled, QStringLiteral("buttonEnabled"));
     s.titlesCleared = read.Flag(QStringLiteral("titlesCleared"));
     CheckSquares(read, s);
-    ReadRecord(read, json, content, s);
+    ReadRecord(read, json, content, s, earlier);
 
     const QString phase = read.Text(QStringLiteral("phase"));
     const auto named = std::find(std::begin(kPhaseNames), std::end(kPhaseNames), phase);

@@ -17,10 +17,12 @@ namespace game {
 QJsonArray ContentToJson(const Content& content);
 std::optional<Content> ContentFromJson(const QJsonValue& json, QString* why);
 
-// A moment of the game without its content.
-QJsonObject MatchToJson(const MatchState& state);
+// A moment of the game without its content. A moment written after an earlier one of the same
+// game (a take-back after the one before it) writes only the part of its record that differs from
+// that moment's, and is read back with it.
+QJsonObject MatchToJson(const MatchState& state, const MatchState* earlier = nullptr);
 std::optional<MatchState> MatchFromJson(const QJsonValue& json, const Content& content,
-                                        QString* why);
+                                        QString* why, const MatchState* earlier = nullptr);
 
 // A moment as the first saved games wrote it: the counters, the board's widgets and, for a
 // question still to be judged, its answer screen. It becomes the same moment of today's game: on

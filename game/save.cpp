@@ -173,8 +173,15 @@ void Save(const Match& now) {
 }
 
 void Keep(Match moment) {
-    journal.takeBackTexts.push_back(MomentText(moment.state()));
+    journal.takeBackTexts.push_back(MomentText(
+        moment.state(), journal.takeBacks.empty() ? nullptr : &journal.takeBacks.back().state()));
     journal.takeBacks.push_back(std::move(moment));
+    // The oldest is let go; the one after it is now written whole.
+    if (journal.takeBacks.size() > std::size_t(kMostTakeBacks)) {
+        journal.takeBacks.erase(journal.takeBacks.begin());
+        journal.takeBackTexts.erase(journal.takeBackTexts.begin());
+        journal.takeBackTexts.front() = MomentText(journal.takeBacks.front().state());
+    }
 }
 
 QString When(const QDateTime& saved) {

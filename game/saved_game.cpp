@@ -15,9 +15,10 @@ const QString kKind = QStringLiteral("saved game");
 // that waited there in a version-1 file had not had its answer shown to the game yet.
 std::optional<Match> ReadMoment(int version, const QJsonValue& json,
                                 const std::shared_ptr<const Content>& content, bool taken,
-                                std::uint64_t seed, QString* why) {
-    std::optional<MatchState> state = version == 1 ? MatchFromVersion1(json, *content, taken, why)
-                                                   : MatchFromJson(json, *content, why);
+                                std::uint64_t seed, const Match* earlier, QString* why) {
+    std::optional<MatchState> state =
+        version == 1 ? MatchFromVersion1(json, *content, taken, why)
+                     : MatchFromJson(json, *content, why, earlier ? &earlier->state() : nullptr);
     if (!state) {
         return std::nullopt;
     }
@@ -28,8 +29,9 @@ std::optional<Match> ReadMoment(int version, const QJsonValue& json,
     if (version == 1) {
         moment.Reveal();
     }
-    if (taken && moment.phase() != Phase::Answer) {
-        *why = QStringLiteral("it is not on its answer screen");
+    // Kept before a question's outcome, or before a correction of the record on the board.
+    if (taken && moment.phase() != Phase::Answer && moment.phase() != Phase::Board) {
+        *why = QStringLiteral("it is neither on its answer screen nor on the board");
         return std::nullopt;
     }
     return moment;
@@ -41,8 +43,17 @@ QByteArray ContentText(const Content& content) {
     return QJsonDocument(ContentToJson(content)).toJson(QJsonDocument::Compact);
 }
 
-QByteArray MomentText(const MatchState& moment) {
-    return QJsonDocument(MatchToJson(moment)).toJson(QJsonDocument::Compact);
+QByteArray MomentText(const MatchState& moment, const MatchState* earlier) {
+    return QJsonDocument(MatchToJson(moment, earlier)).toJson(QJsonDocument::Compact);
+}
+
+std::vector<QByteArray> TakeBackTexts(const std::vector<Match>& takeBacks) {
+    std::vector<QByteArray> texts;
+    for (std::size_t i = 0; i < takeBacks.size(); ++i) {
+        texts.push_back(
+            MomentText(takeBacks[i].state(), i > 0 ? &takeBacks[i - 1].state() : nullptr));
+    }
+    return texts;
 }
 
 // One part to a line, and one moment to a line, so that a person can read the file and a
@@ -50,7 +61,11 @@ QByteArray MomentText(const MatchState& moment) {
 QByteArray SavedGameText(const QDateTime& saved, bool finished, const QByteArray& content,
                          const QByteArray& now, const std::vector<QByteArray>& takeBacks) {
     QByteArray text;
-    text.reserve(content.size() + now.size() * qsizetype(takeBacks.size() + 1) + 256);
+    qsizetype size = content.size() + now.size() + 256;
+    for (const QByteArray& moment : takeBacks) {
+        size += moment.size() + 2;
+    }
+    text.reserve(size);
     text += "{\"zapster\": \"" + kKind.toUtf8() + "\",\n";
     text += "\"version\": " + QByteArray::number(kSaveVersion) + ",\n";
     text += "\"saved\": \"" + saved.toString(Qt::ISODate).toUtf8() + "\",\n";
@@ -117,7 +132,8 @@ std::optional<SavedGame> ReadSavedGame(const QByteArray& text, QString* why) {
     const auto shared = std::make_shared<const Content>(std::move(*content));
     // A version-1 file kept no draws: the game resumed from it draws a sequence of its own.
     const std::uint64_t seed = qHashBits(text.constData(), std::size_t(text.size()));
-    std::optional<Match> now = ReadMoment(version, json.value("now"), shared, false, seed, &reason);
+    std::optional<Match> now =
+        ReadMoment(version, json.value("now"), shared, false, seed, nullptr, &reason);
     if (!now) {
         return refuse(QStringLiteral("now: ") + reason);
     }
@@ -132,7 +148,9 @@ std::optional<SavedGame> ReadSavedGame(const QByteArray& text, QString* why) {
     }
     const QJsonArray earlier = takeBacks.toArray();
     for (qsizetype i = 0; i < earlier.size(); ++i) {
-        std::optional<Match> moment = ReadMoment(version, earlier[i], shared, true, seed, &reason);
+        std::optional<Match> moment =
+            ReadMoment(version, earlier[i], shared, true, seed,
+                       game.takeBacks.empty() ? nullptr : &game.takeBacks.back(), &reason);
         if (!moment) {
             return refuse(QStringLiteral("takeBacks %1: ").arg(i + 1) + reason);
         }

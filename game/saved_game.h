@@ -12,8 +12,9 @@
 // Reading never trusts the file: anything a game cannot reach is refused with a one-line reason.
 namespace game {
 
-// The most questions a game has: each can be taken back once it has an outcome.
-inline constexpr int kMostTakeBacks = kRounds * kSquaresPerRound;
+// The outcomes that can be taken back: more than a game's questions, for the corrections of the
+// record; beyond them the oldest are let go.
+inline constexpr int kMostTakeBacks = 2 * kRounds * kSquaresPerRound;
 // Version 1 kept the board's widgets; version 2 keeps the game itself. Both are read.
 inline constexpr int kSaveVersion = 2;
 
@@ -26,7 +27,10 @@ struct SavedGame {
 // The parts of a saved game's text. The round content is written once, not with every moment; a
 // game writes its file again at every rest, so each part is kept ready between writes.
 QByteArray ContentText(const Content& content);
-QByteArray MomentText(const MatchState& moment);
+// A moment kept to be taken back is written after the one kept before it, if any.
+QByteArray MomentText(const MatchState& moment, const MatchState* earlier = nullptr);
+// The texts of the moments kept to be taken back, oldest first.
+std::vector<QByteArray> TakeBackTexts(const std::vector<Match>& takeBacks);
 QByteArray SavedGameText(const QDateTime& saved, bool finished, const QByteArray& content,
                          const QByteArray& now, const std::vector<QByteArray>& takeBacks);
 

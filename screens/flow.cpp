@@ -249,6 +249,20 @@ void Flow::TakeBack() {
         return;
     }
     game = std::move(*moment);
+    // A correction of the record taken back: the board as it was before it, and the game-over
+    // screen still up when the game was over.
+    if (game->phase() == game::Phase::Board) {
+        AnswerScreen::Hide();
+        QuestionScreen::Unload();
+        ShowBoard();
+        if (game->Over()) {
+            ShowGameOver();
+        } else {
+            GameOverScreen::Unload();
+        }
+        save::AtRest(*game);
+        return;
+    }
     AnswerScreen::Get();
     Redraw();
     GameOverScreen::Unload();

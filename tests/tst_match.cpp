@@ -5,10 +5,12 @@
 #include <QFile>
 #include <QProcess>
 #include <QtTest>
+#include <algorithm>
 #include <random>
 
 #include "game/match.h"
 #include "game/match_json.h"
+#include "game/saved_game.h"
 #include "support/columns.h"
 #include "support/reference.h"
 
@@ -251,10 +253,13 @@ private slots:
                  qPrintable(why));
     }
 
-    // Appeals after whole games: any earlier outcome judged again, in any order, leaves the scores
-    // the reference counts from the record with the verdicts as corrected, the turns as played.
+    // Appeals after whole games: any earlier outcome judged again, in any order, and scores
+    // corrected by hand between them, leave the scores the reference counts from the record with
+    // the verdicts as corrected, the turns as played, and the 16-bit limits met step by step.
     void appealsRecountTheRecord() {
         std::mt19937 dice(7);
+        constexpr int kChanges[] = {INT16_MAX, INT16_MIN, -1, 1, 250, -3000};
+        const auto clamped = [](int score) { return std::clamp(score, INT16_MIN, INT16_MAX); };
         for (std::uint64_t seed = 1; seed <= 40 && !QTest::currentTestFailed(); ++seed) {
             Moderator moderator(seed);
             moderator.Play();
@@ -262,19 +267,27 @@ private slots:
             const std::vector<Outcome>& record = game.state().record;
             QVERIFY(!record.empty());
             for (int appeal = 0; appeal < 20; ++appeal) {
+                if (dice() % 4 == 0) {
+                    const int change = kChanges[dice() % std::size(kChanges)];
+                    QVERIFY(game.CorrectScore(int(dice() % 2), change, "appeal"));
+                }
                 const std::size_t entry = dice() % record.size();
-                const Verdict verdict = Verdict(dice() % 4);
+                const Verdict verdict = Verdict(dice() % 5);
                 const bool taken = Fits(record[entry], verdict) && record[entry].verdict != verdict;
                 QCOMPARE(game.Rejudge(entry, verdict), taken);
                 reference::Game ref;
                 for (const Outcome& o : record) {
                     ref.points = o.question.points;
                     ref.zapster = o.question.zapster;
-                    if (o.team != kNoTeam && o.verdict == Verdict::ClockRanOut) {
+                    if (o.verdict == Verdict::ByHand) {
+                        ref.score[o.team + 1] += o.change;
+                    } else if (o.team != kNoTeam && o.verdict == Verdict::ClockRanOut) {
                         ref.score[o.team + 1] += 2 * o.question.points;
                     } else if (o.team != kNoTeam && o.verdict != Verdict::TimeUp) {
                         ref.Score(o.team + 1, o.verdict == Verdict::GotIt);
                     }
+                    ref.score[1] = clamped(ref.score[1]);
+                    ref.score[2] = clamped(ref.score[2]);
                     QCOMPARE(o.scoreAfter, (std::array<Integer, kTeams>{Integer(ref.score[1]),
                                                                         Integer(ref.score[2])}));
                 }
@@ -283,6 +296,64 @@ private slots:
             QVERIFY(MatchFromJson(MatchToJson(game.state()), game.content(), nullptr) ==
                     game.state());
         }
+    }
+
+    // A correction by hand is taken only on the board, changes one score, and keeps its reason as
+    // one short line; nobody judges it again.
+    void correctionsByHand() {
+        Match game = NewGame(3, kNone);
+        QVERIFY(!game.CorrectScore(0, 0, "nothing"));
+        QVERIFY(game.CorrectScore(1, -40, "  rude\nto the\tmoderator  "));
+        const Outcome& entry = game.state().record.back();
+        QCOMPARE(entry.reason, QStringLiteral("rude to the moderator"));
+        QCOMPARE(game.state().score, (std::array<Integer, kTeams>{0, -40}));
+        QVERIFY(!game.Rejudge(0, Verdict::GotIt));
+        QVERIFY(game.CorrectScore(0, 5, QString(200, 'x')));
+        QCOMPARE(game.state().record.back().reason.size(), kLongestReason);
+        QVERIFY(OpenNext(game));
+        QVERIFY(!game.CorrectScore(0, 5, "while the question runs"));
+        QVERIFY(game.Reveal() && game.Judge(true));
+        game.Finish();
+        QVERIFY(!game.CorrectScore(0, 5, "after the thanks"));
+    }
+
+    // A saved game keeps every moment that can be taken back, corrections of the record among
+    // them, and reads each back as it was; each moment writes only where its record parts from
+    // the one before it, so a whole game's file grows with its moments, not with their square.
+    void savedRecordIsWrittenOnce() {
+        std::mt19937 dice(3);
+        Match game = NewGame(3, kThreeSixNine);
+        std::vector<Match> takeBacks;
+        const auto correct = [&](bool byHand) {
+            takeBacks.push_back(game);
+            QVERIFY(byHand ? game.CorrectScore(int(dice() % 2), -7, "late answer")
+                           : game.Rejudge(0, game.state().record[0].verdict == Verdict::GotIt
+                                                 ? Verdict::MissedIt
+                                                 : Verdict::GotIt));
+        };
+        while (OpenNext(game)) {
+            QVERIFY(game.Reveal());
+            takeBacks.push_back(game);
+            QVERIFY(game.Judge(dice() % 2 == 0));
+            if (game.state().record.size() % 30 == 10) {
+                correct(game.state().record.size() % 60 == 10);
+            }
+        }
+        const QByteArray content = ContentText(game.content());
+        const QByteArray text = SavedGameText(QDateTime::currentDateTimeUtc(), false, content,
+                                              MomentText(game.state()), TakeBackTexts(takeBacks));
+        QString why;
+        const std::optional<SavedGame> read = ReadSavedGame(text, &why);
+        QVERIFY2(read, qPrintable(why));
+        QVERIFY(read->now == game && read->takeBacks == takeBacks);
+        MatchState unrecorded = game.state();
+        unrecorded.record.clear();
+        const qsizetype record = MomentText(game.state()).size() - MomentText(unrecorded).size();
+        // A correction of the first outcome rewrites the record once; every other moment adds one.
+        const qsizetype bound =
+            content.size() +
+            qsizetype(takeBacks.size() + 1) * (MomentText(unrecorded).size() + 300) + 5 * record;
+        QVERIFY2(text.size() < bound, qPrintable(QStringLiteral("%1 bytes").arg(text.size())));
     }
 
     // Only "1" comes back with a new round; a "2" or "3" spent stays spent for the game, though it

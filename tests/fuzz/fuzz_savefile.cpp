@@ -12,13 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!saved) {
         return 0;
     }
-    std::vector<QByteArray> takeBacks;
-    for (const game::Match& moment : saved->takeBacks) {
-        takeBacks.push_back(game::MomentText(moment.state()));
-    }
     const std::optional<game::SavedGame> again = game::ReadSavedGame(game::SavedGameText(
         saved->saved, saved->now.Finished(), game::ContentText(saved->now.content()),
-        game::MomentText(saved->now.state()), takeBacks));
+        game::MomentText(saved->now.state()), game::TakeBackTexts(saved->takeBacks)));
     if (!again || !(again->now == saved->now) || again->takeBacks != saved->takeBacks) {
         std::abort();
     }
