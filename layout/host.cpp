@@ -1,6 +1,7 @@
 #include <array>
 
 #include "layout/layout.h"
+#include "layout/record_rows.h"
 
 // The host's window, on the moderator's display: the board and the scores on the left, the open
 // question with its answer and the moderator's buttons on the right. Laid out for a display of
@@ -24,7 +25,7 @@ constexpr Row At(Widget widget, int index, Kind kind, std::string_view caption, 
 constexpr std::array<std::string_view, kHostZapsterButtons> kZapsterCaptions{
     "1   [1]", "2   [2]", "3   [3]", "1   [8]", "2   [9]", "3   [0]"};
 
-constexpr int kOtherRows = 20;
+constexpr int kOtherRows = 21;
 constexpr std::array<Row, kOtherRows> kOthers{{
     At(Widget::hostRound, -1, Kind::Label, "", 18, kBold, kPanel, kInk, 16, 8, 180, 44),
     At(Widget::hostTeamName, 0, Kind::Label, "", 16, kBold | kCentred, kPanel, kInk, 208, 8, 300,
@@ -50,7 +51,9 @@ constexpr std::array<Row, kOtherRows> kOthers{{
     At(Widget::hostWrong, -1, Kind::Button, "", 13, kBold, 0xC00000, kNoColor, 974, 534, 290, 56),
     At(Widget::hostClock, -1, Kind::Button, "Turn the Zapster clock   [T]", 13, kBold, kButton,
        kNoColor, 672, 598, 592, 56),
-    At(Widget::hostSaving, -1, Kind::Label, "", 11, 0, kPanel, kInk, 16, 672, 1248, 32),
+    At(Widget::hostSaving, -1, Kind::Label, "", 11, 0, kPanel, kInk, 16, 672, 980, 32),
+    At(Widget::hostRecord, -1, Kind::Button, "The record   [R]", 13, kBold, kButton, kNoColor, 1010,
+       668, 254, 40),
     At(Widget::hostCalls, 0, Kind::Label, "", 11, kBold, kPanel, kInk, 16, 436, 312, 28),
     At(Widget::hostCalls, 1, Kind::Label, "", 11, kBold, kPanel, kInk, 340, 436, 312, 28),
     At(Widget::hostPause, -1, Kind::Button, "Pause   [P]", 13, kBold, kButton, kNoColor, 16, 620,
@@ -76,8 +79,13 @@ constexpr Row Call(int index) {
 
 constexpr int kSquares = kHostColumns * kHostRows;
 constexpr auto kRows = [] {
-    std::array<Row, kOtherRows + kHostColumns + kSquares + kHostZapsterButtons> rows{};
+    std::array<Row, kOtherRows + kHostColumns + kSquares + kHostZapsterButtons + record::kRows>
+        rows{};
     std::size_t n = 0;
+    // The record takes the board's place while the host looks at it.
+    for (const Row& row : record::Rows(16, 64, kHidden)) {
+        rows[n++] = row;
+    }
     for (const Row& row : kOthers) {
         rows[n++] = row;
     }

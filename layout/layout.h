@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -12,7 +13,7 @@ static constexpr int kNoColor = -1;  // transparent background, or the default b
 // The title of every window that has none of its own: the task bar and the window switcher show it.
 static constexpr std::string_view kGameName = "Zapster!";
 
-enum class Kind { Label, Button, Picture, Line, Frame, TextBox, Option, FileList };
+enum class Kind { Label, Button, Picture, Line, Frame, TextBox, Option, FileList, ListBox };
 
 enum Style : unsigned {
     kCentred = 1u << 0,
@@ -117,6 +118,22 @@ enum class Widget {
     // host, added later
     hostPause,
     hostMoreTime,
+    // the record, on the host's window or a window of its own; an entry's verdict buttons are
+    // elements 0..2, a team's correction option 0..1
+    recordHeading,
+    recordList,
+    recordVerdict,
+    correctHeading,
+    correctTeam,
+    correctBy,
+    correctWhy,
+    correctButton,
+    resultsButton,
+    resultsSaved,
+    hostRecord,
+    // game over, added later
+    overResults,
+    overResultsSaved,
 };
 
 // The host's board has the room's: five columns of six squares, and three Zapster buttons a team.
@@ -235,5 +252,6 @@ extern const Screen kQuestion;
 extern const Screen kAnswer;
 extern const Screen kGameOver;
 extern const Screen kHost;
+extern const Screen kRecord;
 
 }  // namespace layout

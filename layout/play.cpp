@@ -141,6 +141,30 @@ constexpr Row kGameOverRows[] = {
      2415,
      1575},
     {Widget::rightLogo, -1, Kind::Picture, "", {}, 0, kNoColor, kNoColor, 5640, 1800, 2655, 1575},
+    {Widget::overResults,
+     -1,
+     Kind::Button,
+     "Save the Results",
+     {"Times New Roman", 14.25},
+     kBold,
+     0x0000FF,
+     kNoColor,
+     360,
+     3555,
+     2655,
+     600},
+    {Widget::overResultsSaved,
+     -1,
+     Kind::Label,
+     "",
+     {"Arial", 9},
+     0,
+     0x000080,
+     0xFFFFFF,
+     3120,
+     3555,
+     5175,
+     600},
 };
 
 }  // namespace
@@ -163,7 +187,7 @@ const Screen kAnswer{
 };
 
 const Screen kGameOver{
-    {kGameName, 0x000080, 8730, 3570, WindowStyle::Borderless, false, false, Placement::Centred, 0,
+    {kGameName, 0x000080, 8730, 4335, WindowStyle::Borderless, false, false, Placement::Centred, 0,
      0, Audience::Room},
     kGameOverRows,
 };

@@ -1,5 +1,8 @@
 #include "screens/board.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+
 #include "layout/pictures.h"
 
 BoardScreen::BoardScreen() {
@@ -86,4 +89,24 @@ void BoardScreen::ShowSaving(const QString& failure) {
 // keep a program running with no window.
 void BoardScreen::OnCloseBox() {
     tk::End();
+}
+
+// The moderator's way to the record without a host's window: nothing of it shows to the room
+// until it is asked for.
+void BoardScreen::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_R &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        event->accept();
+        tk::HandlerScope scope;
+        emit RecordWanted();
+        return;
+    }
+    tk::Window::keyPressEvent(event);
+}
+
+void BoardScreen::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    tk::PopUpMenu(this, event->globalPos(),
+                  {{QStringLiteral("The record\u2026"), QStringLiteral("R"), true,
+                    [this] { emit RecordWanted(); }}});
 }

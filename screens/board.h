@@ -40,8 +40,11 @@ signals:
     void BannerClicked();
     void SoundSwitched(bool on);  // by the blue logo (off) or the red one (on)
     void TakeBackPressed();
+    void RecordWanted();  // R, or the right-click menu: the record, for an appeal
 
 protected:
     void OnUndo() override { emit TakeBackPressed(); }
     void OnCloseBox() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 };

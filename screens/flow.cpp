@@ -2,15 +2,21 @@
 
 #include <optional>
 
+#include <QDir>
+#include <QStandardPaths>
+
+#include "game/results.h"
 #include "game/save.h"
 #include "screens/answer.h"
 #include "screens/board.h"
 #include "screens/game_over.h"
 #include "screens/host.h"
 #include "screens/question.h"
+#include "screens/record.h"
 #include "screens/setup.h"
 #include "screens/title.h"
 #include "toolkit/displays.h"
+#include "toolkit/printout.h"
 #include "toolkit/program.h"
 #include "toolkit/random.h"
 
@@ -52,6 +58,12 @@ private:
     void EndOrThanks();
     void TurnClockFromHost();
     void DrawHost();
+    // The record: an appeal, a correction by hand, the night's results.
+    void ShowRecord();
+    void TieRecord(RecordPanel& panel, tk::Window* window);
+    bool Correct(const std::function<bool(game::Match&)>& correction);
+    void SaveResults(QWidget* owner);
+    void WriteResults(QString path);
     // The displays: where the room's screens and the host's window go.
     void UseDisplays();
 
@@ -61,7 +73,8 @@ private:
 
     bool alreadyRunning_ = false;
     tk::HostChoice hostChoice_ = tk::HostChoice::Apart;
-    QString saveFailure_;  // how the last save went, for a host's window opened later
+    QString saveFailure_;   // how the last save went, for a host's window opened later
+    QString resultsSaved_;  // where the night's results went, or why they could not
 };
 
 Flow& TheFlow() {
@@ -82,6 +95,7 @@ void Flow::Tie(tk::Window* screen) {
         connect(board, &BoardScreen::SoundSwitched, this, &Flow::SwitchSound);
         connect(board, &BoardScreen::BannerClicked, this, &Flow::EndGame);
         connect(board, &BoardScreen::TakeBackPressed, this, &Flow::TakeBack);
+        connect(board, &BoardScreen::RecordWanted, this, &Flow::ShowRecord);
     } else if (auto* question = qobject_cast<QuestionScreen*>(screen)) {
         connect(question, &QuestionScreen::RevealClicked, this, &Flow::Reveal);
         connect(question, &QuestionScreen::TimeRanOut, this,
@@ -97,6 +111,7 @@ void Flow::Tie(tk::Window* screen) {
         connect(over, &GameOverScreen::ThanksClicked, this, &Flow::Thanks);
         connect(over, &GameOverScreen::TakeBackPressed, this, &Flow::TakeBackTheLast);
         connect(over, &GameOverScreen::Closed, this, &Flow::DrawHost);
+        connect(over, &GameOverScreen::ResultsWanted, this, [this, over] { SaveResults(over); });
     } else if (auto* host = qobject_cast<HostScreen*>(screen)) {
         connect(host, &HostScreen::SquareClicked, this, &Flow::OpenSquare);
         connect(host, &HostScreen::ZapsterButtonClicked, this, &Flow::CallZapster);
@@ -115,7 +130,22 @@ void Flow::Tie(tk::Window* screen) {
         connect(host, &HostScreen::Judged, this, &Flow::Judge);
         connect(host, &HostScreen::TakeBackPressed, this, &Flow::TakeBack);
         connect(host, &HostScreen::EndGameClicked, this, &Flow::EndOrThanks);
+        TieRecord(host->record, host);
+    } else if (auto* record = qobject_cast<RecordScreen*>(screen)) {
+        connect(record, &RecordScreen::TakeBackPressed, this, &Flow::TakeBack);
+        TieRecord(record->panel, record);
     }
+}
+
+void Flow::TieRecord(RecordPanel& panel, tk::Window* window) {
+    connect(&panel, &RecordPanel::Rejudged, this, [this](int entry, game::Verdict verdict) {
+        Correct([=](game::Match& m) { return m.Rejudge(std::size_t(entry), verdict); });
+    });
+    connect(&panel, &RecordPanel::Corrected, this,
+            [this](int team, int change, const QString& reason) {
+                Correct([=](game::Match& m) { return m.CorrectScore(team, change, reason); });
+            });
+    connect(&panel, &RecordPanel::ResultsWanted, this, [this, window] { SaveResults(window); });
 }
 
 // A copy of the program started while another one plays says so and plays nothing: the folder of
@@ -360,7 +390,83 @@ void Flow::Redraw() {
     if (AnswerScreen::Loaded()) {
         AnswerScreen::Get().Draw(*game);
     }
+    if (RecordScreen::Loaded()) {
+        RecordScreen::Get().panel.Draw(*game);
+        RecordScreen::Get().panel.ShowSaved(resultsSaved_);
+    }
+    if (GameOverScreen::Loaded()) {
+        GameOverScreen::Get().resultsSaved.SetCaption(resultsSaved_);
+    }
     DrawHost();
+}
+
+// The record goes where the moderator works: on the host's window in the board's place, or
+// without one in a window of its own.
+void Flow::ShowRecord() {
+    if (!game) {
+        return;
+    }
+    if (HostScreen::Loaded()) {
+        HostScreen::Get().ShowRecord(true);
+    } else {
+        RecordScreen::Get();
+        Redraw();
+        RecordScreen::Show();
+    }
+}
+
+// An appeal settled on the board: the record corrected is an outcome like any other, saved at
+// once and taken back by Ctrl+Z.
+bool Flow::Correct(const std::function<bool(game::Match&)>& correction) {
+    if (!game || !game->MayCorrect()) {
+        return false;
+    }
+    const game::Match before = *game;
+    if (!correction(*game)) {
+        return false;
+    }
+    save::BeforeOutcome(before);
+    Redraw();
+    save::AtRest(*game);
+    return true;
+}
+
+// Nothing is written until the moderator has said where: the spreadsheet there, and the page to
+// print beside it under the same name.
+void Flow::SaveResults(QWidget* owner) {
+    if (!game) {
+        return;
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
+    const QString name = QStringLiteral("zapster-results-%1.csv")
+                             .arg(QDateTime::currentDateTime().toString("yyyy-MM-dd-HHmm"));
+    tk::AskWhereToSave(owner, QStringLiteral("Save the night's results"),
+                       QDir(folder).filePath(name),
+                       QStringLiteral("Spreadsheet, with a page to print (*.csv)"),
+                       [this](const QString& path) { WriteResults(path); });
+}
+
+void Flow::WriteResults(QString path) {
+    if (!game) {
+        return;
+    }
+    if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+        path += QStringLiteral(".csv");
+    }
+    const QString page = path.left(path.size() - 4) + QStringLiteral(".pdf");
+    QString why = tk::WriteWhole(path, game::ResultsCsv(*game, game::CsvSeparator()));
+    if (why.isEmpty()) {
+        why = tk::WritePdf(game::ResultsPage(*game, QDateTime::currentDateTime()), page);
+    }
+    const QFileInfo csv(path);
+    resultsSaved_ = why.isEmpty() ? QStringLiteral("Results saved in %1: %2 and %3")
+                                        .arg(QDir::toNativeSeparators(csv.absolutePath()),
+                                             csv.fileName(), QFileInfo(page).fileName())
+                                  : QStringLiteral("The results could not be saved: %1").arg(why);
+    Redraw();
 }
 
 void Flow::DrawHost() {
@@ -372,6 +478,7 @@ void Flow::DrawHost() {
         beside.canTakeBack = save::CanTakeBack();
         beside.gameOverShown = GameOverScreen::Loaded() && GameOverScreen::Get().isVisible();
         HostScreen::Get().Draw(*game, beside);
+        HostScreen::Get().record.ShowSaved(resultsSaved_);
     }
 }
 

@@ -11,7 +11,11 @@ GameOverScreen::GameOverScreen() {
     Lay(&leftLogo, layout::Widget::leftLogo);
     Lay(&thanksButton, layout::Widget::thanksButton);
     Lay(&rightLogo, layout::Widget::rightLogo);
+    Lay(&resultsButton, layout::Widget::overResults);
+    Lay(&resultsSaved, layout::Widget::overResultsSaved);
+    resultsSaved.SetShrinkToFit(true);
     leftLogo.SetPicture(&layout::LogoRed);
     rightLogo.SetPicture(&layout::LogoRed);
     connect(&thanksButton, &tk::Button::Click, this, &GameOverScreen::ThanksClicked);
+    connect(&resultsButton, &tk::Button::Click, this, &GameOverScreen::ResultsWanted);
 }

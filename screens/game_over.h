@@ -14,9 +14,12 @@ public:
     tk::Picture leftLogo{this};
     tk::Button thanksButton{this};  // "Thanks For Playing!"
     tk::Picture rightLogo{this};
+    tk::Button resultsButton{this};  // "Save the Results"
+    tk::Label resultsSaved{this};    // where they went
 
 signals:
     void ThanksClicked();
+    void ResultsWanted();
     void TakeBackPressed();
     void Closed();  // by its frame: the game plays on
 

@@ -55,6 +55,9 @@ HostScreen::HostScreen() {
     Lay(&pauseButton, layout::Widget::hostPause);
     Lay(&moreTimeButton, layout::Widget::hostMoreTime);
     Lay(&saving, layout::Widget::hostSaving);
+    Lay(&recordButton, layout::Widget::hostRecord);
+    record.Lay();
+    connect(&recordButton, &tk::Button::Click, this, [this] { ShowRecord(!recordShown_); });
     for (tk::Label* text : {&questionLine, &questionText, &answerText, &saving}) {
         text->SetShrinkToFit(true);  // a long text is drawn smaller rather than cut off
     }
@@ -71,6 +74,9 @@ HostScreen::HostScreen() {
     for (const auto& [widget, row] : Laid()) {
         widget->setFocusPolicy(Qt::NoFocus);
     }
+    // Except where the moderator types a correction; Escape gives the keys back to the window.
+    record.correctBy.setFocusPolicy(Qt::ClickFocus);
+    record.correctWhy.setFocusPolicy(Qt::ClickFocus);
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -93,7 +99,7 @@ void HostScreen::Draw(const game::Match& game, const Beside& beside) {
                                       game.setup().teamNames[std::size_t(team)]);
         for (int button = 0; button < kZapsterButtons; ++button) {
             tk::Button& call = zapsterButtons[team][button];
-            call.setVisible(game.ButtonShown(team, button));
+            call.setVisible(!recordShown_ && game.ButtonShown(team, button));
             call.setEnabled(game.MayPressButton(team, button));
         }
     }
@@ -157,6 +163,34 @@ void HostScreen::Draw(const game::Match& game, const Beside& beside) {
                                    : QStringLiteral("Missed it   [M]"));
     rightButton.setEnabled(judging);
     wrongButton.setEnabled(judging);
+    record.Draw(game);
+    shownCalls_ = {};
+    for (int team = 0; team < game::kTeams; ++team) {
+        for (int button = 0; button < kZapsterButtons; ++button) {
+            shownCalls_[std::size_t(team * kZapsterButtons + button)] =
+                game.ButtonShown(team, button);
+        }
+    }
+}
+
+void HostScreen::ShowRecord(bool shown) {
+    recordShown_ = shown;
+    record.SetVisible(shown);
+    for (int column = 0; column < kColumns; ++column) {
+        categoryTitles[column].setVisible(!shown);
+        for (int row = 0; row < kRows; ++row) {
+            squares[column][row].setVisible(!shown);
+        }
+    }
+    for (int team = 0; team < game::kTeams; ++team) {
+        callsHeading[team].setVisible(!shown);
+        for (int button = 0; button < kZapsterButtons; ++button) {
+            zapsterButtons[team][button].setVisible(
+                !shown && shownCalls_[std::size_t(team * kZapsterButtons + button)]);
+        }
+    }
+    recordButton.SetCaption(shown ? QStringLiteral("The board   [R]")
+                                  : QStringLiteral("The record   [R]"));
 }
 
 void HostScreen::ShowSaving(const QString& failure) {
@@ -196,6 +230,12 @@ void HostScreen::keyPressEvent(QKeyEvent* event) {
         target = &moreTimeButton;
     } else if (key == Qt::Key_End) {
         target = &endGameButton;
+    } else if (key == Qt::Key_R) {
+        target = &recordButton;
+    } else if (key == Qt::Key_Escape && focusWidget() != nullptr) {
+        setFocus();
+        event->accept();
+        return;
     }
     for (int team = 0; team < game::kTeams; ++team) {
         for (int button = 0; button < kZapsterButtons; ++button) {

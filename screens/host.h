@@ -2,6 +2,7 @@
 
 #include "game/match.h"
 #include "screens/pace.h"
+#include "screens/record_panel.h"
 #include "toolkit/widgets.h"
 #include "toolkit/window.h"
 
@@ -39,6 +40,8 @@ public:
     tk::Button pauseButton{this};
     tk::Button moreTimeButton{this};
     tk::Label saving{this};
+    tk::Button recordButton{this};  // the record in the board's place, and back
+    RecordPanel record{this};
 
     // What the host sees besides the game: the open question as its screen paces it, whether an
     // outcome can be taken back, and whether the room sees the game-over screen.
@@ -50,6 +53,9 @@ public:
     // Every widget as the game stands.
     void Draw(const game::Match& game, const Beside& beside);
     void ShowSaving(const QString& failure);
+    // The record instead of the board, or the board again.
+    void ShowRecord(bool shown);
+    bool RecordShown() const { return recordShown_; }
 
 signals:
     void SquareClicked(int column, int row);
@@ -68,5 +74,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    int typedColumn_ = -1;  // a square's key is its column's letter, then its row's digit
+    int typedColumn_ = -1;
+    bool recordShown_ = false;
+    // Which Zapster buttons the game shows, for when the board comes back.
+    std::array<bool, game::kTeams * kZapsterButtons>
+        shownCalls_{};  // a square's key is its column's letter, then its row's digit
 };

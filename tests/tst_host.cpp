@@ -18,6 +18,7 @@
 #include "screens/game_over.h"
 #include "screens/host.h"
 #include "screens/question.h"
+#include "screens/record.h"
 #include "screens/setup.h"
 #include "support/game.h"
 #include "support/harness.h"
@@ -305,6 +306,30 @@ private slots:
         QTest::keyClick(&Host(), Qt::Key_G);
         QCOMPARE(BoardScreen::Get().teamScore[1].Caption(), QStringLiteral("50"));
         QCOMPARE(Host().teamScore[1].Caption(), QStringLiteral("50"));
+    }
+
+    // The record takes the board's place on the host's window and gives it back: R on the board
+    // of the room opens it there, not in a window the room could see; an entry judged again
+    // there reaches the room's board, and the host's Ctrl+Z takes it back.
+    void recordOnTheHostWindow() {
+        play::NewGame(2, 0);
+        play::PlayNext(false);
+        QTest::keyClick(&BoardScreen::Get(), Qt::Key_R);
+        QVERIFY(Host().RecordShown() && !RecordScreen::Loaded());
+        QVERIFY(Host().record.entries.isVisible() && !Host().squares[0][0].isVisible());
+        Host().record.entries.Choose(0);
+        Host().record.verdictButtons[0].click();
+        const QString points = QString::number(flow::Running()->state().record[0].question.points);
+        QCOMPARE(BoardScreen::Get().teamScore[0].Caption(), points);
+        QCOMPARE(Host().teamScore[0].Caption(), points);
+        QTest::keyClick(&Host(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(BoardScreen::Get().teamScore[0].Caption(), QStringLiteral("0"));
+        QTest::keyClick(&Host(), Qt::Key_R);
+        QVERIFY(!Host().record.entries.isVisible() && Host().squares[0][0].isVisible());
+        for (int button = 0; button < 6; ++button) {
+            QCOMPARE(Host().zapsterButtons[button / 3][button % 3].isVisible(),
+                     flow::Running()->ButtonShown(button / 3, button % 3));
+        }
     }
 
     // With the laptop alone, or a projector that mirrors it, there is no host window at all.

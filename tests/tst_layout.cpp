@@ -253,7 +253,8 @@ private slots:
         QVERIFY(factor > 1.3);
         UserClick(BoardScreen::Get().banner);
         GameOverScreen& over = GameOverScreen::Get();
-        QCOMPARE(over.size(), QSize(tk::Pixels(8730, factor), tk::Pixels(3570, factor)));
+        QCOMPARE(over.size(), QSize(tk::Pixels(8730, factor),
+                                    tk::Pixels(layout::kGameOver.window.clientHeight, factor)));
         QCOMPARE(Laid(over, Widget::thanksButton, -1)->geometry(),
                  QRect(tk::Pixels(3120, factor), tk::Pixels(1800, factor), tk::Pixels(2415, factor),
                        tk::Pixels(1575, factor)));

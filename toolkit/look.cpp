@@ -81,6 +81,7 @@ void ApplyRow(QWidget* widget, const layout::Row& row) {
         case layout::Kind::Line:
         case layout::Kind::TextBox:
         case layout::Kind::FileList:
+        case layout::Kind::ListBox:
         case layout::Kind::Picture:
             break;
     }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QHash>
 #include <QImage>
+#include <QIntValidator>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -421,6 +422,59 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
         HandlerScope scope;
         emit Change();
     });
+}
+
+void TextBox::SetNumbersOnly(int lowest, int highest) {
+    setValidator(new QIntValidator(lowest, highest, this));
+}
+
+// ---- ListBox ----
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWordWrap(true);
+    connect(this, &QListWidget::itemClicked, this, [this] {
+        HandlerScope scope;
+        emit Click();
+    });
+}
+
+void ListBox::SetLines(const QStringList& lines) {
+    const int chosen = Chosen();
+    const bool grew = lines.size() > count();
+    for (int line = 0; line < lines.size(); ++line) {
+        if (line < count()) {
+            item(line)->setText(lines[line]);
+        } else {
+            addItem(lines[line]);
+        }
+    }
+    while (count() > lines.size()) {
+        delete takeItem(count() - 1);
+    }
+    if (chosen >= count()) {
+        clearSelection();
+    }
+    if (grew && count() > 0) {
+        scrollToItem(item(count() - 1));
+    }
+}
+
+int ListBox::Chosen() const {
+    const QList<QListWidgetItem*> chosen = selectedItems();
+    return chosen.isEmpty() ? -1 : row(chosen.first());
+}
+
+void ListBox::Choose(int line) {
+    if (line < 0 || line >= count()) {
+        return;
+    }
+    setCurrentRow(line);
+    item(line)->setSelected(true);
+    scrollToItem(item(line));
+    HandlerScope scope;
+    emit Click();
 }
 
 // ---- Frame ----

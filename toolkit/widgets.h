@@ -170,6 +170,8 @@ public:
     explicit TextBox(QWidget* parent);
     QString Text() const { return text(); }
     void SetText(const QString& text) { setText(text); }
+    // Takes only a whole number from `lowest` to `highest`, a sign first.
+    void SetNumbersOnly(int lowest, int highest);
 
 signals:
     void Change();
@@ -216,6 +218,21 @@ private:
     QString pattern_;
     QString placeholderText_;
     QListWidgetItem* placeholder_ = nullptr;
+};
+
+// Lines of text, one of which can be chosen. Set again, the lines keep the one chosen, and a
+// list that grows shows its newest line.
+class ListBox : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit ListBox(QWidget* parent);
+    void SetLines(const QStringList& lines);
+    int Chosen() const;     // -1 when none is
+    void Choose(int line);  // what a user's click on that line does
+
+signals:
+    void Click();
 };
 
 // A command of a screen's menu: its text, its key, whether it can be chosen now, what it does.

@@ -21,7 +21,7 @@ case "${1:-}" in
     # private interface.
     --test) packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
         pulseaudio pulseaudio-utils librsvg2-bin xvfb xauth openbox xdotool x11-utils x11-apps
-        qt6-base-private-dev) ;;
+        qt6-base-private-dev python3) ;;
 esac
 
 missing=()

@@ -1,0 +1,175 @@
+#include "game/results.h"
+
+#include <QLocale>
+#include <QStringList>
+
+namespace game {
+namespace {
+
+QString TeamName(const Match& game, int team) {
+    return game.setup().teamNames[std::size_t(team)];
+}
+
+// A cell of text. Category files and team names travel between teachers: a text that begins like
+// a formula is kept as text with a leading apostrophe, as spreadsheets write it themselves. A cell
+// holding the separator, a quote or a line break is quoted, its quotes doubled.
+QString TextCell(QString text, QChar separator) {
+    static const QString kFormulaStarts = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && kFormulaStarts.contains(text[0])) {
+        text.prepend(QLatin1Char('\''));
+    }
+    if (text.contains(separator) || text.contains(QLatin1Char('"')) ||
+        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+        text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+               QLatin1Char('"');
+    }
+    return text;
+}
+
+QString Escaped(const QString& text) {
+    return text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+}
+
+}  // namespace
+
+QString VerdictWords(const Outcome& outcome, Verdict verdict) {
+    const bool zapster = outcome.question.zapster;
+    switch (verdict) {
+        case Verdict::GotIt:
+            return zapster ? QStringLiteral("Zapster: right") : QStringLiteral("Got it");
+        case Verdict::MissedIt:
+            return zapster ? QStringLiteral("Zapster: wrong") : QStringLiteral("Missed it");
+        case Verdict::TimeUp:
+            return QStringLiteral("Time up");
+        case Verdict::ClockRanOut:
+            return QStringLiteral("Zapster: clock ran out");
+        case Verdict::ByHand:
+            break;
+    }
+    return QStringLiteral("By hand");
+}
+
+QString VerdictWords(const Outcome& outcome) {
+    return VerdictWords(outcome, outcome.verdict);
+}
+
+QString CategoryOf(const Match& game, const Outcome& outcome) {
+    if (outcome.verdict == Verdict::ByHand) {
+        return QString();
+    }
+    return game.content().At(outcome.question.round, outcome.question.column).title;
+}
+
+QString QuestionOf(const Match& game, const Outcome& outcome) {
+    if (outcome.verdict == Verdict::ByHand) {
+        return QStringLiteral("Score corrected by hand: ") + outcome.reason;
+    }
+    const OpenQuestion& q = outcome.question;
+    return game.content().At(q.round, q.column).questions[std::size_t(q.row)];
+}
+
+QString AnswerOf(const Match& game, const Outcome& outcome) {
+    if (outcome.verdict == Verdict::ByHand) {
+        return QString();
+    }
+    const OpenQuestion& q = outcome.question;
+    return game.content().At(q.round, q.column).answers[std::size_t(q.row)];
+}
+
+QString TeamOf(const Match& game, const Outcome& outcome) {
+    return outcome.team == kNoTeam ? QString() : TeamName(game, outcome.team);
+}
+
+QString Standing(const Match& game) {
+    const int left = game.Score(0), right = game.Score(1);
+    if (!game.Over()) {
+        return QStringLiteral("Round %1 of %2 is being played")
+            .arg(game.Round())
+            .arg(game.setup().roundsToPlay);
+    }
+    if (left == right) {
+        return QStringLiteral("A tie");
+    }
+    return TeamName(game, left > right ? 0 : 1) + QStringLiteral(" win");
+}
+
+QChar CsvSeparator() {
+    return QLocale::system().decimalPoint() == QStringLiteral(",") ? QLatin1Char(';')
+                                                                   : QLatin1Char(',');
+}
+
+QByteArray ResultsCsv(const Match& game, QChar separator) {
+    const auto text = [separator](const QString& cell) { return TextCell(cell, separator); };
+    QStringList header{QStringLiteral("No."),      QStringLiteral("Round"),
+                       QStringLiteral("Category"), QStringLiteral("Points"),
+                       QStringLiteral("Question"), QStringLiteral("Answer"),
+                       QStringLiteral("Team"),     QStringLiteral("Zapster"),
+                       QStringLiteral("Verdict"),  QStringLiteral("Judged in play")};
+    for (int team = 0; team < kTeams; ++team) {
+        header << text(TeamName(game, team) + QStringLiteral(" score"));
+    }
+    QStringList lines{header.join(separator)};
+    const std::vector<Outcome>& record = game.state().record;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        const Outcome& o = record[i];
+        const bool byHand = o.verdict == Verdict::ByHand;
+        lines << QStringList{QString::number(i + 1),
+                             QString::number(o.question.round),
+                             text(CategoryOf(game, o)),
+                             QString::number(byHand ? o.change : o.question.points),
+                             text(QuestionOf(game, o)),
+                             text(AnswerOf(game, o)),
+                             text(TeamOf(game, o)),
+                             o.question.zapster ? QStringLiteral("yes") : QString(),
+                             VerdictWords(o),
+                             o.judgedInPlay ? VerdictWords(o, *o.judgedInPlay) : QString(),
+                             QString::number(o.scoreAfter[0]),
+                             QString::number(o.scoreAfter[1])}
+                     .join(separator);
+    }
+    // Spreadsheets on every system read CRLF line ends; a line break inside a quoted cell stays
+    // as the category file had it.
+    return QByteArray("\xEF\xBB\xBF") + lines.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+}
+
+QString ResultsPage(const Match& game, const QDateTime& when) {
+    QString page = QStringLiteral(
+        "<html><head><meta charset=\"utf-8\"><title>Zapster! results</title></head>"
+        "<body style=\"font-family: sans-serif; font-size: 9pt;\">");
+    page += QStringLiteral("<h2>Zapster! &#8211; %1 %2 : %3 %4</h2>")
+                .arg(Escaped(TeamName(game, 0)), QString::number(game.Score(0)),
+                     QString::number(game.Score(1)), Escaped(TeamName(game, 1)));
+    page +=
+        QStringLiteral("<p><b>%1.</b> %2</p>")
+            .arg(Escaped(Standing(game)),
+                 QLocale(QLocale::English).toString(when, QStringLiteral("d MMMM yyyy, HH:mm")));
+    page += QStringLiteral(
+                "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">"
+                "<tr><th>No.</th><th>Round</th><th>Category</th><th>Points</th><th>Question</th>"
+                "<th>Answer</th><th>Team</th><th>Verdict</th><th>%1</th><th>%2</th></tr>")
+                .arg(Escaped(TeamName(game, 0)), Escaped(TeamName(game, 1)));
+    const std::vector<Outcome>& record = game.state().record;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        const Outcome& o = record[i];
+        QString verdict = Escaped(VerdictWords(o));
+        if (o.judgedInPlay) {
+            verdict += QStringLiteral("<br><i>corrected from %1</i>")
+                           .arg(Escaped(VerdictWords(o, *o.judgedInPlay)));
+        }
+        page +=
+            QStringLiteral(
+                "<tr><td>%1</td><td>%2</td><td>%3</td><td align=\"right\">%4</td><td>%5</td>"
+                "<td>%6</td><td>%7</td><td>%8</td><td align=\"right\">%9</td>"
+                "<td align=\"right\">%10</td></tr>")
+                .arg(QString::number(i + 1), QString::number(o.question.round),
+                     Escaped(CategoryOf(game, o)),
+                     QString::number(o.verdict == Verdict::ByHand ? o.change : o.question.points),
+                     Escaped(QuestionOf(game, o)), Escaped(AnswerOf(game, o)),
+                     Escaped(TeamOf(game, o)), verdict, QString::number(o.scoreAfter[0]),
+                     QString::number(o.scoreAfter[1]));
+    }
+    page += QStringLiteral("</table></body></html>");
+    return page;
+}
+
+}  // namespace game

@@ -1,0 +1,6 @@
+#include "screens/record.h"
+
+RecordScreen::RecordScreen() {
+    LayWindow(layout::kRecord);
+    panel.Lay();
+}
