@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <array>
 
 namespace game {
 namespace {
@@ -28,6 +29,27 @@ QString TextCell(QString text, QChar separator) {
 
 QString Escaped(const QString& text) {
     return text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+}
+
+// One outcome as the results show it, in plain text: the spreadsheet and the page differ only in
+// how they write it.
+struct ResultRow {
+    QString number, round, category, points, question, answer, team, verdict, inPlay;
+    std::array<QString, kTeams> score;
+};
+
+ResultRow RowOf(const Match& game, std::size_t index) {
+    const Outcome& o = game.state().record[index];
+    return {QString::number(index + 1),
+            QString::number(o.question.round),
+            CategoryOf(game, o),
+            QString::number(o.verdict == Verdict::ByHand ? o.change : o.question.points),
+            QuestionOf(game, o),
+            AnswerOf(game, o),
+            TeamOf(game, o),
+            VerdictWords(o),
+            o.judgedInPlay ? VerdictWords(o, *o.judgedInPlay) : QString(),
+            {QString::number(o.scoreAfter[0]), QString::number(o.scoreAfter[1])}};
 }
 
 }  // namespace
@@ -111,20 +133,19 @@ QByteArray ResultsCsv(const Match& game, QChar separator) {
     QStringList lines{header.join(separator)};
     const std::vector<Outcome>& record = game.state().record;
     for (std::size_t i = 0; i < record.size(); ++i) {
-        const Outcome& o = record[i];
-        const bool byHand = o.verdict == Verdict::ByHand;
-        lines << QStringList{QString::number(i + 1),
-                             QString::number(o.question.round),
-                             text(CategoryOf(game, o)),
-                             QString::number(byHand ? o.change : o.question.points),
-                             text(QuestionOf(game, o)),
-                             text(AnswerOf(game, o)),
-                             text(TeamOf(game, o)),
-                             o.question.zapster ? QStringLiteral("yes") : QString(),
-                             VerdictWords(o),
-                             o.judgedInPlay ? VerdictWords(o, *o.judgedInPlay) : QString(),
-                             QString::number(o.scoreAfter[0]),
-                             QString::number(o.scoreAfter[1])}
+        const ResultRow row = RowOf(game, i);
+        lines << QStringList{row.number,
+                             row.round,
+                             text(row.category),
+                             row.points,
+                             text(row.question),
+                             text(row.answer),
+                             text(row.team),
+                             record[i].question.zapster ? QStringLiteral("yes") : QString(),
+                             row.verdict,
+                             row.inPlay,
+                             row.score[0],
+                             row.score[1]}
                      .join(separator);
     }
     // Spreadsheets on every system read CRLF line ends; a line break inside a quoted cell stays
@@ -150,23 +171,18 @@ QString ResultsPage(const Match& game, const QDateTime& when) {
                 .arg(Escaped(TeamName(game, 0)), Escaped(TeamName(game, 1)));
     const std::vector<Outcome>& record = game.state().record;
     for (std::size_t i = 0; i < record.size(); ++i) {
-        const Outcome& o = record[i];
-        QString verdict = Escaped(VerdictWords(o));
-        if (o.judgedInPlay) {
-            verdict += QStringLiteral("<br><i>corrected from %1</i>")
-                           .arg(Escaped(VerdictWords(o, *o.judgedInPlay)));
+        const ResultRow row = RowOf(game, i);
+        QString verdict = Escaped(row.verdict);
+        if (!row.inPlay.isEmpty()) {
+            verdict += QStringLiteral("<br><i>corrected from %1</i>").arg(Escaped(row.inPlay));
         }
-        page +=
-            QStringLiteral(
-                "<tr><td>%1</td><td>%2</td><td>%3</td><td align=\"right\">%4</td><td>%5</td>"
-                "<td>%6</td><td>%7</td><td>%8</td><td align=\"right\">%9</td>"
-                "<td align=\"right\">%10</td></tr>")
-                .arg(QString::number(i + 1), QString::number(o.question.round),
-                     Escaped(CategoryOf(game, o)),
-                     QString::number(o.verdict == Verdict::ByHand ? o.change : o.question.points),
-                     Escaped(QuestionOf(game, o)), Escaped(AnswerOf(game, o)),
-                     Escaped(TeamOf(game, o)), verdict, QString::number(o.scoreAfter[0]),
-                     QString::number(o.scoreAfter[1]));
+        page += QStringLiteral(
+                    "<tr><td>%1</td><td>%2</td><td>%3</td><td align=\"right\">%4</td><td>%5</td>"
+                    "<td>%6</td><td>%7</td><td>%8</td><td align=\"right\">%9</td>"
+                    "<td align=\"right\">%10</td></tr>")
+                    .arg(row.number, row.round, Escaped(row.category), row.points,
+                         Escaped(row.question), Escaped(row.answer), Escaped(row.team), verdict,
+                         row.score[0], row.score[1]);
     }
     page += QStringLiteral("</table></body></html>");
     return page;

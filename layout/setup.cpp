@@ -17,6 +17,23 @@ constexpr Row Remark(Widget widget, int left, int top, int width, int height, Wi
             kNoColor, left, top,         width, height,           frame};
 }
 
+// The time bar's lengths, four to a line; "No limit" takes the room of two.
+constexpr Row BarChoice(int index, std::string_view caption) {
+    return {Widget::barChoice,
+            index,
+            Kind::Option,
+            caption,
+            kOptionFont,
+            0,
+            kGreen,
+            kNoColor,
+            240 + 1020 * (index % 4),
+            420 + 360 * (index / 4),
+            index == 6 ? 1935 : 975,
+            255,
+            Widget::barFrame};
+}
+
 constexpr std::array<Row, kOtherRows> kOthers{{
     {Widget::teamsFrame, -1, Kind::Frame, "Team Names", kFrameFont, kBold | kUnderline, kGreen,
      kNoColor, 120, 0, 4935, 1695},
@@ -172,20 +189,13 @@ constexpr std::array<Row, kOtherRows> kOthers{{
     // Below the displays: the time bar's length, and when it starts.
     {Widget::barFrame, -1, Kind::Frame, "Time Bar", kFrameFont, kBold | kUnderline, kGreen,
      kNoColor, 120, 7440, 4335, 1335},
-    {Widget::barChoice, 0, Kind::Option, "15 s", kOptionFont, 0, kGreen, kNoColor, 240, 420, 975,
-     255, Widget::barFrame},
-    {Widget::barChoice, 1, Kind::Option, "20 s", kOptionFont, 0, kGreen, kNoColor, 1260, 420, 975,
-     255, Widget::barFrame},
-    {Widget::barChoice, 2, Kind::Option, "32 s", kOptionFont, 0, kGreen, kNoColor, 2280, 420, 975,
-     255, Widget::barFrame},
-    {Widget::barChoice, 3, Kind::Option, "45 s", kOptionFont, 0, kGreen, kNoColor, 3300, 420, 975,
-     255, Widget::barFrame},
-    {Widget::barChoice, 4, Kind::Option, "60 s", kOptionFont, 0, kGreen, kNoColor, 240, 780, 975,
-     255, Widget::barFrame},
-    {Widget::barChoice, 5, Kind::Option, "90 s", kOptionFont, 0, kGreen, kNoColor, 1260, 780, 975,
-     255, Widget::barFrame},
-    {Widget::barChoice, 6, Kind::Option, "No limit", kOptionFont, 0, kGreen, kNoColor, 2280, 780,
-     1935, 255, Widget::barFrame},
+    BarChoice(0, "15 s"),
+    BarChoice(1, "20 s"),
+    BarChoice(2, "32 s"),
+    BarChoice(3, "45 s"),
+    BarChoice(4, "60 s"),
+    BarChoice(5, "90 s"),
+    BarChoice(6, "No limit"),
     {Widget::startFrame, -1, Kind::Frame, "Start Bar", kFrameFont, kBold | kUnderline, kGreen,
      kNoColor, 4560, 7440, 2895, 1335},
     {Widget::startChoice, 0, Kind::Option, "At once", kOptionFont, 0, kGreen, kNoColor, 240, 420,

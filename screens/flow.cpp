@@ -130,6 +130,7 @@ void Flow::Tie(tk::Window* screen) {
         connect(host, &HostScreen::Judged, this, &Flow::Judge);
         connect(host, &HostScreen::TakeBackPressed, this, &Flow::TakeBack);
         connect(host, &HostScreen::EndGameClicked, this, &Flow::EndOrThanks);
+        connect(host, &HostScreen::RecordSwitched, this, &Flow::DrawHost);
         TieRecord(host->record, host);
     } else if (auto* record = qobject_cast<RecordScreen*>(screen)) {
         connect(record, &RecordScreen::TakeBackPressed, this, &Flow::TakeBack);

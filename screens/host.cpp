@@ -164,15 +164,9 @@ void HostScreen::Draw(const game::Match& game, const Beside& beside) {
     rightButton.setEnabled(judging);
     wrongButton.setEnabled(judging);
     record.Draw(game);
-    shownCalls_ = {};
-    for (int team = 0; team < game::kTeams; ++team) {
-        for (int button = 0; button < kZapsterButtons; ++button) {
-            shownCalls_[std::size_t(team * kZapsterButtons + button)] =
-                game.ButtonShown(team, button);
-        }
-    }
 }
 
+// The Zapster buttons come back as the game shows them, when the flow draws the window again.
 void HostScreen::ShowRecord(bool shown) {
     recordShown_ = shown;
     record.SetVisible(shown);
@@ -184,13 +178,10 @@ void HostScreen::ShowRecord(bool shown) {
     }
     for (int team = 0; team < game::kTeams; ++team) {
         callsHeading[team].setVisible(!shown);
-        for (int button = 0; button < kZapsterButtons; ++button) {
-            zapsterButtons[team][button].setVisible(
-                !shown && shownCalls_[std::size_t(team * kZapsterButtons + button)]);
-        }
     }
     recordButton.SetCaption(shown ? QStringLiteral("The board   [R]")
                                   : QStringLiteral("The record   [R]"));
+    emit RecordSwitched();
 }
 
 void HostScreen::ShowSaving(const QString& failure) {

@@ -67,6 +67,7 @@ signals:
     void Judged(bool right);
     void TakeBackPressed();
     void EndGameClicked();  // or, with the game-over screen up, "Thanks For Playing!"
+    void RecordSwitched();  // the window is to be drawn again
 
 protected:
     void OnUndo() override;
@@ -74,9 +75,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    int typedColumn_ = -1;
+    int typedColumn_ = -1;  // a square's key is its column's letter, then its row's digit
     bool recordShown_ = false;
-    // Which Zapster buttons the game shows, for when the board comes back.
-    std::array<bool, game::kTeams * kZapsterButtons>
-        shownCalls_{};  // a square's key is its column's letter, then its row's digit
 };

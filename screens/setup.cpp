@@ -8,6 +8,18 @@ namespace {
 const layout::SetupLook& kLook = layout::kSetupLook;
 }  // namespace
 
+// An option group of the setup: each option laid, and its click handed to the group's handler
+// with the option's number.
+template <class Options>
+void SetupScreen::LayChoices(Options& options, layout::Widget role,
+                             void (SetupScreen::*choose)(int)) {
+    for (int choice = 0; choice < options.size(); ++choice) {
+        Lay(&options[choice], role, choice);
+        connect(&options[choice], &tk::Option::Click, this,
+                [this, choose, choice] { (this->*choose)(choice); });
+    }
+}
+
 SetupScreen::SetupScreen() {
     LayWindow(layout::kSetup);
     Lay(&teamsFrame, layout::Widget::teamsFrame);
@@ -23,35 +35,15 @@ SetupScreen::SetupScreen() {
     Lay(&soundFrame, layout::Widget::soundFrame);
     Lay(&soundButton, layout::Widget::soundButton);
     Lay(&doneButton, layout::Widget::doneButton);
-    for (int choice = 0; choice < roundsChoice.size(); ++choice) {
-        Lay(&roundsChoice[choice], layout::Widget::roundsChoice, choice);
-        connect(&roundsChoice[choice], &tk::Option::Click, this,
-                [this, choice] { ChooseRounds(choice); });
-    }
-    for (int choice = 0; choice < scheduleChoice.size(); ++choice) {
-        Lay(&scheduleChoice[choice], layout::Widget::scheduleChoice, choice);
-        connect(&scheduleChoice[choice], &tk::Option::Click, this,
-                [this, choice] { ChooseSchedule(choice); });
-    }
+    LayChoices(roundsChoice, layout::Widget::roundsChoice, &SetupScreen::ChooseRounds);
+    LayChoices(scheduleChoice, layout::Widget::scheduleChoice, &SetupScreen::ChooseSchedule);
     Lay(&displaysFrame, layout::Widget::displaysFrame);
     Lay(&displaysMode, layout::Widget::displaysMode);
-    for (int choice = 0; choice < hostChoice.size(); ++choice) {
-        Lay(&hostChoice[choice], layout::Widget::hostChoice, choice);
-        connect(&hostChoice[choice], &tk::Option::Click, this,
-                [this, choice] { ChooseHost(choice); });
-    }
+    LayChoices(hostChoice, layout::Widget::hostChoice, &SetupScreen::ChooseHost);
     Lay(&barFrame, layout::Widget::barFrame);
-    for (int choice = 0; choice < barChoice.size(); ++choice) {
-        Lay(&barChoice[choice], layout::Widget::barChoice, choice);
-        connect(&barChoice[choice], &tk::Option::Click, this,
-                [this, choice] { ChooseBarLength(choice); });
-    }
+    LayChoices(barChoice, layout::Widget::barChoice, &SetupScreen::ChooseBarLength);
     Lay(&startFrame, layout::Widget::startFrame);
-    for (int choice = 0; choice < startChoice.size(); ++choice) {
-        Lay(&startChoice[choice], layout::Widget::startChoice, choice);
-        connect(&startChoice[choice], &tk::Option::Click, this,
-                [this, choice] { ChooseStart(choice); });
-    }
+    LayChoices(startChoice, layout::Widget::startChoice, &SetupScreen::ChooseStart);
     Lay(&filesFrame, layout::Widget::filesFrame);
     Lay(&filesReport, layout::Widget::filesReport);
     filesReport.SetShrinkToFit(true);

@@ -42,6 +42,8 @@ public:
     tk::Array<tk::FileList, kCategorySlots> categorySlots{this};
 
     void NameTeam(int team);
+    template <class Options>
+    void LayChoices(Options& options, layout::Widget role, void (SetupScreen::*choose)(int));
     void ChooseRounds(int choice);
     void ChooseSchedule(int choice);
     void ClearSlot(int slot);
