@@ -31,6 +31,13 @@ QString EntryLine(const game::Match& game, std::size_t index) {
              QString::number(o.scoreAfter[0]), QString::number(o.scoreAfter[1]));
 }
 
+// The verdicts of the three buttons: got it, missed it, and the end of the question's time or of
+// its Zapster clock.
+std::array<Verdict, RecordPanel::kVerdicts> VerdictsOf(const game::Outcome& entry) {
+    return {Verdict::GotIt, Verdict::MissedIt,
+            entry.question.zapster ? Verdict::ClockRanOut : Verdict::TimeUp};
+}
+
 }  // namespace
 
 RecordPanel::RecordPanel(tk::Window* owner)
@@ -53,9 +60,8 @@ void RecordPanel::Lay() {
     for (int v = 0; v < kVerdicts; ++v) {
         owner->Lay(&verdictButtons[v], layout::Widget::recordVerdict, v);
         connect(&verdictButtons[v], &tk::Button::Click, this, [this, v] {
-            const int chosen = entries.Chosen();
-            if (chosen >= 0 && std::size_t(chosen) < offers_.size() && offers_[chosen][v]) {
-                emit Rejudged(chosen, *offers_[chosen][v]);
+            if (const game::Outcome* entry = ChosenEntry()) {
+                emit Rejudged(entries.Chosen(), VerdictsOf(*entry)[std::size_t(v)]);
             }
         });
     }
@@ -91,26 +97,11 @@ void RecordPanel::Lay() {
 }
 
 void RecordPanel::Draw(const game::Match& game) {
-    const std::vector<game::Outcome>& record = game.state().record;
+    record_ = game.state().record;
     mayCorrect_ = game.MayCorrect();
     QStringList lines;
-    offers_.assign(record.size(), {});
-    captions_.assign(record.size() * kVerdicts, QString());
-    for (std::size_t i = 0; i < record.size(); ++i) {
+    for (std::size_t i = 0; i < record_.size(); ++i) {
         lines << EntryLine(game, i);
-        const game::Outcome& o = record[i];
-        const std::array<Verdict, kVerdicts> verdicts{
-            Verdict::GotIt, Verdict::MissedIt,
-            o.question.zapster ? Verdict::ClockRanOut : Verdict::TimeUp};
-        for (int v = 0; v < kVerdicts; ++v) {
-            if (game::Fits(o, verdicts[std::size_t(v)])) {
-                captions_[i * kVerdicts + std::size_t(v)] =
-                    game::VerdictWords(o, verdicts[std::size_t(v)]);
-                if (mayCorrect_ && o.verdict != verdicts[std::size_t(v)]) {
-                    offers_[i][std::size_t(v)] = verdicts[std::size_t(v)];
-                }
-            }
-        }
     }
     entries.SetLines(lines);
     for (int team = 0; team < game::kTeams; ++team) {
@@ -120,16 +111,22 @@ void RecordPanel::Draw(const game::Match& game) {
     CheckCorrection();
 }
 
-// The chosen entry's buttons: its three verdicts, each open when it is not the entry's now.
-void RecordPanel::ShowChoices() {
+const game::Outcome* RecordPanel::ChosenEntry() const {
     const int chosen = entries.Chosen();
+    return chosen >= 0 && std::size_t(chosen) < record_.size() ? &record_[std::size_t(chosen)]
+                                                               : nullptr;
+}
+
+// The chosen entry's buttons: its three verdicts, each open when it is not the entry's now. A
+// correction by hand has none.
+void RecordPanel::ShowChoices() {
+    const game::Outcome* entry = ChosenEntry();
     for (int v = 0; v < kVerdicts; ++v) {
-        const bool any = chosen >= 0 && std::size_t(chosen) < offers_.size();
+        const Verdict verdict = entry ? VerdictsOf(*entry)[std::size_t(v)] : Verdict::GotIt;
+        const bool fits = entry && game::Fits(*entry, verdict);
         verdictButtons[v].SetCaption(
-            any ? QStringLiteral("Judge: ") +
-                      captions_[std::size_t(chosen) * kVerdicts + std::size_t(v)]
-                : QString());
-        verdictButtons[v].setEnabled(any && offers_[std::size_t(chosen)][std::size_t(v)]);
+            fits ? QStringLiteral("Judge: ") + game::VerdictWords(*entry, verdict) : QString());
+        verdictButtons[v].setEnabled(fits && mayCorrect_ && entry->verdict != verdict);
     }
 }
 

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QStringList>
 #include <array>
-#include <optional>
 #include <vector>
 
 #include "game/match.h"
@@ -46,13 +45,11 @@ signals:
     void ResultsWanted();
 
 private:
-    // Each entry's verdicts for the three buttons: none where that one is not open to it.
-    using Offer = std::array<std::optional<game::Verdict>, kVerdicts>;
     void ShowChoices();
     void CheckCorrection();
+    const game::Outcome* ChosenEntry() const;
 
     tk::Window* owner_;
-    std::vector<Offer> offers_;
-    std::vector<QString> captions_;  // of the chosen entry's buttons, three per entry
+    std::vector<game::Outcome> record_;  // as last drawn
     bool mayCorrect_ = false;
 };
