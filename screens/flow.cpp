@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "game/results.h"
 #include "game/save.h"
@@ -69,6 +70,7 @@ private:
 
     void Redraw();
     void ShowBoard();
+    void MakeGameOverAhead();
     void ShowGameOver();
 
     bool alreadyRunning_ = false;
@@ -527,6 +529,19 @@ void Flow::ShowBoard() {
     BoardScreen::Get();
     Redraw();
     BoardScreen::Show();
+    // Once the board has been painted and waits, never within the click that shows it.
+    tk::AfterNextPaint(BoardScreen::Get(), [this] { MakeGameOverAhead(); });
+}
+
+// The game-over screen is a window of its own over the board. Made ahead at the board's scale
+// while the board waits, its showing at the end of the game costs a frame, not a new window's
+// first map and paint.
+void Flow::MakeGameOverAhead() {
+    if (!game || game->Over() || !BoardScreen::Loaded()) {
+        return;
+    }
+    const double scale = BoardScreen::Get().Scale();
+    GameOverScreen::MakeAhead(scale, [scale](GameOverScreen& over) { over.ScaleFixed(scale); });
 }
 
 // Over a board grown to fill a large display, the game-over screen's heading and button grow as

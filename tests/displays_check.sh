@@ -20,15 +20,17 @@ sleep 1
 (cd "$examples" && DISPLAY=$base.0 QT_QPA_PLATFORM=xcb exec "$game") >/dev/null 2>&1 &
 
 # The geometry ("WxH+X+Y") of the window titled $2 on screen $1, once it is mapped (up to 20 s).
+# A window made ahead and not yet shown may bear the same title; only one that is viewable counts.
 placed() {
     for _ in $(seq 200); do
         local line
-        line=$(xwininfo -display "$base.$1" -root -tree 2>/dev/null | grep -F "\"$2\": (\"zapster\"")
-        if [[ -n $line ]] && xwininfo -display "$base.$1" -id "$(awk '{print $1}' <<<"$line")" |
-            grep -q IsViewable; then
-            grep -oE '[0-9]+x[0-9]+\+[0-9]+\+[0-9]+' <<<"$line" | head -n 1
-            return
-        fi
+        while read -r line; do
+            if [[ -n $line ]] && xwininfo -display "$base.$1" -id "$(awk '{print $1}' <<<"$line")" |
+                grep -q IsViewable; then
+                grep -oE '[0-9]+x[0-9]+\+[0-9]+\+[0-9]+' <<<"$line" | head -n 1
+                return
+            fi
+        done < <(xwininfo -display "$base.$1" -root -tree 2>/dev/null | grep -F "\"$2\": (\"zapster\"")
         sleep 0.1
     done
 }

@@ -2,6 +2,7 @@
 
 #include "support/harness.h"
 #include "toolkit/fontwarmup.h"
+#include "toolkit/letters.h"
 #include "toolkit/stage.h"
 #include "toolkit/timer.h"
 #include "toolkit/widgets.h"
@@ -205,6 +206,41 @@ private slots:
         QVERIFY(screen.isVisible() && window.windowState().testFlag(Qt::WindowMaximized));
     }
 
+    // A screen made ahead is neither loaded nor seen until its first reference takes it as it was
+    // made; made for another look it is made again, and a program reset lets it go.
+    void screenMadeAhead() {
+        A::look = &layout::kSetup;  // a window of its own
+        const auto made = [] {
+            std::vector<A*> screens;
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* screen = dynamic_cast<A*>(widget)) {
+                    screens.push_back(screen);
+                }
+            }
+            return screens;
+        };
+        int prepared = 0;
+        const auto prepare = [&](A& screen) { screen.setObjectName(QString::number(++prepared)); };
+        A::MakeAhead(1.0, prepare);
+        A::MakeAhead(1.0, prepare);
+        A::MakeAhead(2.0, prepare);
+        QCOMPARE(prepared, 2);
+        QCOMPARE(made().size(), 1u);
+        QVERIFY(!A::Loaded() && !tk::AnyScreenVisible() && made()[0]->isHidden());
+        QVERIFY(made()[0]->windowHandle() != nullptr);  // given its window ahead
+        A& screen = A::Get();
+        QCOMPARE(&screen, made()[0]);
+        QCOMPARE(screen.objectName(), QStringLiteral("2"));
+        QCOMPARE(screen.label.Caption(), QStringLiteral("loaded"));
+        A::MakeAhead(3.0, prepare);
+        QCOMPARE(prepared, 2);
+        FreshProgram();
+        A::MakeAhead(1.0, prepare);
+        FreshProgram();
+        QCOMPARE(made().size(), 0u);
+        A::look = &layout::kBoard;
+    }
+
     // The pattern is the row's name; letters match in either case, never a folder or hidden file.
     void fileListShowsTheFilesItsPatternMatches_data() {
         QTest::addColumn<QString>("listed");
@@ -232,6 +268,79 @@ private slots:
     }
 
     // The helper readying the fonts is let go, once, whether Qt came up or not: a hang is a fault.
+    // Large letters drawn from kept outlines land on the pixels Qt's drawText gives them, pixel for
+    // pixel: the same line breaks, alignment and clipping, kerned pairs and letters built of parts.
+    void largeLettersAsQtDrawsThem_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<int>("align");
+        QTest::addColumn<int>("wrap");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<QString>("text");
+        const QString question =
+            QStringLiteral("Which river flows through Budapest, Vienna and Bratislava?");
+        QTest::newRow("question, centred")
+            << "DejaVu Sans" << 196 << int(Qt::AlignHCenter | Qt::AlignTop)
+            << int(QTextOption::WordWrap) << QSize(3100, 1800) << question;
+        QTest::newRow("just over Qt's own cache")
+            << "DejaVu Sans" << 65 << int(Qt::AlignLeft | Qt::AlignTop)
+            << int(QTextOption::WordWrap) << QSize(1500, 900) << question;
+        QTest::newRow("serif, right, accents")
+            << "Liberation Serif" << 120 << int(Qt::AlignRight | Qt::AlignTop)
+            << int(QTextOption::WordWrap) << QSize(2000, 1200)
+            << QStringLiteral("Ça fait déjà l'été à Zürich: Œuvre, naïve, Ærø  ");
+        QTest::newRow("points, centred both ways")
+            << "URW Gothic" << 159 << int(Qt::AlignCenter) << int(QTextOption::WordWrap)
+            << QSize(576, 170) << QStringLiteral("1200");
+        QTest::newRow("a word longer than a line")
+            << "DejaVu Sans" << 150 << int(Qt::AlignLeft | Qt::AlignTop)
+            << int(QTextOption::WrapAtWordBoundaryOrAnywhere) << QSize(900, 1200)
+            << QStringLiteral("Llanfairpwllgwyngyll");
+        QTest::newRow("cut off by its box")
+            << "DejaVu Sans" << 200 << int(Qt::AlignLeft | Qt::AlignTop)
+            << int(QTextOption::WordWrap) << QSize(1000, 300) << question;
+        QTest::newRow("lines of its own")
+            << "Liberation Serif" << 100 << int(Qt::AlignHCenter | Qt::AlignTop)
+            << int(QTextOption::WordWrap) << QSize(2000, 900)
+            << QStringLiteral("Game\nOver\n\nAV Wa To");
+    }
+    void largeLettersAsQtDrawsThem() {
+        QFETCH(QString, family);
+        QFETCH(int, pixels);
+        QFETCH(int, align);
+        QFETCH(int, wrap);
+        QFETCH(QSize, box);
+        QFETCH(QString, text);
+        QFont font(family);
+        font.setPixelSize(pixels);
+        font.setBold(family == u"DejaVu Sans");
+        QTextOption option{Qt::Alignment(align)};
+        option.setWrapMode(QTextOption::WrapMode(wrap));
+        option.setFlags(QTextOption::IncludeTrailingSpaces);
+        const QRectF where(QPointF(37, 23), box);
+        const auto paint = [&](bool ours) {
+            QImage image(box + QSize(80, 60), QImage::Format_ARGB32_Premultiplied);
+            image.fill(QColor(0x00, 0x00, 0x80));
+            QPainter painter(&image);
+            if (ours) {
+                tk::DrawLetters(painter, where, text, font, Qt::white, option);
+            } else {
+                painter.setFont(font);
+                painter.setPen(Qt::white);
+                painter.drawText(where, text, option);
+            }
+            return image;
+        };
+        const int keptBefore = tk::KeptOutlines();
+        const QImage theirs = paint(false), ours = paint(true);
+        const int kept = tk::KeptOutlines();
+        QVERIFY(kept > keptBefore);  // drawn from outlines, not handed back to drawText
+        QVERIFY(theirs != paint(false).copy(0, 0, 1, 1).scaled(theirs.size()));  // letters inked
+        QCOMPARE(ours, theirs);
+        QCOMPARE(paint(true), theirs);
+        QCOMPARE(tk::KeptOutlines(), kept);  // each letter's outline fetched once
+    }
+
     void fontWarmUpAlwaysFinishes() {
         tk::FontWarmUp(layout::kTitle).Finish();  // and once more as it goes
         tk::FontWarmUp ready(layout::kTitle);

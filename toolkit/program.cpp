@@ -2,6 +2,7 @@
 
 #include <malloc.h>
 #include <QApplication>
+#include <QPointer>
 #include <QStyleFactory>
 #include <algorithm>
 #include <vector>
@@ -19,6 +20,8 @@ bool ended = false;
 bool started = false;    // set once the entry procedure has run: before it, no screen is normal
 bool eventLoop = false;  // true in the real program, where ending must also leave Qt's loop
 std::vector<Window*> loaded;
+// Screens made ahead of their first reference and not yet taken by it.
+std::vector<QPointer<Window>> madeAhead;
 std::function<void(Window*)> tieScreen;
 
 // The stage goes with its last page, not later: Qt's event loop, which would hide it, is left.
@@ -127,6 +130,10 @@ void ResetProgram() {
     for (Window* screen : screens) {
         screen->UnloadScreen();
     }
+    for (const QPointer<Window>& screen : madeAhead) {
+        delete screen.data();
+    }
+    madeAhead.clear();
     // Without an event loop nothing else delivers what the screens posted (deferred deletes,
     // layout and paint requests); left queued, they would slow every later game down.
     QCoreApplication::sendPostedEvents();
@@ -145,6 +152,15 @@ void ScreenLoaded(Window* screen) {
     if (tieScreen) {
         tieScreen(screen);
     }
+}
+
+void MadeAhead(Window* screen) {
+    madeAhead.erase(std::remove(madeAhead.begin(), madeAhead.end(), nullptr), madeAhead.end());
+    madeAhead.emplace_back(screen);
+}
+
+void TakenAhead(Window* screen) {
+    madeAhead.erase(std::remove(madeAhead.begin(), madeAhead.end(), screen), madeAhead.end());
 }
 
 void ScreenUnloaded(Window* screen) {

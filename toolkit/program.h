@@ -49,6 +49,9 @@ void ResetProgram();
 namespace detail {
 void ScreenLoaded(Window* screen);
 void ScreenUnloaded(Window* screen);
+// A screen made ahead of its first reference, and taken by it (or by nothing: made here).
+void MadeAhead(Window* screen);
+void TakenAhead(Window* screen);
 }  // namespace detail
 
 }  // namespace tk

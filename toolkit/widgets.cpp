@@ -12,6 +12,7 @@
 #include <QTextLayout>
 #include <algorithm>
 
+#include "toolkit/letters.h"
 #include "toolkit/program.h"
 #include "toolkit/textfit.h"
 
@@ -176,15 +177,6 @@ void Label::mouseDoubleClickEvent(QMouseEvent* event) {
 static constexpr int kLargestCachedGlyph = 64;
 
 namespace {
-
-void DrawLetters(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
-                 const QColor& color, const QTextOption& option) {
-    painter.save();
-    painter.setPen(color);
-    painter.setFont(font);
-    painter.drawText(box, text, option);
-    painter.restore();
-}
 
 // Everything that decides a caption's pixels.
 QString PictureKey(QSize box, const QString& text, const QFont& font, const QColor& color,

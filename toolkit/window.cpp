@@ -62,6 +62,49 @@ void Window::MoveToDisplay() {
     }
 }
 
+namespace {
+
+class PaintThen final : public QObject {
+public:
+    PaintThen(QWidget& widget, std::function<void()> then)
+        : QObject(&widget), then_(std::move(then)) {
+        widget.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, parent(), std::move(then_));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+}  // namespace
+
+void AfterNextPaint(QWidget& widget, std::function<void()> then) {
+    new PaintThen(widget, std::move(then));
+}
+
+void Window::Rehearse() {
+    // A page has the stage's window, already up.
+    if (IsPage() || isVisible() || unloaded_) {
+        return;
+    }
+    setAttribute(Qt::WA_DontShowOnScreen);
+    show();
+    // Twice: large captions painted again unchanged are kept as pictures (see TextPicture).
+    repaint();
+    repaint();
+    hide();
+    setAttribute(Qt::WA_DontShowOnScreen, false);
+}
+
 void Window::HideScreen() {
     if (unloaded_) {
         return;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "layout/layout.h"
@@ -53,6 +55,10 @@ public:
     // A window of fixed size grows by `factor` (at least 1) with all it holds, and a centred one
     // is centred again: a dialog over a scaled-up board must be read from as far away.
     void ScaleFixed(double factor);
+    // Shows the screen once where nobody sees it, so that it is laid out, given its window and
+    // painted, then hides it again keeping all of that: its first real showing then costs a
+    // repaint, not a new window's first map and paint (tens of milliseconds on a 4K display).
+    void Rehearse();
     // Every widget built from the layout, with its row.
     const std::vector<std::pair<QWidget*, const layout::Row*>>& Laid() const { return laid_; }
 
@@ -96,6 +102,10 @@ private:
     bool unloaded_ = false;
 };
 
+// Runs `then` once `widget` has been painted and control is back in the event loop: work that
+// can wait for a moment when the room has its picture and the moderator is reading it.
+void AfterNextPaint(QWidget& widget, std::function<void()> then);
+
 // The screen class T (derived as `class T : public tk::Screen<T>`) exists at most once. Any
 // reference through Get() creates it, runs its load handler before the referring statement goes on
 // and leaves it hidden. Hide and Unload do nothing to a screen that is not loaded: closing a screen
@@ -105,7 +115,9 @@ class Screen : public Window {
 public:
     static T& Get() {
         if (instance_ == nullptr) {
-            T* screen = new T;
+            T* screen = ahead_ != nullptr ? ahead_.data() : new T;
+            ahead_.clear();
+            detail::TakenAhead(screen);
             instance_ = screen;
             detail::ScreenLoaded(screen);
             HandlerScope scope;
@@ -114,6 +126,21 @@ public:
         return *instance_;
     }
     static bool Loaded() { return instance_ != nullptr; }
+    // Makes the screen ahead of its first reference, readied by `prepare` as that reference will
+    // want it, and rehearses its showing. It is not loaded: its first reference takes it as it is.
+    // Made again if `prepare` is given another `look` than last time (the factor it is scaled by).
+    template <class Prepare>
+    static void MakeAhead(double look, Prepare prepare) {
+        if (instance_ != nullptr || (ahead_ != nullptr && aheadLook_ == look)) {
+            return;
+        }
+        delete ahead_.data();
+        ahead_ = new T;
+        aheadLook_ = look;
+        detail::MadeAhead(ahead_);
+        prepare(*ahead_);
+        ahead_->Rehearse();
+    }
     static void Show() { Get().ShowScreen(); }
     static void Hide() {
         if (instance_ != nullptr) {
@@ -135,6 +162,8 @@ protected:
 
 private:
     inline static T* instance_ = nullptr;
+    inline static QPointer<T> ahead_;
+    inline static double aheadLook_ = 0;
 };
 
 }  // namespace tk

@@ -21,26 +21,6 @@
 namespace bench {
 namespace {
 
-constexpr double kWaitMs = 5000;
-
-// A click of the left mouse button, delivered the way the window system delivers it.
-void Click(QWidget& widget) {
-    QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, widget.rect().center());
-}
-
-template <class Screen>
-QWidget* IfLoaded() {
-    return Screen::Loaded() ? &Screen::Get() : nullptr;
-}
-
-// Waits for `screen` to be painted; returns the instant it was.
-double WaitPainted(PaintWatch& watch, const char* screen) {
-    if (!RunUntil([&] { return watch.Painted(); }, kWaitMs)) {
-        Fail(std::string("the ") + screen + " was never painted");
-    }
-    return watch.PaintedAt();
-}
-
 void NewGame(std::uint64_t seed, PaintWatch& watch) {
     FreshProgram(seed);
     tk::clock::UseReal();
@@ -50,13 +30,9 @@ void NewGame(std::uint64_t seed, PaintWatch& watch) {
     WaitPainted(watch, "board");
 }
 
-struct Times {
-    std::vector<double> toQuestion, toBoard;
-};
-
-Times PlayQuestions(int questions) {
+ClickTimes PlayQuestions(int questions) {
     PaintWatch watch;
-    Times times;
+    ClickTimes times;
     std::uint64_t seed = 1;
     NewGame(seed, watch);
     for (int q = 0; q < questions; ++q) {
@@ -81,50 +57,6 @@ Times PlayQuestions(int questions) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         times.toBoard.push_back(WaitPainted(watch, "board") - start);
         CheckPlay("a question");
-    }
-    return times;
-}
-
-// The same steps with empty pages of one maximised window, the way the game shows its screens: a
-// click on a button of the board page shows a new empty question page in place of it, and a click
-// there unloads it and brings the board back.
-Times PlayBaseline(int questions) {
-    PaintWatch watch;
-    Times times;
-    QWidget window;
-    QWidget board(&window);
-    QPushButton square(&board);
-    square.setGeometry(100, 100, 120, 60);
-    std::unique_ptr<QWidget> question;
-    QObject::connect(&square, &QPushButton::clicked, [&] {
-        question = std::make_unique<QWidget>(&window);
-        question->setGeometry(window.rect());
-        auto* button = new QPushButton(question.get());
-        button->setGeometry(100, 100, 120, 60);
-        QObject::connect(button, &QPushButton::clicked, [&] {
-            question->hide();
-            question.release()->deleteLater();
-            board.show();
-        });
-        board.hide();
-        question->show();
-    });
-    watch.Watch([&] { return &board; });
-    window.showMaximized();
-    WaitPainted(watch, "baseline window");
-    board.setGeometry(window.rect());
-    for (int q = 0; q < questions; ++q) {
-        QWidget* shown = nullptr;
-        watch.Watch([&] { return question.get(); });
-        double start = NowMs();
-        Click(square);
-        times.toQuestion.push_back(WaitPainted(watch, "baseline question") - start);
-        shown = question.get();
-        watch.Watch([&] { return &board; });
-        start = NowMs();
-        Click(*shown->findChild<QPushButton*>());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        times.toBoard.push_back(WaitPainted(watch, "baseline board") - start);
     }
     return times;
 }
@@ -227,9 +159,9 @@ int HostClicks(int questions) {
 int ClickToScreen(int questions) {
     // One pass first: fonts, glyphs and pictures are loaded once per program, not per question.
     PlayQuestions(5);
-    PlayBaseline(5);
-    const Times ours = PlayQuestions(questions);
-    const Times base = PlayBaseline(questions);
+    PlayEmptyPages(5);
+    const ClickTimes ours = PlayQuestions(questions);
+    const ClickTimes base = PlayEmptyPages(questions);
     const std::string n = std::to_string(questions);
 
     const double qMed = Median(ours.toQuestion), qP99 = Percentile(ours.toQuestion, 99);

@@ -1,11 +1,13 @@
 #include "common.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "report.h"
 #include "screens/board.h"
@@ -71,6 +73,59 @@ bool RunUntil(const std::function<bool()>& done, double timeoutMs) {
 
 void RunFor(double ms) {
     RunUntil([] { return false; }, ms);
+}
+
+ClickTimes PlayEmptyPages(int questions) {
+    PaintWatch watch;
+    ClickTimes times;
+    QWidget window;
+    QWidget board(&window);
+    QPushButton square(&board);
+    square.setGeometry(100, 100, 120, 60);
+    std::unique_ptr<QWidget> question;
+    QObject::connect(&square, &QPushButton::clicked, [&] {
+        question = std::make_unique<QWidget>(&window);
+        question->setGeometry(window.rect());
+        auto* button = new QPushButton(question.get());
+        button->setGeometry(100, 100, 120, 60);
+        QObject::connect(button, &QPushButton::clicked, [&] {
+            question->hide();
+            question.release()->deleteLater();
+            board.show();
+        });
+        board.hide();
+        question->show();
+    });
+    watch.Watch([&] { return &board; });
+    window.showMaximized();
+    WaitPainted(watch, "baseline window");
+    board.setGeometry(window.rect());
+    for (int q = 0; q < questions; ++q) {
+        QWidget* shown = nullptr;
+        watch.Watch([&] { return question.get(); });
+        double start = NowMs();
+        Click(square);
+        times.toQuestion.push_back(WaitPainted(watch, "baseline question") - start);
+        shown = question.get();
+        watch.Watch([&] { return &board; });
+        start = NowMs();
+        Click(*shown->findChild<QPushButton*>());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        times.toBoard.push_back(WaitPainted(watch, "baseline board") - start);
+    }
+    return times;
+}
+
+void Click(QWidget& widget) {
+    QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, widget.rect().center());
+}
+
+double WaitPainted(PaintWatch& watch, const char* screen) {
+    constexpr double kWaitMs = 5000;
+    if (!RunUntil([&] { return watch.Painted(); }, kWaitMs)) {
+        Fail(std::string("the ") + screen + " was never painted");
+    }
+    return watch.PaintedAt();
 }
 
 namespace {

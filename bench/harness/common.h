@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 // What the in-process benchmarks share: a watch on when a window has been painted, a way to run
 // the real event loop until something has happened, and the state of the process.
@@ -34,6 +35,29 @@ private:
     bool paintSeen_ = false;
     bool delivering_ = false;
 };
+
+// A click of the left mouse button, delivered the way the window system delivers it.
+void Click(QWidget& widget);
+
+// The screen's window if it is loaded, for PaintWatch::Watch.
+template <class Screen>
+QWidget* IfLoaded() {
+    return Screen::Loaded() ? &Screen::Get() : nullptr;
+}
+
+// Waits for the screen `watch` watches to be painted; returns the instant it was. Fails the
+// benchmark, naming `screen`, if it never is.
+double WaitPainted(PaintWatch& watch, const char* screen);
+
+// Milliseconds from a click to the screen it brings painted.
+struct ClickTimes {
+    std::vector<double> toQuestion, toBoard;
+};
+
+// The steps of a question with empty pages of one maximised window, the way the game shows its
+// screens: a click on a button of the board page shows a new empty question page in place of it,
+// and a click there unloads it and brings the board back.
+ClickTimes PlayEmptyPages(int questions);
 
 // Runs Qt's event loop until `done` holds or `timeoutMs` has passed; false on time-out.
 bool RunUntil(const std::function<bool()>& done, double timeoutMs);
