@@ -530,12 +530,18 @@ void Flow::ShowBoard() {
     Redraw();
     BoardScreen::Show();
     // Once the board has been painted and waits, never within the click that shows it.
-    tk::AfterNextPaint(BoardScreen::Get(), [this] { MakeGameOverAhead(); });
+    tk::AfterNextPaint(BoardScreen::Get(), [this] {
+        // The board's large captions (points, a new round's) are kept as pictures while the
+        // room reads them, not in the next click that brings the board back.
+        if (BoardScreen::Loaded()) {
+            tk::KeepCaptionPictures(BoardScreen::Get());
+        }
+        MakeGameOverAhead();
+    });
 }
 
-// The game-over screen is a window of its own over the board. Made ahead at the board's scale
-// while the board waits, its showing at the end of the game costs a frame, not a new window's
-// first map and paint.
+// The game-over screen, laid over the board. Made ahead at the board's scale while the board
+// waits, its letters and pictures ready, its showing at the end of the game costs a frame.
 void Flow::MakeGameOverAhead() {
     if (!game || game->Over() || !BoardScreen::Loaded()) {
         return;

@@ -5,8 +5,10 @@
 GameOverScreen::GameOverScreen() {
     LayWindow(layout::kGameOver);
     // Borderless and not in the task bar, it must stay in front of the maximised board, or the
-    // room could never find it again.
+    // room could never find it again: laid over the board in its window, or, with no board up,
+    // a window that stays on top.
     setWindowFlag(Qt::WindowStaysOnTopHint);
+    LayOverStage();
     Lay(&heading, layout::Widget::heading);
     Lay(&leftLogo, layout::Widget::leftLogo);
     Lay(&thanksButton, layout::Widget::thanksButton);

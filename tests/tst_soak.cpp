@@ -57,9 +57,13 @@ std::set<QString> closedAt;
 void CloseByFrame(tk::Window& window, const QString& stage) {
     QWindow* frame = window.window()->windowHandle();
     Expect(window.isVisible() && frame != nullptr, stage + ": window to close");
-    Expect(window.window() == &window || tk::Stage::Get().Top() == &window,
-           stage + ": the page on top of its window");
+    Expect(window.window() == &window || tk::Stage::Get().Top() == &window ||
+               tk::Stage::Get().Overlaid() == &window,
+           stage + ": the page on top of its window, or the screen over them");
     closedAt.insert(stage);
+    // A screen laid over the board shares its frame: the moderator's click on the one to close
+    // gives it the keyboard, and the frame's close is then its own.
+    window.setFocus(Qt::MouseFocusReason);
     frame->close();
 }
 

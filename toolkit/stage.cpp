@@ -47,6 +47,7 @@ void Stage::Present(Window* page) {
     page->setGeometry(rect());
     page->raise();
     page->show();
+    RaiseOverlays();
     setWindowTitle(page->windowTitle());
     if (isHidden()) {
         // A stage whose window was given back still holds the maximised state of its old window,
@@ -63,6 +64,38 @@ void Stage::Present(Window* page) {
         activateWindow();
     }
     GiveKeyboard(page);
+}
+
+void Stage::Overlay(Window* screen, bool show) {
+    if (screen->parentWidget() != this) {
+        screen->ownFlags_ = screen->windowFlags();
+        screen->setParent(this);
+        screen->hide();
+    }
+    PlaceOverlay(screen);
+    if (!show) {
+        return;
+    }
+    screen->raise();
+    screen->show();
+    if (!Window::HostHasKeyboard()) {
+        GiveKeyboard(screen);
+    }
+}
+
+void Stage::PlaceOverlay(Window* screen) {
+    const QRect desktop = this->screen()->availableGeometry();
+    screen->move(
+        mapFromGlobal(desktop.center() - QPoint(screen->width() / 2, screen->height() / 2)));
+}
+
+void Stage::RaiseOverlays() {
+    for (QObject* child : children()) {
+        auto* screen = qobject_cast<Window*>(child);
+        if (screen != nullptr && !screen->IsPage() && !screen->isHidden()) {
+            screen->raise();
+        }
+    }
 }
 
 // What the window system does for a window it activates, done for a page turned to in a window
@@ -102,7 +135,7 @@ void Stage::Withdraw() {
 
 void Stage::Settle() {
     settling_ = false;
-    if (Top() == nullptr && !isHidden()) {
+    if (Top() == nullptr && Overlaid() == nullptr && !isHidden()) {
         hide();
         // A hidden window keeps a buffer as large as the display.
         destroy();
@@ -126,8 +159,18 @@ Window* Stage::Top() const {
     const QObjectList& pages = children();
     for (auto it = pages.rbegin(); it != pages.rend(); ++it) {
         auto* page = qobject_cast<Window*>(*it);
-        if (page != nullptr && !page->isHidden() && !page->Unloaded()) {
+        if (page != nullptr && page->IsPage() && !page->isHidden() && !page->Unloaded()) {
             return page;
+        }
+    }
+    return nullptr;
+}
+
+Window* Stage::Overlaid() const {
+    for (QObject* child : children()) {
+        auto* screen = qobject_cast<Window*>(child);
+        if (screen != nullptr && !screen->IsPage() && !screen->isHidden() && !screen->Unloaded()) {
+            return screen;
         }
     }
     return nullptr;
@@ -140,16 +183,34 @@ void Stage::resizeEvent(QResizeEvent* event) {
     }
     for (QObject* child : children()) {
         auto* page = qobject_cast<Window*>(child);
-        if (page != nullptr && !page->isHidden()) {
+        if (page != nullptr && page->IsPage() && !page->isHidden()) {
             page->setGeometry(rect());
+        } else if (page != nullptr) {
+            PlaceOverlay(page);
+        }
+    }
+}
+
+void Stage::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    for (QObject* child : children()) {
+        auto* screen = qobject_cast<Window*>(child);
+        if (screen != nullptr && !screen->IsPage()) {
+            PlaceOverlay(screen);
         }
     }
 }
 
 void Stage::closeEvent(QCloseEvent* event) {
-    // The frame's close box and the window manager's close mean the page on top was closed.
+    // The frame's close box and the window manager's close mean the page on top was closed, or
+    // the screen laid over the pages while it has the keyboard, as its own window would have.
     event->ignore();
     Window* top = Top();
+    Window* over = Overlaid();
+    const QWidget* focus = focusWidget();  // this window's, active or not
+    if (over != nullptr && (over == focus || over->isAncestorOf(focus))) {
+        top = over;
+    }
     if (top != nullptr) {
         HandlerScope scope;
         top->OnCloseBox();
@@ -157,11 +218,11 @@ void Stage::closeEvent(QCloseEvent* event) {
 }
 
 void Stage::keyPressEvent(QKeyEvent* event) {
-    // A key that no widget of the page took, or that came while no widget had the keyboard, is
-    // the page's, as it would be in a window of its own.
+    // A key that came while no widget had the keyboard is the page's on top, as it would be in a
+    // window of its own. One that a page or a screen laid over them had and did not take is not
+    // sent to another: the Enter the board left alone must not press the game-over's button.
     Window* top = Top();
-    // Keys the page itself had are not sent back to it.
-    if (top != nullptr && !top->isAncestorOf(QApplication::focusWidget())) {
+    if (top != nullptr && !isAncestorOf(QApplication::focusWidget())) {
         top->keyPressEvent(event);
     } else {
         QWidget::keyPressEvent(event);

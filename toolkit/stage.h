@@ -23,6 +23,10 @@ public:
     void Adopt(Window* page);
     // Puts `page` on top and makes sure the stage is up and has the keyboard.
     void Present(Window* page);
+    // Lays a screen of fixed size over the pages, centred where it would be as a window of its
+    // own, in front of every page from then on; with `show`, shows it there with the keyboard.
+    void Overlay(Window* screen, bool show = true);
+    void PlaceOverlay(Window* screen);
     // A page was hidden or unloaded. Once control is back in the event loop, a stage with no page
     // left to show goes, and gives its window back; not before, as the handler that hid one page
     // usually shows another next.
@@ -31,15 +35,20 @@ public:
     void MoveToDisplay();
     // The page the room sees: the last one put on top that is still shown.
     Window* Top() const;
+    // The screen laid over the pages and shown, if there is one.
+    Window* Overlaid() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Stage() = default;
     void Settle();
+    // Screens laid over the pages go back in front of them.
+    void RaiseOverlays();
     void GiveKeyboard(Window* page);
 
     bool settling_ = false;

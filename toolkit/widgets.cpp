@@ -244,6 +244,7 @@ void TextPicture::Draw(QPainter& painter, const QRect& box, const QString& text,
     if (QFontInfo(font).pixelSize() * ratio <= kLargestCachedGlyph) {
         kept_.reset();
         key_.clear();
+        painted_.reset();
         DrawLetters(painter, QRectF(box), text, font, color, option);
         return;
     }
@@ -254,13 +255,32 @@ void TextPicture::Draw(QPainter& painter, const QRect& box, const QString& text,
         // painted again unchanged (a blinking announcement, the board's values) gets its picture.
         kept_.reset();
         key_ = std::move(key);
+        painted_ = Painted{box, text, font, color, option, ratio};
         DrawLetters(painter, QRectF(box), text, font, color, option);
         return;
     }
     if (kept_ == nullptr) {
         kept_ = Make(box, text, font, color, option, ratio);
+        painted_.reset();
     }
     painter.drawPixmap(box.topLeft() + kept_->offset, kept_->pixmap);
+}
+
+void TextPicture::Keep() {
+    if (painted_ && kept_ == nullptr) {
+        const Painted& p = *painted_;
+        kept_ = Make(p.box, p.text, p.font, p.color, p.option, p.ratio);
+    }
+    painted_.reset();
+}
+
+void KeepCaptionPictures(QWidget& screen) {
+    for (Label* label : screen.findChildren<Label*>()) {
+        label->text_.Keep();
+    }
+    for (Button* button : screen.findChildren<Button*>()) {
+        button->text_.Keep();
+    }
 }
 
 // ---- Button ----

@@ -27,6 +27,9 @@ class TextPicture {
 public:
     void Draw(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
               const QColor& color, const QTextOption& option);
+    // Keeps the caption painted once as a picture now, as its second paint would: done while the
+    // room looks at the screen, so that the next paint (the board shown again) only copies it.
+    void Keep();
 
     struct Kept {
         QPixmap pixmap;
@@ -40,7 +43,20 @@ private:
 
     std::shared_ptr<const Kept> kept_;
     QString key_;  // of the caption last painted
+    // What the caption last painted and not yet kept was drawn with, for Keep.
+    struct Painted {
+        QRect box;
+        QString text;
+        QFont font;
+        QColor color;
+        QTextOption option;
+        qreal ratio = 1;
+    };
+    std::optional<Painted> painted_;
 };
+
+// Keeps every large caption of `screen` painted once as a picture (see TextPicture::Keep).
+void KeepCaptionPictures(QWidget& screen);
 
 // Widgets show plain text only: a team name such as "<b>x</b>" or a question such as "a < b" is
 // shown as typed, never read as markup, and runs of spaces are kept.
@@ -87,6 +103,7 @@ protected:
 private:
     void Refit();
 
+    friend void KeepCaptionPictures(QWidget& screen);
     TextPicture text_;
     QString caption_;
     QColor backColor_{Qt::white};
@@ -117,6 +134,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    friend void KeepCaptionPictures(QWidget& screen);
     TextPicture text_;
     QString caption_;
     QColor backColor_;

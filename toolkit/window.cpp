@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QTimer>
 #include <algorithm>
@@ -32,6 +33,15 @@ void Window::ShowScreen() {
         Stage::Get().Present(this);
         return;
     }
+    if (overStage_ && Stage::Existing() != nullptr && Stage::Existing()->isVisible()) {
+        Stage::Get().Overlay(this);
+        return;
+    }
+    if (parentWidget() != nullptr) {
+        // Laid over a stage that has gone since: a window of its own again.
+        setParent(nullptr, ownFlags_);
+        PlaceWindow(this, look_->window);
+    }
     const bool keepKeyboard =
         look_ != nullptr && look_->window.audience == layout::Audience::Room && HostHasKeyboard();
     setAttribute(Qt::WA_ShowWithoutActivating, keepKeyboard);
@@ -52,7 +62,7 @@ bool Window::HostHasKeyboard() {
 }
 
 void Window::MoveToDisplay() {
-    if (unloaded_ || IsPage() || isHidden() || look_ == nullptr) {
+    if (unloaded_ || IsPage() || IsOverlay() || isHidden() || look_ == nullptr) {
         return;
     }
     if (maximised_) {
@@ -91,9 +101,21 @@ void AfterNextPaint(QWidget& widget, std::function<void()> then) {
     new PaintThen(widget, std::move(then));
 }
 
+bool Window::IsOverlay() const {
+    return parentWidget() != nullptr && parentWidget() == Stage::Existing();
+}
+
 void Window::Rehearse() {
     // A page has the stage's window, already up.
     if (IsPage() || isVisible() || unloaded_) {
+        return;
+    }
+    if (overStage_ && Stage::Existing() != nullptr && Stage::Existing()->isVisible()) {
+        // Laid over the stage, hidden, and painted twice where nobody sees it.
+        Stage::Get().Overlay(this, false);
+        QImage rehearsal(size(), QImage::Format_ARGB32_Premultiplied);
+        render(&rehearsal);
+        render(&rehearsal);
         return;
     }
     setAttribute(Qt::WA_DontShowOnScreen);
@@ -110,7 +132,7 @@ void Window::HideScreen() {
         return;
     }
     hide();
-    if (IsPage()) {
+    if (IsPage() || IsOverlay()) {
         Stage::Get().Withdraw();
         return;
     }
@@ -136,7 +158,7 @@ void Window::UnloadScreen() {
         timer->Stop();
     }
     hide();
-    if (IsPage()) {
+    if (IsPage() || IsOverlay()) {
         Stage::Get().Withdraw();
     }
     // A click or key already queued for this window must not reach the game after it is gone.
@@ -201,7 +223,9 @@ void Window::ScaleFixed(double factor) {
     for (const auto& [widget, row] : laid_) {
         PlaceRow(widget, *row, scale_, QPoint());
     }
-    if (window.placement == layout::Placement::Centred) {
+    if (IsOverlay()) {
+        Stage::Get().PlaceOverlay(this);
+    } else if (window.placement == layout::Placement::Centred) {
         PlaceWindow(this, window);
     }
 }
