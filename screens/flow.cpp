@@ -533,10 +533,17 @@ void Flow::ShowBoard() {
     tk::AfterNextPaint(BoardScreen::Get(), [this] {
         // The board's large captions (points, a new round's) are kept as pictures while the
         // room reads them, not in the next click that brings the board back.
-        if (BoardScreen::Loaded()) {
+        if (BoardScreen::Loaded() && BoardScreen::Get().isVisible()) {
             tk::KeepCaptionPictures(BoardScreen::Get());
         }
         MakeGameOverAhead();
+        // The screens of the next question: the answer screen, made once a game, and the question
+        // screen, made afresh for every question.
+        if (game && !game->Over()) {
+            const auto polish = [](tk::Window& screen) { screen.ensurePolished(); };
+            AnswerScreen::MakeAhead(0, polish);
+            QuestionScreen::MakeAhead(0, polish);
+        }
     });
 }
 
