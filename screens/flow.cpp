@@ -531,11 +531,14 @@ void Flow::ShowBoard() {
     BoardScreen::Show();
     // Once the board has been painted and waits, never within the click that shows it.
     tk::AfterNextPaint(BoardScreen::Get(), [this] {
+        // A moderator who has already left the board (a square opened at once) is not kept
+        // waiting for what the board's next showing will prepare.
+        if (!BoardScreen::Loaded() || !BoardScreen::Get().isVisible()) {
+            return;
+        }
         // The board's large captions (points, a new round's) are kept as pictures while the
         // room reads them, not in the next click that brings the board back.
-        if (BoardScreen::Loaded() && BoardScreen::Get().isVisible()) {
-            tk::KeepCaptionPictures(BoardScreen::Get());
-        }
+        tk::KeepCaptionPictures(BoardScreen::Get());
         MakeGameOverAhead();
         // The screens of the next question: the answer screen, made once a game, and the question
         // screen, made afresh for every question.
