@@ -21,24 +21,15 @@
 namespace bench {
 namespace {
 
-void NewGame(std::uint64_t seed, PaintWatch& watch) {
-    FreshProgram(seed);
-    tk::clock::UseReal();
-    watch.Watch(IfLoaded<BoardScreen>);
-    play::NewGame();
-    CheckPlay("a new game");
-    WaitPainted(watch, "board");
-}
-
 ClickTimes PlayQuestions(int questions) {
     PaintWatch watch;
     ClickTimes times;
     std::uint64_t seed = 1;
-    NewGame(seed, watch);
+    NewGameOnRealClock(seed, watch);
     for (int q = 0; q < questions; ++q) {
         int column = 0, index = 0;
         if (!NextOpenSquare(column, index)) {
-            NewGame(++seed, watch);  // the game is over: the next one
+            NewGameOnRealClock(++seed, watch);  // the game is over: the next one
             NextOpenSquare(column, index);
         }
         watch.Watch(IfLoaded<QuestionScreen>);
@@ -106,11 +97,11 @@ HostTimes PlayFromHost(int questions) {
     const auto both = [&](const char* what) {
         return std::max(WaitPainted(room, what), WaitPainted(host, "host's window"));
     };
-    NewGame(seed, room);
+    NewGameOnRealClock(seed, room);
     for (int q = 0; q < questions; ++q) {
         int column = 0, index = 0;
         if (!NextOpenSquare(column, index)) {
-            NewGame(++seed, room);
+            NewGameOnRealClock(++seed, room);
             NextOpenSquare(column, index);
         }
         if (!HostScreen::Loaded() || !HostScreen::Get().isVisible()) {

@@ -11,6 +11,9 @@
 
 #include "report.h"
 #include "screens/board.h"
+#include "support/game.h"
+#include "support/harness.h"
+#include "toolkit/timer.h"
 
 namespace bench {
 
@@ -114,6 +117,15 @@ ClickTimes PlayEmptyPages(int questions) {
         times.toBoard.push_back(WaitPainted(watch, "baseline board") - start);
     }
     return times;
+}
+
+void NewGameOnRealClock(std::uint64_t seed, PaintWatch& watch) {
+    FreshProgram(seed);
+    tk::clock::UseReal();
+    watch.Watch(IfLoaded<BoardScreen>);
+    play::NewGame();
+    CheckPlay("a new game");
+    WaitPainted(watch, "board");
 }
 
 void Click(QWidget& widget) {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,6 +36,9 @@ private:
     bool paintSeen_ = false;
     bool delivering_ = false;
 };
+
+// A new game of the program, seeded, on the real clock, its board painted.
+void NewGameOnRealClock(std::uint64_t seed, PaintWatch& watch);
 
 // A click of the left mouse button, delivered the way the window system delivers it.
 void Click(QWidget& widget);

@@ -32,12 +32,7 @@ struct FirstPaints {
 // One whole game through the real event loop and the real clock.
 void PlayWholeGame(std::uint64_t seed, FirstPaints& times) {
     PaintWatch watch;
-    FreshProgram(seed);
-    tk::clock::UseReal();
-    watch.Watch(IfLoaded<BoardScreen>);
-    play::NewGame();
-    CheckPlay("a new game");
-    WaitPainted(watch, "board");
+    NewGameOnRealClock(seed, watch);
     RunFor(500);  // the room reads the new board before the first square is chosen
     int column = 0, index = 0;
     for (int q = 0; NextOpenSquare(column, index); ++q) {
