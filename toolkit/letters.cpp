@@ -15,10 +15,6 @@
 namespace tk {
 namespace {
 
-// Qt draws letters of up to this many pixels from its own cache of glyph pictures, larger ones
-// from their outlines (the square of the size, scaled by the painter's transform, is compared;
-// letters of exactly this size still come from the cache).
-constexpr qreal kLargestCachedGlyph = 64;
 // Below this size a caption certainly goes to Qt's cache, and is drawn as it always was without
 // first being laid out here.
 constexpr qreal kCertainlyCached = kLargestCachedGlyph - 8;
@@ -195,7 +191,7 @@ std::vector<PlacedLetter> PlaceLetters(const QPainter& painter, const QRectF& bo
         for (const QGlyphRun& glyphs : layout.glyphRuns()) {
             const QRawFont face = glyphs.rawFont();
             if (face.pixelSize() * face.pixelSize() * scale <=
-                kLargestCachedGlyph * kLargestCachedGlyph) {
+                qreal(kLargestCachedGlyph * kLargestCachedGlyph)) {
                 return {};
             }
             const QList<quint32> indexes = glyphs.glyphIndexes();

@@ -174,8 +174,6 @@ void Label::mouseDoubleClickEvent(QMouseEvent* event) {
 
 // ---- TextPicture ----
 
-static constexpr int kLargestCachedGlyph = 64;
-
 namespace {
 
 // Everything that decides a caption's pixels.
