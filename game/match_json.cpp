@@ -397,9 +397,11 @@ std::optional<MatchState> MatchFromVersion1(const QJsonValue& value, const Conte
         // The answer screen did not say which square it was. Once the round's last question had
         // its answer shown, the round had moved on; the square is one of those spent, with this
         // answer and these points (several alike are the same question to the answer screen).
+        // A file whose counters put the answer beyond the rounds played names no square at all.
         const int round = s.questionsOpened == 0 ? s.round - 1 : s.round;
+        const bool roundPlayed = round >= 1 && round <= s.setup.roundsToPlay;
         std::optional<OpenQuestion> found;
-        for (int square = 0; answer.ok() && round >= 1 && !found && square < kSquaresPerRound;
+        for (int square = 0; answer.ok() && roundPlayed && !found && square < kSquaresPerRound;
              ++square) {
             const int column = square / kRows;
             const int row = square % kRows;

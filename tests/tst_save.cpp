@@ -1,13 +1,16 @@
 // The saved game: read back at every rest of many seeded games and played on, every outcome taken
 // back, every kind of bad save file refused, and a folder that cannot be written.
 
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QLockFile>
 #include <QtTest>
 #include <random>
 
 #include "game/match_json.h"
 #include "game/save.h"
+#include "game/saved_game.h"
 #include "screens/answer.h"
 #include "screens/board.h"
 #include "screens/flow.h"
@@ -280,6 +283,24 @@ private slots:
         play::Judge(false);
         seen << Seen(BoardScreen::Get()) << Shown();
         QCOMPARE(seen, QString::fromUtf8(shown.readAll()).split(u'\n', Qt::SkipEmptyParts));
+    }
+
+    // A hand-edited file whose answer screen lies past the game's last round is refused with its
+    // reason, not taken for a square of a round the game never had.
+    void versionOneAnswerPastTheLastRound() {
+        QFile saved(QStringLiteral(ZAPSTER_TEST_DATA "/version1-game.json"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QJsonObject file = QJsonDocument::fromJson(saved.readAll()).object();
+        QJsonArray takeBacks = file.value("takeBacks").toArray();
+        QJsonObject moment = takeBacks[0].toObject();
+        QJsonObject state = moment.value("state").toObject();
+        state["round"] = state.value("roundsToPlay").toInt() + 1;
+        moment["state"] = state;
+        takeBacks[0] = moment;
+        file["takeBacks"] = takeBacks;
+        QString why;
+        QVERIFY(!game::ReadSavedGame(QJsonDocument(file).toJson(), &why));
+        QVERIFY2(why.contains(QStringLiteral("no square played has this answer")), qPrintable(why));
     }
 
     // One game per folder of saved games: a second copy of the program, started while the first
