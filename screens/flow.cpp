@@ -16,6 +16,7 @@
 #include "screens/record.h"
 #include "screens/setup.h"
 #include "screens/title.h"
+#include "toolkit/beep.h"
 #include "toolkit/displays.h"
 #include "toolkit/printout.h"
 #include "toolkit/program.h"
@@ -70,6 +71,7 @@ private:
 
     void Redraw();
     void ShowBoard();
+    void PrepareWhileBoardWaits(int step);
     void MakeGameOverAhead();
     void ShowGameOver();
 
@@ -530,24 +532,42 @@ void Flow::ShowBoard() {
     Redraw();
     BoardScreen::Show();
     // Once the board has been painted and waits, never within the click that shows it.
-    tk::AfterNextPaint(BoardScreen::Get(), [this] {
-        // A moderator who has already left the board (a square opened at once) is not kept
-        // waiting for what the board's next showing will prepare.
-        if (!BoardScreen::Loaded() || !BoardScreen::Get().isVisible()) {
+    tk::AfterNextPaint(BoardScreen::Get(), [this] { PrepareWhileBoardWaits(0); });
+}
+
+// What the waiting board prepares, one step at a time and what the next click needs first: a
+// click that comes meanwhile waits for one step at most, and a moderator who has already left the
+// board (a square opened at once) is not kept waiting for the rest.
+void Flow::PrepareWhileBoardWaits(int step) {
+    if (!BoardScreen::Loaded() || !BoardScreen::Get().isVisible()) {
+        return;
+    }
+    const bool playing = game && !game->Over();
+    const auto polish = [](tk::Window& screen) { screen.ensurePolished(); };
+    switch (step) {
+        case 0:
+            tk::OpenBeepOutput();
+            // The screens of the next question: the question screen, made afresh for every
+            // question, and the answer screen, made once a game.
+            if (playing) {
+                QuestionScreen::MakeAhead(0, polish);
+            }
+            break;
+        case 1:
+            if (playing) {
+                AnswerScreen::MakeAhead(0, polish);
+            }
+            break;
+        case 2:
+            // The board's large captions (points, a new round's) are kept as pictures while the
+            // room reads them, not in the next click that brings the board back.
+            tk::KeepCaptionPictures(BoardScreen::Get());
+            break;
+        default:
+            MakeGameOverAhead();
             return;
-        }
-        // The board's large captions (points, a new round's) are kept as pictures while the
-        // room reads them, not in the next click that brings the board back.
-        tk::KeepCaptionPictures(BoardScreen::Get());
-        MakeGameOverAhead();
-        // The screens of the next question: the answer screen, made once a game, and the question
-        // screen, made afresh for every question.
-        if (game && !game->Over()) {
-            const auto polish = [](tk::Window& screen) { screen.ensurePolished(); };
-            AnswerScreen::MakeAhead(0, polish);
-            QuestionScreen::MakeAhead(0, polish);
-        }
-    });
+    }
+    QTimer::singleShot(0, &BoardScreen::Get(), [this, step] { PrepareWhileBoardWaits(step + 1); });
 }
 
 // The game-over screen, laid over the board. Made ahead at the board's scale while the board

@@ -23,8 +23,11 @@
 namespace {
 
 // The buffer asked of the sound server: small, so that a tone is heard soon after its instant, yet
-// enough to ride out a busy moment of the machine without running dry.
-constexpr int kBufferMs = 100;
+// enough to ride out a busy moment of the machine without running dry. A machine busy on both
+// cores can hold this thread up for well over 100 ms; a stream that runs dry then plays a gap,
+// which cuts a tone in two and puts every later tone late. Every tone a little later, all alike,
+// still goes with its step of the bar; a stutter is heard by everyone in the room.
+constexpr int kBufferMs = 200;
 // How often the stream is topped up.
 constexpr int kFeedEveryMs = 10;
 // Beyond the buffer, how late every tone is placed: room for the feeding rhythm and a late

@@ -13,6 +13,14 @@ class TestSound : public QObject {
     Q_OBJECT
 
 private slots:
+    // One server for the whole test, there before the game first looks for a sound output: the
+    // output stays open on the first it found.
+    void initTestCase() {
+        QString error;
+        server_ = std::make_unique<listening::SoundServer>();
+        QVERIFY2(server_->Start(&error), qPrintable(error));
+    }
+
     // Tones placed after `readFirst` frames start at their instant (ms from the first read) plus a
     // lead of 4800 frames, however the output reads; overlapping ones add up, clipped.
     void tonesAtTheirInstants_data() {
@@ -62,6 +70,17 @@ private slots:
         QCOMPARE(found, onsets);
     }
 
+    // A moderator quick to the first square does not have the sound output opened by its question,
+    // alongside its painting: the output is opened once the board has been painted and waits.
+    void outputOpenedWhileTheBoardWaits() {
+        FreshProgram(3);
+        tk::clock::UseReal();
+        QVERIFY(!tk::BeepOutputSettled());
+        play::NewGame();
+        QTRY_VERIFY_WITH_TIMEOUT(tk::BeepOutputSettled(), 30000);
+        FreshProgram();
+    }
+
     // The real game on the real clock sends a sound server every beep of a question, in time, at
     // the game's own length and at another. "In time" is what a listener can tell: the beeps'
     // onset to the millisecond is a figure of the benchmarks, measured on a quiet machine.
@@ -73,12 +92,7 @@ private slots:
     void wholeQuestionHeard() {
         QFETCH(int, seconds);
         QFETCH(int, beeps);
-        // One server for every row: the program's sound output stays open on the first it found.
         QString error;
-        if (!server_) {
-            server_ = std::make_unique<listening::SoundServer>();
-            QVERIFY2(server_->Start(&error), qPrintable(error));
-        }
         listening::SoundServer& server = *server_;
         FreshProgram(3);
         tk::clock::UseReal();

@@ -123,6 +123,12 @@ void PrepareBeep() {
     QTimer::singleShot(kPrepareAfterMs, [] { Beeper::Instance(); });
 }
 
+void OpenBeepOutput() {
+    if (!clock::IsManual()) {
+        Beeper::Instance();
+    }
+}
+
 void Beep() {
     if (Listener()) {
         Listener()();

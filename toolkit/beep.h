@@ -13,6 +13,11 @@ void Beep();
 // has had time to appear.
 void PrepareBeep();
 
+// Opens the sound output now, if nothing has yet, once a screen that leads to beeps waits for the
+// moderator: one quick to the first square would otherwise have it opened by the question's first
+// beeps, while the question screen is being painted. Not on the manual clock, which never beeps.
+void OpenBeepOutput();
+
 class Timer;
 
 // Readies the sound output for the beeps that `beepTimer` is to give, from within a second or two:
