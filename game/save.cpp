@@ -184,12 +184,18 @@ void Keep(Match moment) {
     }
 }
 
+// What the title screen says of the saved game, in the room's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SavedGame)
+};
+
+// In the game's language: the day and month as the room writes them.
 QString When(const QDateTime& saved) {
     const QDateTime local = saved.toLocalTime();
-    const QLocale english(QLocale::English);
+    const QLocale language;
     return local.date() == QDate::currentDate()
-               ? english.toString(local.time(), QStringLiteral("HH:mm"))
-               : english.toString(local, QStringLiteral("d MMM HH:mm"));
+               ? language.toString(local.time(), QStringLiteral("HH:mm"))
+               : language.toString(local, QStringLiteral("d MMM HH:mm"));
 }
 
 }  // namespace
@@ -297,9 +303,12 @@ Offer Look() {
         const QString aside = QStringLiteral("game-%1.unusable.json")
                                   .arg(QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss"));
         const bool moved = file.rename(Folder() + '/' + aside);
-        return {QString(), QStringLiteral("The saved game could not be used (%1); %2.")
-                               .arg(why, moved ? QStringLiteral("it is kept as ") + aside
-                                               : QStringLiteral("it could not be set aside"))};
+        return {QString(), moved ? Texts::tr("The saved game could not be used (%1); it is kept as "
+                                             "%2.")
+                                       .arg(why, aside)
+                                 : Texts::tr("The saved game could not be used (%1); it could not "
+                                             "be set aside.")
+                                       .arg(why)};
     }
     const Match& game = saved->now;
     if (game.Finished() || game.Over()) {
@@ -308,7 +317,7 @@ Offer Look() {
     const Setup& setup = game.setup();
     // One pass over every part: a team name with a "%1" in it stays as typed.
     const QString question =
-        QStringLiteral("Resume the game of %1 %2 \u2013 %3 %4, round %5, saved %6?")
+        Texts::tr("Resume the game of %1 %2 \u2013 %3 %4, round %5, saved %6?")
             .arg(setup.teamNames[0], QString::number(game.Score(0)), setup.teamNames[1],
                  QString::number(game.Score(1)), QString::number(game.Round()), When(saved->saved));
     journal.offered = std::move(saved);

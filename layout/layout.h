@@ -13,6 +13,12 @@ static constexpr int kNoColor = -1;  // transparent background, or the default b
 // The title of every window that has none of its own: the task bar and the window switcher show it.
 static constexpr std::string_view kGameName = "Zapster!";
 
+// A text people read, written in the game's own English: the screens show it in the room's
+// language where a translation has it (the update_translations target gathers every one).
+constexpr std::string_view Text(std::string_view english) {
+    return english;
+}
+
 enum class Kind { Label, Button, Picture, Line, Frame, TextBox, Option, FileList, ListBox };
 
 enum Style : unsigned {

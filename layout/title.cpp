@@ -19,8 +19,8 @@ constexpr Row kRows[] = {
     {Widget::description,
      -1,
      Kind::Label,
-     "Where winning depends on your using what you know, using what you don't know, and using what "
-     "you hope they don't know.",
+     Text("Where winning depends on your using what you know, using what you don't know, and using "
+          "what you hope they don't know."),
      {"MS Sans Serif", 9.75},
      kBold | kCentred | kTransparent,
      kNoColor,
@@ -35,8 +35,9 @@ constexpr Row kRows[] = {
     {Widget::disclaimer,
      -1,
      Kind::Label,
-     "Warning: Playing this game may  be  hazardous  to  the fragile egos  of  those  who thought  "
-     "that  they'd  taught you  something  while  you were in their classes.",
+     //: The doubled blanks spread the words over the box's lines; a translation need not keep them.
+     Text("Warning: Playing this game may  be  hazardous  to  the fragile egos  of  those  who "
+          "thought  that  they'd  taught you  something  while  you were in their classes."),
      {"MS Sans Serif", 13.5},
      kBold | kTransparent,
      kNoColor,
@@ -48,7 +49,7 @@ constexpr Row kRows[] = {
     {Widget::okButton,
      -1,
      Kind::Button,
-     "OK",
+     Text("OK"),
      {"Times New Roman", 48},
      kBold,
      0xC000C0,
@@ -60,7 +61,7 @@ constexpr Row kRows[] = {
     {Widget::version,
      -1,
      Kind::Label,
-     "Version 1.00             (December, 1999)",
+     Text("Version 1.00             (December, 1999)"),
      {"Times New Roman", 12},
      kBold | kTransparent,
      kNoColor,
@@ -70,7 +71,7 @@ constexpr Row kRows[] = {
      3855,
      255},
     // With a game saved and not ended, the offer to resume it stands where the warning is, and its
-    // two answers where "OK" is.
+    // two answers where Text("OK") is.
     {Widget::resumeOffer,
      -1,
      Kind::Label,
@@ -86,7 +87,7 @@ constexpr Row kRows[] = {
     {Widget::resumeButton,
      -1,
      Kind::Button,
-     "Resume",
+     Text("Resume"),
      {"Times New Roman", 27.75},
      kBold | kHidden,
      0x00C000,
@@ -98,7 +99,7 @@ constexpr Row kRows[] = {
     {Widget::newGameButton,
      -1,
      Kind::Button,
-     "New Game",
+     Text("New Game"),
      {"Times New Roman", 27.75},
      kBold | kHidden,
      0xC000C0,
@@ -114,7 +115,7 @@ constexpr Row kRows[] = {
 const Screen kTitle{
     // In the task bar: a window manager may offer to minimise it whatever the game asks, and a
     // minimised window with no task bar entry cannot be found again.
-    {"Play Zapster!", 0xFFC0FF, 7425, 5010, WindowStyle::FixedDialog, false, true,
+    {Text("Play Zapster!"), 0xFFC0FF, 7425, 5010, WindowStyle::FixedDialog, false, true,
      Placement::Centred},
     kRows,
 };

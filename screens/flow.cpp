@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTimer>
@@ -26,6 +27,11 @@ namespace flow {
 namespace {
 
 namespace save = game::save;
+
+// What the flow itself says, in the room's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Flow)
+};
 
 class Flow : public QObject {
 public:
@@ -180,7 +186,7 @@ void Flow::Start() {
     TitleScreen& title = TitleScreen::Get();
     alreadyRunning_ = !save::HoldFolder();
     if (alreadyRunning_) {
-        title.Say(QString(), QStringLiteral("Zapster is already running: play on in its window."));
+        title.Say(QString(), Texts::tr("Zapster is already running: play on in its window."));
     } else {
         const save::Offer offer = save::Look();
         title.Say(offer.question, offer.problem);

@@ -50,7 +50,7 @@ SetupScreen::SetupScreen() {
     for (int slot = 0; slot < kCategorySlots; ++slot) {
         Lay(&categorySlots[slot], layout::Widget::categorySlot, slot);
         categorySlots[slot].SetPattern(QStringLiteral("*.zap"));
-        categorySlots[slot].SetPlaceholder(QStringLiteral("built-in questions"));
+        categorySlots[slot].SetPlaceholder(tr("built-in questions"));
         connect(&categorySlots[slot], &tk::FileList::DoubleClick, this,
                 [this, slot] { ClearSlot(slot); });
         connect(&categorySlots[slot], &tk::FileList::Click, this, &SetupScreen::CheckFiles);
@@ -133,16 +133,17 @@ void SetupScreen::CheckFiles() {
             problems << problem;
         }
     }
-    filesReport.SetCaption(problems.isEmpty()
-                               ? QStringLiteral("Every chosen file supplies its category. A slot "
-                                                "with no file plays the built-in category.")
-                               : problems.join(QStringLiteral("\n\n")));
+    filesReport.SetCaption(
+        problems.isEmpty()
+            ? tr("Every chosen file supplies its category. A slot with no file plays "
+                 "the built-in category.")
+            : problems.join(QStringLiteral("\n\n")));
 }
 
 // Sound button: turns the question screen's beeps on or off.
 void SetupScreen::SwitchSound() {
     choices_.soundOn = !choices_.soundOn;
-    soundButton.SetCaption(choices_.soundOn ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    soundButton.SetCaption(choices_.soundOn ? tr("ON") : tr("OFF"));
     soundButton.SetBackColor(tk::Rgb(choices_.soundOn ? kLook.soundOn : kLook.soundOff));
 }
 

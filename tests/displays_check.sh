@@ -17,7 +17,8 @@ for screen in 0 1; do
     DISPLAY=$base.$screen openbox >/dev/null 2>&1 &
 done
 sleep 1
-(cd "$examples" && DISPLAY=$base.0 QT_QPA_PLATFORM=xcb exec "$game") >/dev/null 2>&1 &
+# In English whatever this desktop speaks: the windows are found by their titles.
+(cd "$examples" && DISPLAY=$base.0 QT_QPA_PLATFORM=xcb exec "$game" --lang en) >/dev/null 2>&1 &
 
 # The geometry ("WxH+X+Y") of the window titled $2 on screen $1, once it is mapped (up to 20 s).
 # A window made ahead and not yet shown may bear the same title; only one that is viewable counts.

@@ -44,6 +44,11 @@ expected_files() {
     for sample in "$source"/examples/*.zap "$source"/examples/README.txt; do
         echo "share/zapster/examples/${sample##*/}"
     done
+    local ts
+    for ts in "$source"/translations/*.ts; do
+        ts=${ts##*/}
+        echo "share/zapster/translations/${ts%.ts}.qm"
+    done
 }
 
 # all_present ROOT: every expected file is under ROOT.

@@ -1,5 +1,6 @@
 #include "toolkit/displays.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -11,12 +12,17 @@ namespace tk {
 namespace {
 
 QPointer<QScreen> roomDisplay, hostDisplay;
+
+// What the setup says of the displays, in the room's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Displays)
+};
 std::function<void()> onChanged;
 
 // The name the desktop gives a display, with its size: two displays may share a name.
 QString NameOf(const Display& display) {
-    return QStringLiteral("%1 (%2x%3)")
-        .arg(display.name.isEmpty() ? QStringLiteral("display") : display.name)
+    return Texts::tr("%1 (%2x%3)")
+        .arg(display.name.isEmpty() ? Texts::tr("display") : display.name)
         .arg(display.area.width())
         .arg(display.area.height());
 }
@@ -62,12 +68,13 @@ DisplayPlan PlanDisplays(const std::vector<Display>& displays, HostChoice choice
     const int laptop = primary != pictures.end() ? *primary : pictures.empty() ? 0 : pictures[0];
     plan.room = plan.host = laptop;
     if (pictures.size() < 2) {
-        plan.mode = displays.size() < 2 ? QStringLiteral(
-                                              "No host window: there is one display, and the room "
-                                              "sees everything on it.")
-                                        : QStringLiteral(
-                                              "No host window: the displays show the same picture, "
-                                              "and the room would see the answers.");
+        plan.mode = displays.size() < 2
+                        ? Texts::tr(
+                              "No host window: there is one display, and the room sees "
+                              "everything on it.")
+                        : Texts::tr(
+                              "No host window: the displays show the same picture, and "
+                              "the room would see the answers.");
         return plan;
     }
     const int projector = *std::ranges::find_if(pictures, [&](int i) { return i != laptop; });
@@ -76,14 +83,12 @@ DisplayPlan PlanDisplays(const std::vector<Display>& displays, HostChoice choice
     plan.hostWindow = choice != HostChoice::Off;
     const QString room = NameOf(displays[std::size_t(plan.room)]);
     const QString host = NameOf(displays[std::size_t(plan.host)]);
-    plan.mode = plan.hostWindow ? QStringLiteral(
-                                      "Two displays: the room's screens on %1, the host window on "
-                                      "%2.")
-                                      .arg(room, host)
-                                : QStringLiteral(
-                                      "No host window: turned off for this game; the room's "
-                                      "screens on %1.")
-                                      .arg(room);
+    plan.mode =
+        plan.hostWindow
+            ? Texts::tr("Two displays: the room's screens on %1, the host window on %2.")
+                  .arg(room, host)
+            : Texts::tr("No host window: turned off for this game; the room's screens on %1.")
+                  .arg(room);
     return plan;
 }
 

@@ -1,5 +1,6 @@
 #include "toolkit/look.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -14,6 +15,15 @@ namespace tk {
 
 QColor Rgb(int rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+QString Translated(std::string_view text) {
+    if (text.empty()) {
+        return QString();
+    }
+    // The layout's texts are gathered for translators under the layout's own name.
+    const QByteArray english(text.data(), qsizetype(text.size()));
+    return QCoreApplication::translate("layout", english.constData());
 }
 
 void PlaceRow(QWidget* widget, const layout::Row& row, double factor, QPoint offset) {
@@ -37,7 +47,7 @@ void PlaceRow(QWidget* widget, const layout::Row& row, double factor, QPoint off
 }
 
 void ApplyRow(QWidget* widget, const layout::Row& row) {
-    const QString caption = QString::fromUtf8(row.caption.data(), row.caption.size());
+    const QString caption = Translated(row.caption);
     PlaceRow(widget, row, 1.0, QPoint());
     switch (row.kind) {
         case layout::Kind::Label: {
@@ -86,14 +96,14 @@ void ApplyRow(QWidget* widget, const layout::Row& row) {
             break;
     }
     if (!row.hint.empty()) {
-        widget->setToolTip(QString::fromUtf8(row.hint.data(), row.hint.size()));
+        widget->setToolTip(Translated(row.hint));
     }
     widget->setEnabled((row.style & layout::kDisabled) == 0);
     widget->setVisible((row.style & layout::kHidden) == 0);
 }
 
 void ApplyWindow(Window* target, const layout::Window& window) {
-    target->setWindowTitle(QString::fromUtf8(window.title.data(), window.title.size()));
+    target->setWindowTitle(Translated(window.title));
     target->SetBackColor(Rgb(window.back));
     const QSize client(Pixels(window.clientWidth), Pixels(window.clientHeight));
     // A window that is not a separate entry in the task bar is a tool window of the game.

@@ -12,6 +12,9 @@ class Window;
 
 QColor Rgb(int rgb);
 
+// A text of the layout in the room's language, or as written where no translation has it.
+QString Translated(std::string_view text);
+
 // Gives a widget the caption, font, colours, style and box of its layout row.
 void ApplyRow(QWidget* widget, const layout::Row& row);
 // Puts a widget in its row's box and font, scaled by `factor` and moved by `offset` pixels.

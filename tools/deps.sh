@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev qt6-multimedia-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n
     fonts-liberation2 fonts-lato fonts-urw-base35 fonts-dejavu-core
 )
 case "${1:-}" in

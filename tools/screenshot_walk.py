@@ -79,7 +79,8 @@ wms = [subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subproces
 time.sleep(0.8)
 # A folder of saved games of its own: the pictures show a new game, never a resume offer.
 state_home = tempfile.mkdtemp(prefix="zapster-shots-")
-game = subprocess.Popen([program], cwd=workdir, stderr=subprocess.DEVNULL,
+# In English, whatever this desktop speaks: the windows are found by their titles.
+game = subprocess.Popen([program, "--lang", "en"], cwd=workdir, stderr=subprocess.DEVNULL,
                         env={**os.environ, "XDG_STATE_HOME": state_home})
 try:
     if host_walk:

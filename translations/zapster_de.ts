@@ -1,0 +1,247 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Displays</name>
+    <message>
+        <source>%1 (%2x%3)</source>
+        <translation>%1 (%2x%3)</translation>
+    </message>
+    <message>
+        <source>display</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>No host window: there is one display, and the room sees everything on it.</source>
+        <translation>Kein Moderatorfenster: Es gibt nur einen Bildschirm, und alle im Raum sehen, was darauf ist.</translation>
+    </message>
+    <message>
+        <source>No host window: the displays show the same picture, and the room would see the answers.</source>
+        <translation>Kein Moderatorfenster: Die Bildschirme zeigen dasselbe Bild, und alle im Raum würden die Antworten sehen.</translation>
+    </message>
+    <message>
+        <source>Two displays: the room&apos;s screens on %1, the host window on %2.</source>
+        <translation>Zwei Bildschirme: Der Raum sieht %1, das Moderatorfenster ist auf %2.</translation>
+    </message>
+    <message>
+        <source>No host window: turned off for this game; the room&apos;s screens on %1.</source>
+        <translation>Kein Moderatorfenster: für dieses Spiel ausgeschaltet; der Raum sieht %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Flow</name>
+    <message>
+        <source>Zapster is already running: play on in its window.</source>
+        <translation>Zapster läuft bereits: Bitte in seinem Fenster weiterspielen.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>The saved game could not be used (%1); it is kept as %2.</source>
+        <translation>Das gespeicherte Spiel ist nicht verwendbar (%1); es wird als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used (%1); it could not be set aside.</source>
+        <translation>Das gespeicherte Spiel ist nicht verwendbar (%1); es konnte nicht beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>Resume the game of %1 %2 – %3 %4, round %5, saved %6?</source>
+        <translation>Das Spiel %1 %2 – %3 %4 fortsetzen, Runde %5 (gespeichert: %6)?</translation>
+    </message>
+</context>
+<context>
+    <name>SetupScreen</name>
+    <message>
+        <source>built-in questions</source>
+        <translation>eingebaute Fragen</translation>
+    </message>
+    <message>
+        <source>Every chosen file supplies its category. A slot with no file plays the built-in category.</source>
+        <translation>Jede gewählte Datei liefert ihre Kategorie. Ein Platz ohne Datei spielt die eingebaute Kategorie.</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>AN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+</context>
+<context>
+    <name>layout</name>
+    <message>
+        <source>Team Names</source>
+        <translation>Teamnamen</translation>
+    </message>
+    <message>
+        <source>Default is &quot;Team #1&quot;</source>
+        <translation>Vorgabe ist „Team #1“</translation>
+    </message>
+    <message>
+        <source>Default is &quot;Team #2&quot;</source>
+        <translation>Vorgabe ist „Team #2“</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>1 Round</source>
+        <translation>1 Runde</translation>
+    </message>
+    <message>
+        <source>2 Rounds</source>
+        <translation>2 Runden</translation>
+    </message>
+    <message>
+        <source>3 Rounds</source>
+        <translation>3 Runden</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>-⁠&#xa0;Select 5 category         files per round.          -⁠&#xa0;Click to select,            doubleclick to clear.  -⁠&#xa0;Categories may be       selected more than      once.</source>
+        <extracomment>The runs of blanks end the box&apos;s short lines: each dash begins one. A translation may use blanks the same way; the word joiner and no-break space after each dash keep it with its word.</extracomment>
+        <translation>-⁠&#xa0;Pro Runde 5 Kategorie­dateien wählen.
+-⁠&#xa0;Klick wählt, Doppelklick leert.
+-⁠&#xa0;Kategorien dürfen mehrfach vorkommen.</translation>
+    </message>
+    <message>
+        <source>Round 1</source>
+        <translation>Runde 1</translation>
+    </message>
+    <message>
+        <source>Round 2</source>
+        <translation>Runde 2</translation>
+    </message>
+    <message>
+        <source>Round 3</source>
+        <translation>Runde 3</translation>
+    </message>
+    <message>
+        <source>Zapsters</source>
+        <translation>Zapster</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Total!</source>
+        <translation>Total!</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>AN</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Displays</source>
+        <translation>Bildschirme</translation>
+    </message>
+    <message>
+        <source>Host window</source>
+        <translation>Moderator</translation>
+    </message>
+    <message>
+        <source>Swapped</source>
+        <translation>Vertauscht</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Time Bar</source>
+        <translation>Zeitbalken</translation>
+    </message>
+    <message>
+        <source>15 s</source>
+        <translation>15 s</translation>
+    </message>
+    <message>
+        <source>20 s</source>
+        <translation>20 s</translation>
+    </message>
+    <message>
+        <source>32 s</source>
+        <translation>32 s</translation>
+    </message>
+    <message>
+        <source>45 s</source>
+        <translation>45 s</translation>
+    </message>
+    <message>
+        <source>60 s</source>
+        <translation>60 s</translation>
+    </message>
+    <message>
+        <source>90 s</source>
+        <translation>90 s</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Ohne Limit</translation>
+    </message>
+    <message>
+        <source>Start Bar</source>
+        <translation>Balkenstart</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>Sofort</translation>
+    </message>
+    <message>
+        <source>After reading</source>
+        <translation>Nach dem Lesen</translation>
+    </message>
+    <message>
+        <source>Category Files</source>
+        <translation>Kategoriedateien</translation>
+    </message>
+    <message>
+        <source>Game Setup</source>
+        <translation>Spiel einrichten</translation>
+    </message>
+    <message>
+        <source>Where winning depends on your using what you know, using what you don&apos;t know, and using what you hope they don&apos;t know.</source>
+        <translation>Wo der Sieg davon abhängt, wie ihr nutzt, was ihr wisst, was ihr nicht wisst und was die anderen hoffentlich nicht wissen.</translation>
+    </message>
+    <message>
+        <source>Warning: Playing this game may  be  hazardous  to  the fragile egos  of  those  who thought  that  they&apos;d  taught you  something  while  you were in their classes.</source>
+        <extracomment>The doubled blanks spread the words over the box&apos;s lines; a translation need not keep them.</extracomment>
+        <translation>Warnung: Dieses Spiel kann das zarte Ego all jener gefährden, die glaubten, euch im Unterricht etwas beigebracht zu haben.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version 1.00             (December, 1999)</source>
+        <translation>Version 1.00             (Dezember 1999)</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Play Zapster!</source>
+        <translation>Zapster! spielen</translation>
+    </message>
+</context>
+</TS>

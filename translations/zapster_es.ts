@@ -1,0 +1,247 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Displays</name>
+    <message>
+        <source>%1 (%2x%3)</source>
+        <translation>%1 (%2x%3)</translation>
+    </message>
+    <message>
+        <source>display</source>
+        <translation>pantalla</translation>
+    </message>
+    <message>
+        <source>No host window: there is one display, and the room sees everything on it.</source>
+        <translation>Sin ventana de presentador: solo hay una pantalla y toda la sala ve lo que muestra.</translation>
+    </message>
+    <message>
+        <source>No host window: the displays show the same picture, and the room would see the answers.</source>
+        <translation>Sin ventana de presentador: las pantallas muestran la misma imagen y la sala vería las respuestas.</translation>
+    </message>
+    <message>
+        <source>Two displays: the room&apos;s screens on %1, the host window on %2.</source>
+        <translation>Dos pantallas: la sala ve %1 y la ventana de presentador está en %2.</translation>
+    </message>
+    <message>
+        <source>No host window: turned off for this game; the room&apos;s screens on %1.</source>
+        <translation>Sin ventana de presentador: desactivada en esta partida; la sala ve %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Flow</name>
+    <message>
+        <source>Zapster is already running: play on in its window.</source>
+        <translation>Zapster ya está abierto: sigue jugando en su ventana.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>The saved game could not be used (%1); it is kept as %2.</source>
+        <translation>No se pudo usar la partida guardada (%1); se conserva como %2.</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used (%1); it could not be set aside.</source>
+        <translation>No se pudo usar la partida guardada (%1); no se pudo apartar.</translation>
+    </message>
+    <message>
+        <source>Resume the game of %1 %2 – %3 %4, round %5, saved %6?</source>
+        <translation>¿Continuar la partida %1 %2 – %3 %4, ronda %5 (guardada: %6)?</translation>
+    </message>
+</context>
+<context>
+    <name>SetupScreen</name>
+    <message>
+        <source>built-in questions</source>
+        <translation>preguntas incluidas</translation>
+    </message>
+    <message>
+        <source>Every chosen file supplies its category. A slot with no file plays the built-in category.</source>
+        <translation>Cada archivo elegido aporta su categoría. Una casilla sin archivo juega la categoría incluida.</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>SÍ</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>NO</translation>
+    </message>
+</context>
+<context>
+    <name>layout</name>
+    <message>
+        <source>Team Names</source>
+        <translation>Nombres de equipo</translation>
+    </message>
+    <message>
+        <source>Default is &quot;Team #1&quot;</source>
+        <translation>Por defecto: «Team #1»</translation>
+    </message>
+    <message>
+        <source>Default is &quot;Team #2&quot;</source>
+        <translation>Por defecto: «Team #2»</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Rondas</translation>
+    </message>
+    <message>
+        <source>1 Round</source>
+        <translation>1 ronda</translation>
+    </message>
+    <message>
+        <source>2 Rounds</source>
+        <translation>2 rondas</translation>
+    </message>
+    <message>
+        <source>3 Rounds</source>
+        <translation>3 rondas</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>-⁠&#xa0;Select 5 category         files per round.          -⁠&#xa0;Click to select,            doubleclick to clear.  -⁠&#xa0;Categories may be       selected more than      once.</source>
+        <extracomment>The runs of blanks end the box&apos;s short lines: each dash begins one. A translation may use blanks the same way; the word joiner and no-break space after each dash keep it with its word.</extracomment>
+        <translation>-⁠&#xa0;Elige 5 archivos de categoría por ronda.
+-⁠&#xa0;Clic para elegir, doble clic para vaciar.
+-⁠&#xa0;Una categoría puede repetirse.</translation>
+    </message>
+    <message>
+        <source>Round 1</source>
+        <translation>Ronda 1</translation>
+    </message>
+    <message>
+        <source>Round 2</source>
+        <translation>Ronda 2</translation>
+    </message>
+    <message>
+        <source>Round 3</source>
+        <translation>Ronda 3</translation>
+    </message>
+    <message>
+        <source>Zapsters</source>
+        <translation>Zapsters</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Total!</source>
+        <translation>¡Total!</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>SÍ</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Displays</source>
+        <translation>Pantallas</translation>
+    </message>
+    <message>
+        <source>Host window</source>
+        <translation>Presentador</translation>
+    </message>
+    <message>
+        <source>Swapped</source>
+        <translation>Invertido</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Time Bar</source>
+        <translation>Barra de tiempo</translation>
+    </message>
+    <message>
+        <source>15 s</source>
+        <translation>15 s</translation>
+    </message>
+    <message>
+        <source>20 s</source>
+        <translation>20 s</translation>
+    </message>
+    <message>
+        <source>32 s</source>
+        <translation>32 s</translation>
+    </message>
+    <message>
+        <source>45 s</source>
+        <translation>45 s</translation>
+    </message>
+    <message>
+        <source>60 s</source>
+        <translation>60 s</translation>
+    </message>
+    <message>
+        <source>90 s</source>
+        <translation>90 s</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Sin límite</translation>
+    </message>
+    <message>
+        <source>Start Bar</source>
+        <translation>Inicio de la barra</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>Al instante</translation>
+    </message>
+    <message>
+        <source>After reading</source>
+        <translation>Tras leerla</translation>
+    </message>
+    <message>
+        <source>Category Files</source>
+        <translation>Archivos de categoría</translation>
+    </message>
+    <message>
+        <source>Game Setup</source>
+        <translation>Preparar la partida</translation>
+    </message>
+    <message>
+        <source>Where winning depends on your using what you know, using what you don&apos;t know, and using what you hope they don&apos;t know.</source>
+        <translation>Donde ganar depende de usar lo que sabes, lo que no sabes y lo que esperas que los otros no sepan.</translation>
+    </message>
+    <message>
+        <source>Warning: Playing this game may  be  hazardous  to  the fragile egos  of  those  who thought  that  they&apos;d  taught you  something  while  you were in their classes.</source>
+        <extracomment>The doubled blanks spread the words over the box&apos;s lines; a translation need not keep them.</extracomment>
+        <translation>Advertencia: este juego puede dañar el frágil ego de quienes creían haberte enseñado algo en sus clases.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version 1.00             (December, 1999)</source>
+        <translation>Versión 1.00             (diciembre de 1999)</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Play Zapster!</source>
+        <translation>¡Juega a Zapster!</translation>
+    </message>
+</context>
+</TS>

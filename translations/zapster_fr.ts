@@ -1,0 +1,247 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Displays</name>
+    <message>
+        <source>%1 (%2x%3)</source>
+        <translation>%1 (%2x%3)</translation>
+    </message>
+    <message>
+        <source>display</source>
+        <translation>écran</translation>
+    </message>
+    <message>
+        <source>No host window: there is one display, and the room sees everything on it.</source>
+        <translation>Pas de fenêtre d&apos;animation : il n&apos;y a qu&apos;un écran, et toute la salle voit ce qu&apos;il affiche.</translation>
+    </message>
+    <message>
+        <source>No host window: the displays show the same picture, and the room would see the answers.</source>
+        <translation>Pas de fenêtre d&apos;animation : les écrans affichent la même image, et la salle verrait les réponses.</translation>
+    </message>
+    <message>
+        <source>Two displays: the room&apos;s screens on %1, the host window on %2.</source>
+        <translation>Deux écrans : la salle voit %1, la fenêtre d&apos;animation est sur %2.</translation>
+    </message>
+    <message>
+        <source>No host window: turned off for this game; the room&apos;s screens on %1.</source>
+        <translation>Pas de fenêtre d&apos;animation : désactivée pour cette partie ; la salle voit %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Flow</name>
+    <message>
+        <source>Zapster is already running: play on in its window.</source>
+        <translation>Zapster est déjà ouvert : continuez dans sa fenêtre.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>The saved game could not be used (%1); it is kept as %2.</source>
+        <translation>La partie enregistrée est inutilisable (%1) ; elle est conservée sous le nom %2.</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used (%1); it could not be set aside.</source>
+        <translation>La partie enregistrée est inutilisable (%1) ; elle n&apos;a pas pu être mise de côté.</translation>
+    </message>
+    <message>
+        <source>Resume the game of %1 %2 – %3 %4, round %5, saved %6?</source>
+        <translation>Reprendre la partie %1 %2 – %3 %4, manche %5 (enregistrée : %6) ?</translation>
+    </message>
+</context>
+<context>
+    <name>SetupScreen</name>
+    <message>
+        <source>built-in questions</source>
+        <translation>questions intégrées</translation>
+    </message>
+    <message>
+        <source>Every chosen file supplies its category. A slot with no file plays the built-in category.</source>
+        <translation>Chaque fichier choisi fournit sa catégorie. Une case sans fichier joue la catégorie intégrée.</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>OUI</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>NON</translation>
+    </message>
+</context>
+<context>
+    <name>layout</name>
+    <message>
+        <source>Team Names</source>
+        <translation>Noms des équipes</translation>
+    </message>
+    <message>
+        <source>Default is &quot;Team #1&quot;</source>
+        <translation>Par défaut : «&#xa0;Team #1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Default is &quot;Team #2&quot;</source>
+        <translation>Par défaut : «&#xa0;Team #2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Manches</translation>
+    </message>
+    <message>
+        <source>1 Round</source>
+        <translation>1 manche</translation>
+    </message>
+    <message>
+        <source>2 Rounds</source>
+        <translation>2 manches</translation>
+    </message>
+    <message>
+        <source>3 Rounds</source>
+        <translation>3 manches</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>-⁠&#xa0;Select 5 category         files per round.          -⁠&#xa0;Click to select,            doubleclick to clear.  -⁠&#xa0;Categories may be       selected more than      once.</source>
+        <extracomment>The runs of blanks end the box&apos;s short lines: each dash begins one. A translation may use blanks the same way; the word joiner and no-break space after each dash keep it with its word.</extracomment>
+        <translation>-⁠&#xa0;Choisissez 5 fichiers de catégorie par manche.
+-⁠&#xa0;Clic pour choisir, double-clic pour vider.
+-⁠&#xa0;Une catégorie peut revenir plusieurs fois.</translation>
+    </message>
+    <message>
+        <source>Round 1</source>
+        <translation>Manche 1</translation>
+    </message>
+    <message>
+        <source>Round 2</source>
+        <translation>Manche 2</translation>
+    </message>
+    <message>
+        <source>Round 3</source>
+        <translation>Manche 3</translation>
+    </message>
+    <message>
+        <source>Zapsters</source>
+        <translation>Zapsters</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Total!</source>
+        <translation>Total&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>OUI</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Displays</source>
+        <translation>Écrans</translation>
+    </message>
+    <message>
+        <source>Host window</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Swapped</source>
+        <translation>Inversé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Time Bar</source>
+        <translation>Barre de temps</translation>
+    </message>
+    <message>
+        <source>15 s</source>
+        <translation>15 s</translation>
+    </message>
+    <message>
+        <source>20 s</source>
+        <translation>20 s</translation>
+    </message>
+    <message>
+        <source>32 s</source>
+        <translation>32 s</translation>
+    </message>
+    <message>
+        <source>45 s</source>
+        <translation>45 s</translation>
+    </message>
+    <message>
+        <source>60 s</source>
+        <translation>60 s</translation>
+    </message>
+    <message>
+        <source>90 s</source>
+        <translation>90 s</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Sans limite</translation>
+    </message>
+    <message>
+        <source>Start Bar</source>
+        <translation>Départ de la barre</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>Tout de suite</translation>
+    </message>
+    <message>
+        <source>After reading</source>
+        <translation>Après lecture</translation>
+    </message>
+    <message>
+        <source>Category Files</source>
+        <translation>Fichiers de catégorie</translation>
+    </message>
+    <message>
+        <source>Game Setup</source>
+        <translation>Préparer la partie</translation>
+    </message>
+    <message>
+        <source>Where winning depends on your using what you know, using what you don&apos;t know, and using what you hope they don&apos;t know.</source>
+        <translation>Où la victoire dépend de ce que vous savez, de ce que vous ignorez et de ce que les autres ignorent, espérez-vous.</translation>
+    </message>
+    <message>
+        <source>Warning: Playing this game may  be  hazardous  to  the fragile egos  of  those  who thought  that  they&apos;d  taught you  something  while  you were in their classes.</source>
+        <extracomment>The doubled blanks spread the words over the box&apos;s lines; a translation need not keep them.</extracomment>
+        <translation>Attention : ce jeu peut nuire à l&apos;ego fragile de ceux qui pensaient vous avoir appris quelque chose en classe.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version 1.00             (December, 1999)</source>
+        <translation>Version 1.00             (décembre 1999)</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Play Zapster!</source>
+        <translation>Jouer à Zapster!</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,247 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Displays</name>
+    <message>
+        <source>%1 (%2x%3)</source>
+        <translation>%1 (%2x%3)</translation>
+    </message>
+    <message>
+        <source>display</source>
+        <translation>scherm</translation>
+    </message>
+    <message>
+        <source>No host window: there is one display, and the room sees everything on it.</source>
+        <translation>Geen presentatorvenster: er is één scherm en de hele zaal ziet wat erop staat.</translation>
+    </message>
+    <message>
+        <source>No host window: the displays show the same picture, and the room would see the answers.</source>
+        <translation>Geen presentatorvenster: de schermen tonen hetzelfde beeld en de zaal zou de antwoorden zien.</translation>
+    </message>
+    <message>
+        <source>Two displays: the room&apos;s screens on %1, the host window on %2.</source>
+        <translation>Twee schermen: de zaal ziet %1, het presentatorvenster staat op %2.</translation>
+    </message>
+    <message>
+        <source>No host window: turned off for this game; the room&apos;s screens on %1.</source>
+        <translation>Geen presentatorvenster: uitgezet voor dit spel; de zaal ziet %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Flow</name>
+    <message>
+        <source>Zapster is already running: play on in its window.</source>
+        <translation>Zapster is al geopend: speel verder in dat venster.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>The saved game could not be used (%1); it is kept as %2.</source>
+        <translation>Het opgeslagen spel is niet bruikbaar (%1); het is bewaard als %2.</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used (%1); it could not be set aside.</source>
+        <translation>Het opgeslagen spel is niet bruikbaar (%1); het kon niet apart worden gezet.</translation>
+    </message>
+    <message>
+        <source>Resume the game of %1 %2 – %3 %4, round %5, saved %6?</source>
+        <translation>Het spel %1 %2 – %3 %4 hervatten, ronde %5 (opgeslagen: %6)?</translation>
+    </message>
+</context>
+<context>
+    <name>SetupScreen</name>
+    <message>
+        <source>built-in questions</source>
+        <translation>ingebouwde vragen</translation>
+    </message>
+    <message>
+        <source>Every chosen file supplies its category. A slot with no file plays the built-in category.</source>
+        <translation>Elk gekozen bestand levert zijn categorie. Een vak zonder bestand speelt de ingebouwde categorie.</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>AAN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>UIT</translation>
+    </message>
+</context>
+<context>
+    <name>layout</name>
+    <message>
+        <source>Team Names</source>
+        <translation>Teamnamen</translation>
+    </message>
+    <message>
+        <source>Default is &quot;Team #1&quot;</source>
+        <translation>Standaard is “Team #1”</translation>
+    </message>
+    <message>
+        <source>Default is &quot;Team #2&quot;</source>
+        <translation>Standaard is “Team #2”</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Rondes</translation>
+    </message>
+    <message>
+        <source>1 Round</source>
+        <translation>1 ronde</translation>
+    </message>
+    <message>
+        <source>2 Rounds</source>
+        <translation>2 rondes</translation>
+    </message>
+    <message>
+        <source>3 Rounds</source>
+        <translation>3 rondes</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorieën</translation>
+    </message>
+    <message>
+        <source>-⁠&#xa0;Select 5 category         files per round.          -⁠&#xa0;Click to select,            doubleclick to clear.  -⁠&#xa0;Categories may be       selected more than      once.</source>
+        <extracomment>The runs of blanks end the box&apos;s short lines: each dash begins one. A translation may use blanks the same way; the word joiner and no-break space after each dash keep it with its word.</extracomment>
+        <translation>-⁠&#xa0;Kies 5 categorie­bestanden per ronde.
+-⁠&#xa0;Klik om te kiezen, dubbelklik om te wissen.
+-⁠&#xa0;Een categorie mag vaker voorkomen.</translation>
+    </message>
+    <message>
+        <source>Round 1</source>
+        <translation>Ronde 1</translation>
+    </message>
+    <message>
+        <source>Round 2</source>
+        <translation>Ronde 2</translation>
+    </message>
+    <message>
+        <source>Round 3</source>
+        <translation>Ronde 3</translation>
+    </message>
+    <message>
+        <source>Zapsters</source>
+        <translation>Zapsters</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Total!</source>
+        <translation>Totaal!</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>AAN</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>Displays</source>
+        <translation>Schermen</translation>
+    </message>
+    <message>
+        <source>Host window</source>
+        <translation>Presentator</translation>
+    </message>
+    <message>
+        <source>Swapped</source>
+        <translation>Gewisseld</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>Time Bar</source>
+        <translation>Tijdbalk</translation>
+    </message>
+    <message>
+        <source>15 s</source>
+        <translation>15 s</translation>
+    </message>
+    <message>
+        <source>20 s</source>
+        <translation>20 s</translation>
+    </message>
+    <message>
+        <source>32 s</source>
+        <translation>32 s</translation>
+    </message>
+    <message>
+        <source>45 s</source>
+        <translation>45 s</translation>
+    </message>
+    <message>
+        <source>60 s</source>
+        <translation>60 s</translation>
+    </message>
+    <message>
+        <source>90 s</source>
+        <translation>90 s</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Geen limiet</translation>
+    </message>
+    <message>
+        <source>Start Bar</source>
+        <translation>Start van de balk</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>Meteen</translation>
+    </message>
+    <message>
+        <source>After reading</source>
+        <translation>Na het lezen</translation>
+    </message>
+    <message>
+        <source>Category Files</source>
+        <translation>Categoriebestanden</translation>
+    </message>
+    <message>
+        <source>Game Setup</source>
+        <translation>Spel instellen</translation>
+    </message>
+    <message>
+        <source>Where winning depends on your using what you know, using what you don&apos;t know, and using what you hope they don&apos;t know.</source>
+        <translation>Waar winnen afhangt van wat je weet, wat je niet weet en wat je hoopt dat de anderen niet weten.</translation>
+    </message>
+    <message>
+        <source>Warning: Playing this game may  be  hazardous  to  the fragile egos  of  those  who thought  that  they&apos;d  taught you  something  while  you were in their classes.</source>
+        <extracomment>The doubled blanks spread the words over the box&apos;s lines; a translation need not keep them.</extracomment>
+        <translation>Waarschuwing: dit spel kan het breekbare ego schaden van wie dacht je in de les iets te hebben geleerd.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version 1.00             (December, 1999)</source>
+        <translation>Versie 1.00             (december 1999)</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Hervatten</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>Play Zapster!</source>
+        <translation>Speel Zapster!</translation>
+    </message>
+</context>
+</TS>
