@@ -1,5 +1,6 @@
 #include "game/content.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 #include "game/bank.h"
@@ -67,42 +68,51 @@ QString Shortened(const QString& title) {
 
 }  // namespace
 
+// What the setup says of a chosen file, in the room's language.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CategoryFiles)
+};
+
 QString SlotProblem(const QString& fileName, int slot) {
     if (fileName.isEmpty()) {
         return {};
     }
     const BlockRead read = ReadCategoryBlockOrWhy(fileName, slot);
-    const QString where =
-        QStringLiteral("Round %1, column %2: ").arg(slot / kColumns + 1).arg(slot % kColumns + 1);
-    const QString instead = QStringLiteral("; the built-in category is played there.");
+    // Whole sentences, so that a translation may order them as its language does.
+    const QString round = QString::number(slot / kColumns + 1);
+    const QString column = QString::number(slot % kColumns + 1);
+    const QString category = QString::number(slot + 1);
     switch (read.problem) {
         case BlockProblem::None:
             return {};
         case BlockProblem::Missing:
-            return where + fileName + QStringLiteral(" is not there any more") + instead;
+            return Texts::tr(
+                       "Round %1, column %2: %3 is not there any more; the built-in category "
+                       "is played there.")
+                .arg(round, column, fileName);
         case BlockProblem::Unreadable:
-            return where + fileName + QStringLiteral(" cannot be read") + instead;
+            return Texts::tr(
+                       "Round %1, column %2: %3 cannot be read; the built-in category is "
+                       "played there.")
+                .arg(round, column, fileName);
         case BlockProblem::TooFewBlocks:
             // Each slot takes the file's category of its own number: the third slot, the third.
-            return where +
-                   QStringLiteral("%1 has %2 %3, and this place takes category %4")
-                       .arg(fileName)
-                       .arg(read.wholeBlocks == 0 ? QStringLiteral("no")
-                                                  : QString::number(read.wholeBlocks))
-                       .arg(read.wholeBlocks == 1 ? QStringLiteral("category")
-                                                  : QStringLiteral("categories"))
-                       .arg(slot + 1) +
-                   instead;
+            return (read.wholeBlocks == 0
+                        ? Texts::tr("Round %1, column %2: %3 has no categories, and this place "
+                                    "takes category %4; the built-in category is played there.")
+                    : read.wholeBlocks == 1
+                        ? Texts::tr("Round %1, column %2: %3 has 1 category, and this place takes "
+                                    "category %4; the built-in category is played there.")
+                        : Texts::tr("Round %1, column %2: %3 has %5 categories, and this place "
+                                    "takes category %4; the built-in category is played there."))
+                .arg(round, column, fileName, category, QString::number(read.wholeBlocks));
         case BlockProblem::TooFewLines:
-            return where +
-                   QStringLiteral(
-                       "category %1 of %2 (\u201C%3\u201D) has too few questions: it "
-                       "ends after %4 of its %5 lines")
-                       .arg(slot + 1)
-                       .arg(fileName, Shortened(read.title.trimmed()))
-                       .arg(read.linesInBlock)
-                       .arg(kLinesPerBlock) +
-                   instead;
+            return Texts::tr(
+                       "Round %1, column %2: category %3 of %4 (\u201C%5\u201D) has too few "
+                       "questions: it ends after %6 of its %7 lines; the built-in category "
+                       "is played there.")
+                .arg(round, column, category, fileName, Shortened(read.title.trimmed()),
+                     QString::number(read.linesInBlock), QString::number(kLinesPerBlock));
     }
     return {};
 }

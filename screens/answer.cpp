@@ -20,10 +20,8 @@ void AnswerScreen::Draw(const game::Match& game) {
     }
     answerText.SetCaption(game.AnswerText());
     points.SetCaption(QString::number(question->points));
-    rightButton.SetCaption(question->zapster ? QStringLiteral("NO Zapster!")
-                                             : QStringLiteral("Got it!"));
-    wrongButton.SetCaption(question->zapster ? QStringLiteral("Zapster!")
-                                             : QStringLiteral("Missed it"));
+    rightButton.SetCaption(question->zapster ? tr("NO Zapster!") : tr("Got it!"));
+    wrongButton.SetCaption(question->zapster ? tr("Zapster!") : tr("Missed it"));
 }
 
 // The answer screen is driven by the game: its close box does nothing, so that a judgement is

@@ -52,7 +52,7 @@ BoardScreen::BoardScreen() {
 
 // A spent square is blank; the others show the points of their row in the round on the board.
 void BoardScreen::Draw(const game::Match& game) {
-    roundLabel.SetCaption(QStringLiteral("Round: ") + QString::number(game.RoundShown()));
+    roundLabel.SetCaption(tr("Round: %1").arg(game.RoundShown()));
     for (int column = 0; column < kColumns; ++column) {
         categoryTitles[column].SetCaption(game.CategoryTitle(column));
         for (int row = 0; row < kRows; ++row) {
@@ -81,7 +81,7 @@ void BoardScreen::Draw(const game::Match& game) {
 }
 
 void BoardScreen::ShowSaving(const QString& failure) {
-    saveWarning.SetCaption(QStringLiteral("This game cannot be saved: ") + failure);
+    saveWarning.SetCaption(tr("This game cannot be saved: %1").arg(failure));
     saveWarning.setVisible(!failure.isEmpty());
 }
 
@@ -106,7 +106,7 @@ void BoardScreen::keyPressEvent(QKeyEvent* event) {
 
 void BoardScreen::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
-    tk::PopUpMenu(this, event->globalPos(),
-                  {{QStringLiteral("The record\u2026"), QStringLiteral("R"), true,
-                    [this] { emit RecordWanted(); }}});
+    tk::PopUpMenu(
+        this, event->globalPos(),
+        {{tr("The record\u2026"), QStringLiteral("R"), true, [this] { emit RecordWanted(); }}});
 }

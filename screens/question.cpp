@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <algorithm>
 
 #include "toolkit/beep.h"
@@ -10,9 +11,16 @@
 namespace {
 
 const layout::QuestionLook& kLook = layout::kQuestionLook;
-const QString kTimeIsUp = QStringLiteral("Time Is Up!");
-const QString kStartTheTime = QStringLiteral("Click here or press Space to start the time");
-const QString kNoTimeLimit = QStringLiteral("No time limit: click here to show the answer");
+// The bar's words, in the room's language. "Time Is Up!" on the bar is also how the screen knows
+// that the time is up.
+QString TimeIsUp() {
+    return QuestionScreen::tr("Time Is Up!");
+}
+
+// A key's name as the desktop writes it, in the room's language.
+QString KeyName(Qt::Key key) {
+    return QKeySequence(key).toString(QKeySequence::NativeText);
+}
 
 // The bar's colour once it is `length` characters long: green, then yellow, then red.
 int BarColour(qsizetype length) {
@@ -59,7 +67,8 @@ void QuestionScreen::Begin(const game::Match& game) {
     timeBar.setEnabled(true);
     if (waiting_ || barLength_ == 0) {
         timeBar.SetAlignment(tk::Align::Center);
-        timeBar.SetCaption(waiting_ ? kStartTheTime : kNoTimeLimit);
+        timeBar.SetCaption(waiting_ ? tr("Click here or press Space to start the time")
+                                    : tr("No time limit: click here to show the answer"));
     } else {
         StartBar();
     }
@@ -95,7 +104,7 @@ void QuestionScreen::StartBar() {
 // The time bar: the moderator starts the time after reading, or reveals the answer, unless the
 // time is already up.
 void QuestionScreen::Reveal() {
-    if (timeBar.Caption() == kTimeIsUp) {
+    if (timeBar.Caption() == TimeIsUp()) {
         return;
     }
     if (waiting_) {
@@ -144,7 +153,7 @@ void QuestionScreen::SwitchPause() {
 
 bool QuestionScreen::MayAddTime() const {
     // The time-out's timer runs on until the board is back; once the time is up it is too late.
-    return timeOutTimer.Running() && timeBar.Caption() != kTimeIsUp &&
+    return timeOutTimer.Running() && timeBar.Caption() != TimeIsUp() &&
            barLength_ + kMoreTime <= kLongestBar;
 }
 
@@ -204,7 +213,7 @@ void QuestionScreen::DrawBar() {
 void QuestionScreen::TimeOut() {
     barStepTimer.Stop();
     timeBar.SetAlignment(tk::Align::Center);
-    timeBar.SetCaption(kTimeIsUp);
+    timeBar.SetCaption(TimeIsUp());
     timeBar.setEnabled(false);
     backToBoardTimer.Start();
     beepTimer.Stop();
@@ -278,7 +287,7 @@ void QuestionScreen::TickZapsterClock() {
         zapsterClockTimer.Stop();
         blinkTimer.Stop();
         timeBar.SetAlignment(tk::Align::Center);
-        timeBar.SetCaption(kTimeIsUp);
+        timeBar.SetCaption(TimeIsUp());
         emit ClockRanOut();
     }
     emit PaceChanged();
@@ -293,7 +302,7 @@ void QuestionScreen::Blink() {
     timeOutTimer.Stop();
     beepTimer.Stop();
     timeBar.SetAlignment(tk::Align::Right);
-    timeBar.SetCaption(QStringLiteral("Zapster!  "));
+    timeBar.SetCaption(tr("Zapster!") + QStringLiteral("  "));
     if (!blinking_) {
         blinking_ = true;
     }
@@ -310,7 +319,7 @@ void QuestionScreen::Blink() {
 
 QuestionPace QuestionScreen::Pace() const {
     QuestionPace pace;
-    pace.timeUp = timeBar.Caption() == kTimeIsUp;
+    pace.timeUp = timeBar.Caption() == TimeIsUp();
     pace.limited = barLength_ > 0;
     pace.waiting = waiting_;
     pace.secondsLeft =
@@ -351,13 +360,12 @@ void QuestionScreen::keyPressEvent(QKeyEvent* event) {
 // A right-click offers the same as the keys, for a moderator without a keyboard at hand.
 void QuestionScreen::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
-    tk::PopUpMenu(
-        this, event->globalPos(),
-        {{waiting_ ? QStringLiteral("Start the time") : QString(), QStringLiteral("Space"),
-          waiting_, [this] { Reveal(); }},
-         {paused_ ? QStringLiteral("Go on") : QStringLiteral("Pause"), QStringLiteral("P"),
-          MayPause(), [this] { SwitchPause(); }},
-         {QStringLiteral("+10 s"), QStringLiteral("+"), MayAddTime(), [this] { AddTime(); }}});
+    tk::PopUpMenu(this, event->globalPos(),
+                  {{waiting_ ? tr("Start the time") : QString(), KeyName(Qt::Key_Space), waiting_,
+                    [this] { Reveal(); }},
+                   {paused_ ? tr("Go on") : tr("Pause"), KeyName(Qt::Key_P), MayPause(),
+                    [this] { SwitchPause(); }},
+                   {tr("+10 s"), KeyName(Qt::Key_Plus), MayAddTime(), [this] { AddTime(); }}});
 }
 
 // The question screen is driven by the game: its close box does nothing, so that a question is

@@ -5,15 +5,36 @@ the widgets, scaled the way a maximised screen scales its layout to the display.
 
 With --host, the display has two screens, a laptop's (screen 0) and a projector's (screen 1): the
 walk opens a question from the host's window by its keys and photographs both screens.
+
+With --lang XX first, the game speaks that language (English otherwise, whatever the desktop's).
 """
 import os
 import subprocess
 import tempfile
 import sys
 import time
+from xml.etree import ElementTree
 
-host_walk = sys.argv[1] == "--host"
-program, workdir, prefix = sys.argv[2:5] if host_walk else sys.argv[1:4]
+args = sys.argv[1:]
+language = "en"
+if args[0] == "--lang":
+    language, args = args[1], args[2:]
+host_walk = args[0] == "--host"
+program, workdir, prefix = args[1:4] if host_walk else args[0:3]
+
+
+def translated(text):
+    """A window title of the layout as the game shows it in the walk's language."""
+    if language == "en":
+        return text
+    ts = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "translations",
+                      f"zapster_{language}.ts")
+    for context in ElementTree.parse(ts).getroot().iter("context"):
+        if context.findtext("name") == "layout":
+            for message in context.iter("message"):
+                if message.findtext("source") == text:
+                    return message.findtext("translation")
+    return text
 
 # Right and bottom edges (twips) of the widgets of each maximised screen.
 EXTENTS = {"board": (11655, 8175), "question": (11895, 7935), "answer": (11775, 8175)}
@@ -79,16 +100,16 @@ wms = [subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subproces
 time.sleep(0.8)
 # A folder of saved games of its own: the pictures show a new game, never a resume offer.
 state_home = tempfile.mkdtemp(prefix="zapster-shots-")
-# In English, whatever this desktop speaks: the windows are found by their titles.
-game = subprocess.Popen([program, "--lang", "en"], cwd=workdir, stderr=subprocess.DEVNULL,
+# In the walk's language, whatever this desktop speaks: the windows are found by their titles.
+game = subprocess.Popen([program, "--lang", language], cwd=workdir, stderr=subprocess.DEVNULL,
                         env={**os.environ, "XDG_STATE_HOME": state_home})
 try:
     if host_walk:
-        sh("xdotool", "windowactivate", "--sync", window("Play Zapster!"), "key", "Return")
-        setup = window("Game Setup")
+        sh("xdotool", "windowactivate", "--sync", window(translated("Play Zapster!")), "key", "Return")
+        setup = window(translated("Game Setup"))
         click(setup, px(120 + 240 + 300), px(4320 + 480 + 127))  # "None": an ordinary question
         click(setup, px(6120 + 667), px(4560 + 667))  # "Done"
-        host = window("Zapster! \u2013 host")
+        host = window(translated("Zapster! \u2013 host"))
         time.sleep(1.0)
         # The projector's window manager may hand the keyboard to the room's window as it maps it:
         # the moderator clicks the host's window first.
@@ -99,11 +120,11 @@ try:
         shot("host-question")
         shot("room-question", screen=1)
         raise SystemExit(0)
-    title = window("Play Zapster!")
+    title = window(translated("Play Zapster!"))
     shot("1-title")
     sh("xdotool", "windowactivate", "--sync", title, "key", "Return")
 
-    setup = window("Game Setup")
+    setup = window(translated("Game Setup"))
     shot("2-setup")
     # The first file of every category slot but the last, which keeps the built-in questions: a
     # slot shows "built-in questions" on its first row, and the Down key walks to the files below.

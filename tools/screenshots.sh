@@ -2,9 +2,11 @@
 # Plays the real program under a virtual display at 1024x768 and at 3840x2160 and writes one
 # picture per screen into the folder given: title, setup, board, question, Zapster question,
 # answer and game over; then, with a projector beside a laptop of 1366x768 and of 1920x1080, the
-# host's window and the room's screen during a question.
+# host's window and the room's screen during a question; then, in each of the game's other
+# languages at 1024x768, the title, setup, board, question and answer screens.
 #   tools/screenshots.sh OUTDIR
-#   tools/screenshots.sh --docs     # the README's pictures: docs/ at 1024x768, docs/3840x2160/
+#   tools/screenshots.sh --docs     # the README's pictures: docs/ at 1024x768, docs/3840x2160/,
+#                                   # docs/<language>/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 docs=
@@ -38,6 +40,12 @@ for size in 1366x768 1920x1080; do
     xvfb-run -a -s "-screen 0 ${size}x24 -screen 1 1280x720x24" \
         python3 tools/screenshot_walk.py --host "$PWD/build/zapster" "$PWD/examples" "$out/$size"
 done
+# The game in each of its other languages, at the smallest display it plays on.
+languages=$(ls translations | sed -n 's/^zapster_\(.*\)\.ts$/\1/p')
+for language in $languages; do
+    xvfb-run -a -s "-screen 0 1024x768x24" python3 tools/screenshot_walk.py --lang "$language" \
+        "$PWD/build/zapster" "$PWD/examples" "$out/$language"
+done
 if [[ -n $docs ]]; then
     for size in 1366x768 1920x1080; do
         cp "$out/$size-host-question.png" "$docs/host-$size.png"
@@ -49,6 +57,14 @@ if [[ -n $docs ]]; then
         5-answer:answer 6-zapster-announcement:zapster-announcement 7-zapster-clock:zapster-question
         8-zapster-answer:zapster-answer 9-game-over:game-over)
     mkdir -p "$docs/3840x2160"
+    for language in $languages; do
+        mkdir -p "$docs/$language"
+        for pair in 1-title:title 2-setup:setup 3-board:board 4-question:question 5-answer:answer; do
+            trim=()
+            [[ ${pair%%:*} == 1-title || ${pair%%:*} == 2-setup* ]] && trim=(-trim +repage)
+            convert "$out/$language-${pair%%:*}.png" "${trim[@]}" "$docs/$language/${pair#*:}.png"
+        done
+    done
     for size in 1024x768 3840x2160; do
         target=$docs
         [[ $size == 1024x768 ]] || target=$docs/$size

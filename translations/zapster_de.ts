@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AnswerScreen</name>
+    <message>
+        <source>NO Zapster!</source>
+        <translation>KEIN Zapster!</translation>
+    </message>
+    <message>
+        <source>Got it!</source>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>Zapster!</source>
+        <translation>Zapster!</translation>
+    </message>
+    <message>
+        <source>Missed it</source>
+        <translation>Daneben</translation>
+    </message>
+</context>
+<context>
+    <name>BoardScreen</name>
+    <message>
+        <source>Round: %1</source>
+        <translation>Runde: %1</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved: %1</source>
+        <translation>Dieses Spiel kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The record…</source>
+        <translation>Protokoll…</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryFiles</name>
+    <message>
+        <source>Round %1, column %2: %3 is not there any more; the built-in category is played there.</source>
+        <translation>Runde %1, Spalte %2: %3 ist nicht mehr da; dort wird die eingebaute Kategorie gespielt.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 cannot be read; the built-in category is played there.</source>
+        <translation>Runde %1, Spalte %2: %3 lässt sich nicht lesen; dort wird die eingebaute Kategorie gespielt.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 has no categories, and this place takes category %4; the built-in category is played there.</source>
+        <translation>Runde %1, Spalte %2: %3 enthält keine Kategorien, dieser Platz nimmt aber Kategorie %4; dort wird die eingebaute Kategorie gespielt.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 has 1 category, and this place takes category %4; the built-in category is played there.</source>
+        <translation>Runde %1, Spalte %2: %3 enthält 1 Kategorie, dieser Platz nimmt aber Kategorie %4; dort wird die eingebaute Kategorie gespielt.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 has %5 categories, and this place takes category %4; the built-in category is played there.</source>
+        <translation>Runde %1, Spalte %2: %3 enthält %5 Kategorien, dieser Platz nimmt aber Kategorie %4; dort wird die eingebaute Kategorie gespielt.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: category %3 of %4 (“%5”) has too few questions: it ends after %6 of its %7 lines; the built-in category is played there.</source>
+        <translation>Runde %1, Spalte %2: Kategorie %3 von %4 („%5“) hat zu wenige Fragen: Sie endet nach %6 ihrer %7 Zeilen; dort wird die eingebaute Kategorie gespielt.</translation>
+    </message>
+</context>
+<context>
     <name>Displays</name>
     <message>
         <source>%1 (%2x%3)</source>
@@ -33,6 +94,41 @@
     <message>
         <source>Zapster is already running: play on in its window.</source>
         <translation>Zapster läuft bereits: Bitte in seinem Fenster weiterspielen.</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionScreen</name>
+    <message>
+        <source>Time Is Up!</source>
+        <translation>Die Zeit ist um!</translation>
+    </message>
+    <message>
+        <source>Click here or press Space to start the time</source>
+        <translation>Hier klicken oder Leertaste drücken, um die Zeit zu starten</translation>
+    </message>
+    <message>
+        <source>No time limit: click here to show the answer</source>
+        <translation>Ohne Zeitlimit: Hier klicken, um die Antwort zu zeigen</translation>
+    </message>
+    <message>
+        <source>Zapster!</source>
+        <translation>Zapster!</translation>
+    </message>
+    <message>
+        <source>Start the time</source>
+        <translation>Zeit starten</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>+10 s</source>
+        <translation>+10 s</translation>
     </message>
 </context>
 <context>
@@ -242,6 +338,30 @@
     <message>
         <source>Play Zapster!</source>
         <translation>Zapster! spielen</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Got It!</source>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>Missed It</source>
+        <translation>Daneben</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Thanks For Playing!</source>
+        <translation>Danke fürs Mitspielen!</translation>
+    </message>
+    <message>
+        <source>Save the Results</source>
+        <translation>Ergebnisse speichern</translation>
     </message>
 </context>
 </TS>

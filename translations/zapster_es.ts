@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AnswerScreen</name>
+    <message>
+        <source>NO Zapster!</source>
+        <translation>¡NO Zapster!</translation>
+    </message>
+    <message>
+        <source>Got it!</source>
+        <translation>¡Correcto!</translation>
+    </message>
+    <message>
+        <source>Zapster!</source>
+        <translation>Zapster!</translation>
+    </message>
+    <message>
+        <source>Missed it</source>
+        <translation>Fallado</translation>
+    </message>
+</context>
+<context>
+    <name>BoardScreen</name>
+    <message>
+        <source>Round: %1</source>
+        <translation>Ronda: %1</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved: %1</source>
+        <translation>Esta partida no se puede guardar: %1</translation>
+    </message>
+    <message>
+        <source>The record…</source>
+        <translation>Registro…</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryFiles</name>
+    <message>
+        <source>Round %1, column %2: %3 is not there any more; the built-in category is played there.</source>
+        <translation>Ronda %1, columna %2: %3 ya no está; allí se juega la categoría incluida.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 cannot be read; the built-in category is played there.</source>
+        <translation>Ronda %1, columna %2: no se puede leer %3; allí se juega la categoría incluida.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 has no categories, and this place takes category %4; the built-in category is played there.</source>
+        <translation>Ronda %1, columna %2: %3 no tiene categorías y este lugar toma la categoría %4; allí se juega la categoría incluida.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 has 1 category, and this place takes category %4; the built-in category is played there.</source>
+        <translation>Ronda %1, columna %2: %3 tiene 1 categoría y este lugar toma la categoría %4; allí se juega la categoría incluida.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 has %5 categories, and this place takes category %4; the built-in category is played there.</source>
+        <translation>Ronda %1, columna %2: %3 tiene %5 categorías y este lugar toma la categoría %4; allí se juega la categoría incluida.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: category %3 of %4 (“%5”) has too few questions: it ends after %6 of its %7 lines; the built-in category is played there.</source>
+        <translation>Ronda %1, columna %2: la categoría %3 de %4 («%5») tiene muy pocas preguntas: termina tras %6 de sus %7 líneas; allí se juega la categoría incluida.</translation>
+    </message>
+</context>
+<context>
     <name>Displays</name>
     <message>
         <source>%1 (%2x%3)</source>
@@ -33,6 +94,41 @@
     <message>
         <source>Zapster is already running: play on in its window.</source>
         <translation>Zapster ya está abierto: sigue jugando en su ventana.</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionScreen</name>
+    <message>
+        <source>Time Is Up!</source>
+        <translation>¡Se acabó el tiempo!</translation>
+    </message>
+    <message>
+        <source>Click here or press Space to start the time</source>
+        <translation>Haz clic aquí o pulsa Espacio para iniciar el tiempo</translation>
+    </message>
+    <message>
+        <source>No time limit: click here to show the answer</source>
+        <translation>Sin límite de tiempo: haz clic aquí para mostrar la respuesta</translation>
+    </message>
+    <message>
+        <source>Zapster!</source>
+        <translation>Zapster!</translation>
+    </message>
+    <message>
+        <source>Start the time</source>
+        <translation>Iniciar el tiempo</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>+10 s</source>
+        <translation>+10 s</translation>
     </message>
 </context>
 <context>
@@ -242,6 +338,30 @@
     <message>
         <source>Play Zapster!</source>
         <translation>¡Juega a Zapster!</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Got It!</source>
+        <translation>¡Correcto!</translation>
+    </message>
+    <message>
+        <source>Missed It</source>
+        <translation>Fallado</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Thanks For Playing!</source>
+        <translation>¡Gracias por jugar!</translation>
+    </message>
+    <message>
+        <source>Save the Results</source>
+        <translation>Guardar los resultados</translation>
     </message>
 </context>
 </TS>

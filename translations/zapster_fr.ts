@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AnswerScreen</name>
+    <message>
+        <source>NO Zapster!</source>
+        <translation>PAS DE Zapster!</translation>
+    </message>
+    <message>
+        <source>Got it!</source>
+        <translation>Bonne réponse&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Zapster!</source>
+        <translation>Zapster!</translation>
+    </message>
+    <message>
+        <source>Missed it</source>
+        <translation>Raté</translation>
+    </message>
+</context>
+<context>
+    <name>BoardScreen</name>
+    <message>
+        <source>Round: %1</source>
+        <translation>Manche&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved: %1</source>
+        <translation>Cette partie ne peut pas être enregistrée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The record…</source>
+        <translation>Historique…</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryFiles</name>
+    <message>
+        <source>Round %1, column %2: %3 is not there any more; the built-in category is played there.</source>
+        <translation>Manche %1, colonne %2&#xa0;: %3 n’est plus là&#xa0;; la catégorie intégrée y est jouée.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 cannot be read; the built-in category is played there.</source>
+        <translation>Manche %1, colonne %2&#xa0;: %3 est illisible&#xa0;; la catégorie intégrée y est jouée.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 has no categories, and this place takes category %4; the built-in category is played there.</source>
+        <translation>Manche %1, colonne %2&#xa0;: %3 ne contient aucune catégorie, et cette place prend la catégorie %4&#xa0;; la catégorie intégrée y est jouée.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 has 1 category, and this place takes category %4; the built-in category is played there.</source>
+        <translation>Manche %1, colonne %2&#xa0;: %3 contient 1 catégorie, et cette place prend la catégorie %4&#xa0;; la catégorie intégrée y est jouée.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 has %5 categories, and this place takes category %4; the built-in category is played there.</source>
+        <translation>Manche %1, colonne %2&#xa0;: %3 contient %5 catégories, et cette place prend la catégorie %4&#xa0;; la catégorie intégrée y est jouée.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: category %3 of %4 (“%5”) has too few questions: it ends after %6 of its %7 lines; the built-in category is played there.</source>
+        <translation>Manche %1, colonne %2&#xa0;: la catégorie %3 de %4 («&#xa0;%5&#xa0;») n’a pas assez de questions&#xa0;: elle s’arrête après %6 de ses %7 lignes&#xa0;; la catégorie intégrée y est jouée.</translation>
+    </message>
+</context>
+<context>
     <name>Displays</name>
     <message>
         <source>%1 (%2x%3)</source>
@@ -33,6 +94,41 @@
     <message>
         <source>Zapster is already running: play on in its window.</source>
         <translation>Zapster est déjà ouvert : continuez dans sa fenêtre.</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionScreen</name>
+    <message>
+        <source>Time Is Up!</source>
+        <translation>Temps écoulé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Click here or press Space to start the time</source>
+        <translation>Cliquez ici ou appuyez sur Espace pour lancer le temps</translation>
+    </message>
+    <message>
+        <source>No time limit: click here to show the answer</source>
+        <translation>Sans limite de temps&#xa0;: cliquez ici pour montrer la réponse</translation>
+    </message>
+    <message>
+        <source>Zapster!</source>
+        <translation>Zapster!</translation>
+    </message>
+    <message>
+        <source>Start the time</source>
+        <translation>Lancer le temps</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>+10 s</source>
+        <translation>+10 s</translation>
     </message>
 </context>
 <context>
@@ -242,6 +338,30 @@
     <message>
         <source>Play Zapster!</source>
         <translation>Jouer à Zapster!</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Got It!</source>
+        <translation>Bonne réponse&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Missed It</source>
+        <translation>Raté</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Thanks For Playing!</source>
+        <translation>Merci d’avoir joué&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Save the Results</source>
+        <translation>Enregistrer les résultats</translation>
     </message>
 </context>
 </TS>

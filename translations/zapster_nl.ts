@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>AnswerScreen</name>
+    <message>
+        <source>NO Zapster!</source>
+        <translation>GEEN Zapster!</translation>
+    </message>
+    <message>
+        <source>Got it!</source>
+        <translation>Goed!</translation>
+    </message>
+    <message>
+        <source>Zapster!</source>
+        <translation>Zapster!</translation>
+    </message>
+    <message>
+        <source>Missed it</source>
+        <translation>Fout</translation>
+    </message>
+</context>
+<context>
+    <name>BoardScreen</name>
+    <message>
+        <source>Round: %1</source>
+        <translation>Ronde: %1</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved: %1</source>
+        <translation>Dit spel kan niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>The record…</source>
+        <translation>Overzicht…</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryFiles</name>
+    <message>
+        <source>Round %1, column %2: %3 is not there any more; the built-in category is played there.</source>
+        <translation>Ronde %1, kolom %2: %3 is er niet meer; daar wordt de ingebouwde categorie gespeeld.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 cannot be read; the built-in category is played there.</source>
+        <translation>Ronde %1, kolom %2: %3 kan niet worden gelezen; daar wordt de ingebouwde categorie gespeeld.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 has no categories, and this place takes category %4; the built-in category is played there.</source>
+        <translation>Ronde %1, kolom %2: %3 heeft geen categorieën en deze plek neemt categorie %4; daar wordt de ingebouwde categorie gespeeld.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 has 1 category, and this place takes category %4; the built-in category is played there.</source>
+        <translation>Ronde %1, kolom %2: %3 heeft 1 categorie en deze plek neemt categorie %4; daar wordt de ingebouwde categorie gespeeld.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: %3 has %5 categories, and this place takes category %4; the built-in category is played there.</source>
+        <translation>Ronde %1, kolom %2: %3 heeft %5 categorieën en deze plek neemt categorie %4; daar wordt de ingebouwde categorie gespeeld.</translation>
+    </message>
+    <message>
+        <source>Round %1, column %2: category %3 of %4 (“%5”) has too few questions: it ends after %6 of its %7 lines; the built-in category is played there.</source>
+        <translation>Ronde %1, kolom %2: categorie %3 van %4 (“%5”) heeft te weinig vragen: ze stopt na %6 van haar %7 regels; daar wordt de ingebouwde categorie gespeeld.</translation>
+    </message>
+</context>
+<context>
     <name>Displays</name>
     <message>
         <source>%1 (%2x%3)</source>
@@ -33,6 +94,41 @@
     <message>
         <source>Zapster is already running: play on in its window.</source>
         <translation>Zapster is al geopend: speel verder in dat venster.</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionScreen</name>
+    <message>
+        <source>Time Is Up!</source>
+        <translation>De tijd is om!</translation>
+    </message>
+    <message>
+        <source>Click here or press Space to start the time</source>
+        <translation>Klik hier of druk op de spatiebalk om de tijd te starten</translation>
+    </message>
+    <message>
+        <source>No time limit: click here to show the answer</source>
+        <translation>Geen tijdslimiet: klik hier om het antwoord te tonen</translation>
+    </message>
+    <message>
+        <source>Zapster!</source>
+        <translation>Zapster!</translation>
+    </message>
+    <message>
+        <source>Start the time</source>
+        <translation>Tijd starten</translation>
+    </message>
+    <message>
+        <source>Go on</source>
+        <translation>Verder</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>+10 s</source>
+        <translation>+10 s</translation>
     </message>
 </context>
 <context>
@@ -242,6 +338,30 @@
     <message>
         <source>Play Zapster!</source>
         <translation>Speel Zapster!</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Gepauzeerd</translation>
+    </message>
+    <message>
+        <source>Got It!</source>
+        <translation>Goed!</translation>
+    </message>
+    <message>
+        <source>Missed It</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Einde van het spel</translation>
+    </message>
+    <message>
+        <source>Thanks For Playing!</source>
+        <translation>Bedankt voor het spelen!</translation>
+    </message>
+    <message>
+        <source>Save the Results</source>
+        <translation>Uitslag opslaan</translation>
     </message>
 </context>
 </TS>
