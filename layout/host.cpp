@@ -34,10 +34,10 @@ constexpr std::array<Row, kOtherRows> kOthers{{
     At(Widget::hostTeamName, 1, Kind::Label, "", 16, kBold | kCentred, kPanel, kInk, 672, 8, 300,
        44),
     At(Widget::hostScore, 1, Kind::Label, "", 20, kBold | kCentred, kPanel, kInk, 976, 8, 130, 44),
-    At(Widget::hostTakeBack, -1, Kind::Button, "Take back   [Ctrl+Z]", 13, kBold, kButton, kNoColor,
-       16, 556, 310, 56),
-    At(Widget::hostEndGame, -1, Kind::Button, "End the game   [End]", 13, kBold, kButton, kNoColor,
-       342, 556, 310, 56),
+    At(Widget::hostTakeBack, -1, Kind::Button, Text("Take back   [Ctrl+Z]"), 13, kBold, kButton,
+       kNoColor, 16, 556, 310, 56),
+    At(Widget::hostEndGame, -1, Kind::Button, Text("End the game   [End]"), 13, kBold, kButton,
+       kNoColor, 342, 556, 310, 56),
     At(Widget::hostCategory, -1, Kind::Label, "", 14, kBold, kPanel, kInk, 672, 64, 592, 44),
     At(Widget::hostQuestion, -1, Kind::Label, "", 20, kBold | kCentred | kBorder, kPanel, kInk, 672,
        112, 592, 170),
@@ -45,21 +45,21 @@ constexpr std::array<Row, kOtherRows> kOthers{{
        672, 290, 592, 120),
     At(Widget::hostTime, -1, Kind::Label, "", 16, kBold | kCentred, kPanel, kInk, 672, 418, 592,
        44),
-    At(Widget::hostReveal, -1, Kind::Button, "Show the answer   [Space] [Page Down]", 13, kBold,
-       kButton, kNoColor, 672, 470, 592, 56),
+    At(Widget::hostReveal, -1, Kind::Button, Text("Show the answer   [Space] [Page Down]"), 13,
+       kBold, kButton, kNoColor, 672, 470, 592, 56),
     At(Widget::hostRight, -1, Kind::Button, "", 13, kBold, 0x00A000, kNoColor, 672, 534, 290, 56),
     At(Widget::hostWrong, -1, Kind::Button, "", 13, kBold, 0xC00000, kNoColor, 974, 534, 290, 56),
-    At(Widget::hostClock, -1, Kind::Button, "Turn the Zapster clock   [T]", 13, kBold, kButton,
-       kNoColor, 672, 598, 592, 56),
+    At(Widget::hostClock, -1, Kind::Button, Text("Turn the Zapster clock   [T]"), 13, kBold,
+       kButton, kNoColor, 672, 598, 592, 56),
     At(Widget::hostSaving, -1, Kind::Label, "", 11, 0, kPanel, kInk, 16, 672, 980, 32),
-    At(Widget::hostRecord, -1, Kind::Button, "The record   [R]", 13, kBold, kButton, kNoColor, 1010,
-       668, 254, 40),
+    At(Widget::hostRecord, -1, Kind::Button, Text("The record   [R]"), 13, kBold, kButton, kNoColor,
+       1010, 668, 254, 40),
     At(Widget::hostCalls, 0, Kind::Label, "", 11, kBold, kPanel, kInk, 16, 436, 312, 28),
     At(Widget::hostCalls, 1, Kind::Label, "", 11, kBold, kPanel, kInk, 340, 436, 312, 28),
-    At(Widget::hostPause, -1, Kind::Button, "Pause   [P]", 13, kBold, kButton, kNoColor, 16, 620,
-       310, 44),
-    At(Widget::hostMoreTime, -1, Kind::Button, "+10 s   [+]", 13, kBold, kButton, kNoColor, 342,
+    At(Widget::hostPause, -1, Kind::Button, Text("Pause   [P]"), 13, kBold, kButton, kNoColor, 16,
        620, 310, 44),
+    At(Widget::hostMoreTime, -1, Kind::Button, Text("+10 s   [+]"), 13, kBold, kButton, kNoColor,
+       342, 620, 310, 44),
 }};
 
 // A column of the board: its title, then its six squares, each showing the key that opens it.
@@ -106,8 +106,8 @@ constexpr auto kRows = [] {
 const HostLook kHostLook{0xFFD700, 0x000000, kPanel, kInk, 0xFF4040};
 
 const Screen kHost{
-    {"Zapster! \u2013 host", 0x202038, 1280 * kPixel, 720 * kPixel, WindowStyle::Sizable, true,
-     true, Placement::WindowSystem, 0, 0, Audience::Host},
+    {Text("Zapster! \u2013 host"), 0x202038, 1280 * kPixel, 720 * kPixel, WindowStyle::Sizable,
+     true, true, Placement::WindowSystem, 0, 0, Audience::Host},
     kRows,
 };
 

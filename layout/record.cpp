@@ -10,7 +10,7 @@ constexpr auto kRows = record::Rows(kMargin, kMargin, 0);
 }  // namespace
 
 const Screen kRecord{
-    {"Zapster! \u2013 the record", 0x202038, (record::kWidth + 2 * kMargin) * record::kPixel,
+    {Text("Zapster! \u2013 the record"), 0x202038, (record::kWidth + 2 * kMargin) * record::kPixel,
      (record::kHeight + 2 * kMargin) * record::kPixel, WindowStyle::FixedDialog, false, true,
      Placement::Centred, 0, 0, Audience::Host},
     kRows,

@@ -7,6 +7,17 @@
 // The record of the game, the same on the host's window and on a window of its own: the list of
 // outcomes, the three verdicts an entry can be judged again to, a correction by hand, and the
 // night's results. Read at arm's length on the moderator's display.
+namespace layout {
+
+// The record's texts, filed for translators with the rest of the layout's (a type named
+// with its namespace here would file them under that namespace instead).
+inline constexpr auto kRecordHeading = Text("The record: choose an entry to judge it again");
+inline constexpr auto kCorrectHeading = Text("Correct a score by hand: points and reason");
+inline constexpr auto kCorrectButton = Text("Correct the score");
+inline constexpr auto kResultsButton = Text("Save the results\u2026");
+
+}  // namespace layout
+
 namespace layout::record {
 
 inline constexpr int kPixel = 15;                  // twips
@@ -33,8 +44,8 @@ constexpr std::array<Row, kRows> Rows(int left, int top, unsigned style) {
                   width, height);
     };
     return {{
-        at(Widget::recordHeading, -1, Kind::Label, "The record: choose an entry to judge it again",
-           11, kBold, kPanel, kInk, 0, 0, 640, 28),
+        at(Widget::recordHeading, -1, Kind::Label, kRecordHeading, 11, kBold, kPanel, kInk, 0, 0,
+           640, 28),
         at(Widget::recordList, -1, Kind::ListBox, "", 10, 0, kNoColor, kNoColor, 0, 32, 640, 250),
         at(Widget::recordVerdict, 0, Kind::Button, "", 11, kBold, 0x00A000, kNoColor, 0, 288, 210,
            44),
@@ -42,18 +53,18 @@ constexpr std::array<Row, kRows> Rows(int left, int top, unsigned style) {
            44),
         at(Widget::recordVerdict, 2, Kind::Button, "", 11, kBold, kButton, kNoColor, 430, 288, 210,
            44),
-        at(Widget::correctHeading, -1, Kind::Label, "Correct a score by hand: points and reason",
-           11, kBold, kPanel, kInk, 0, 340, 640, 28),
+        at(Widget::correctHeading, -1, Kind::Label, kCorrectHeading, 11, kBold, kPanel, kInk, 0,
+           340, 640, 28),
         at(Widget::correctTeam, 0, Kind::Option, "", 11, kBold, kChoice, kNoColor, 0, 370, 315, 28),
         at(Widget::correctTeam, 1, Kind::Option, "", 11, kBold, kChoice, kNoColor, 325, 370, 315,
            28),
         at(Widget::correctBy, -1, Kind::TextBox, "", 12, kBold, kNoColor, kNoColor, 0, 402, 110,
            34),
         at(Widget::correctWhy, -1, Kind::TextBox, "", 12, 0, kNoColor, kNoColor, 116, 402, 330, 34),
-        at(Widget::correctButton, -1, Kind::Button, "Correct the score", 11, kBold, kButton,
-           kNoColor, 452, 402, 188, 34),
-        at(Widget::resultsButton, -1, Kind::Button, "Save the results\u2026", 11, kBold, kButton,
-           kNoColor, 0, 444, 220, 36),
+        at(Widget::correctButton, -1, Kind::Button, kCorrectButton, 11, kBold, kButton, kNoColor,
+           452, 402, 188, 34),
+        at(Widget::resultsButton, -1, Kind::Button, kResultsButton, 11, kBold, kButton, kNoColor, 0,
+           444, 220, 36),
         at(Widget::resultsSaved, -1, Kind::Label, "", 9, 0, kPanel, kInk, 226, 444, 414, 36),
     }};
 }

@@ -454,9 +454,8 @@ void Flow::SaveResults(QWidget* owner) {
     }
     const QString name = QStringLiteral("zapster-results-%1.csv")
                              .arg(QDateTime::currentDateTime().toString("yyyy-MM-dd-HHmm"));
-    tk::AskWhereToSave(owner, QStringLiteral("Save the night's results"),
-                       QDir(folder).filePath(name),
-                       QStringLiteral("Spreadsheet, with a page to print (*.csv)"),
+    tk::AskWhereToSave(owner, Texts::tr("Save the night's results"), QDir(folder).filePath(name),
+                       Texts::tr("Spreadsheet, with a page to print (*.csv)"),
                        [this](const QString& path) { WriteResults(path); });
 }
 
@@ -473,10 +472,10 @@ void Flow::WriteResults(QString path) {
         why = tk::WritePdf(game::ResultsPage(*game, QDateTime::currentDateTime()), page);
     }
     const QFileInfo csv(path);
-    resultsSaved_ = why.isEmpty() ? QStringLiteral("Results saved in %1: %2 and %3")
+    resultsSaved_ = why.isEmpty() ? Texts::tr("Results saved in %1: %2 and %3")
                                         .arg(QDir::toNativeSeparators(csv.absolutePath()),
                                              csv.fileName(), QFileInfo(page).fileName())
-                                  : QStringLiteral("The results could not be saved: %1").arg(why);
+                                  : Texts::tr("The results could not be saved: %1").arg(why);
     Redraw();
 }
 

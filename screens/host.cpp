@@ -58,8 +58,10 @@ HostScreen::HostScreen() {
     Lay(&recordButton, layout::Widget::hostRecord);
     record.Lay();
     connect(&recordButton, &tk::Button::Click, this, [this] { ShowRecord(!recordShown_); });
-    for (tk::Label* text : {&questionLine, &questionText, &answerText, &saving}) {
-        text->SetShrinkToFit(true);  // a long text is drawn smaller rather than cut off
+    // A long text, or one in a language longer than English, is drawn smaller rather than cut off.
+    for (tk::Label* text :
+         {&roundLabel, &questionLine, &questionText, &answerText, &timeLeft, &saving}) {
+        text->SetShrinkToFit(true);
     }
     connect(&takeBackButton, &tk::Button::Click, this, &HostScreen::TakeBackPressed);
     connect(&endGameButton, &tk::Button::Click, this, &HostScreen::EndGameClicked);
@@ -83,10 +85,9 @@ HostScreen::HostScreen() {
 void HostScreen::Draw(const game::Match& game, const Beside& beside) {
     const QuestionPace& pace = beside.pace;
     const game::Phase phase = game.phase();
-    roundLabel.SetCaption(game.Over() ? QStringLiteral("Game over")
-                                      : QStringLiteral("Round %1 of %2")
-                                            .arg(game.RoundShown())
-                                            .arg(game.setup().roundsToPlay));
+    roundLabel.SetCaption(
+        game.Over() ? tr("Game over")
+                    : tr("Round %1 of %2").arg(game.RoundShown()).arg(game.setup().roundsToPlay));
     for (int team = 0; team < game::kTeams; ++team) {
         const bool onTurn = game.Lit(team);
         for (tk::Label* label : {&teamName[team], &teamScore[team]}) {
@@ -95,8 +96,8 @@ void HostScreen::Draw(const game::Match& game, const Beside& beside) {
         }
         teamName[team].SetCaption(game.setup().teamNames[std::size_t(team)]);
         teamScore[team].SetCaption(QString::number(game.Score(team)));
-        callsHeading[team].SetCaption(QStringLiteral("Zapster calls of ") +
-                                      game.setup().teamNames[std::size_t(team)]);
+        callsHeading[team].SetCaption(
+            tr("Zapster calls of %1").arg(game.setup().teamNames[std::size_t(team)]));
         for (int button = 0; button < kZapsterButtons; ++button) {
             tk::Button& call = zapsterButtons[team][button];
             call.setVisible(!recordShown_ && game.ButtonShown(team, button));
@@ -117,8 +118,8 @@ void HostScreen::Draw(const game::Match& game, const Beside& beside) {
     }
     takeBackButton.setEnabled(beside.canTakeBack &&
                               (phase == game::Phase::Board || phase == game::Phase::Answer));
-    endGameButton.SetCaption(beside.gameOverShown ? QStringLiteral("Thanks For Playing!   [End]")
-                                                  : QStringLiteral("End the game   [End]"));
+    endGameButton.SetCaption(beside.gameOverShown ? tr("Thanks For Playing!   [End]")
+                                                  : tr("End the game   [End]"));
     endGameButton.setEnabled(beside.gameOverShown || phase == game::Phase::Board);
 
     const std::optional<game::OpenQuestion>& question = game.Question();
@@ -127,40 +128,35 @@ void HostScreen::Draw(const game::Match& game, const Beside& beside) {
     questionLine.SetForeColor(tk::Rgb(zapster ? kLook.zapster : kLook.waitingInk));
     questionLine.SetCaption(
         !open ? QString()
-              : QStringLiteral("%1 \u2013 %2 points%3")
-                    .arg(game.content().At(question->round, question->column).title)
-                    .arg(question->points)
-                    .arg(!zapster                     ? QString()
-                         : game.state().zapsterCalled ? QStringLiteral(" \u2013 Zapster, called")
-                                                      : QStringLiteral(" \u2013 Zapster")));
+              : (!zapster                     ? tr("%1 \u2013 %2 points")
+                 : game.state().zapsterCalled ? tr("%1 \u2013 %2 points \u2013 Zapster, called")
+                                              : tr("%1 \u2013 %2 points \u2013 Zapster"))
+                    .arg(game.content().At(question->round, question->column).title,
+                         QString::number(question->points)));
     questionText.SetCaption(open ? game.QuestionText() : QString());
     answerText.SetCaption(open ? game.AnswerText() : QString());
     const bool asking = phase == game::Phase::Question || phase == game::Phase::TimeUp;
     const QString time =
         !asking           ? QString()
-        : pace.timeUp     ? QStringLiteral("Time Is Up!")
-        : pace.announcing ? QStringLiteral("Zapster! announced to the room")
+        : pace.timeUp     ? tr("Time Is Up!")
+        : pace.announcing ? tr("Zapster! announced to the room")
         : pace.clockShown
-            ? QStringLiteral("Zapster clock: %1%2")
+            ? (pace.clockTurned ? tr("Zapster clock: %1, counting down") : tr("Zapster clock: %1"))
                   .arg(pace.clockSeconds)
-                  .arg(pace.clockTurned ? QStringLiteral(", counting down") : QString())
-        : !pace.limited ? QStringLiteral("No time limit")
-        : pace.waiting  ? QStringLiteral("%1 s, once you start the time").arg(pace.secondsLeft)
-                        : QStringLiteral("Time left: %1 s").arg(pace.secondsLeft);
-    timeLeft.SetCaption(asking && pace.paused ? QStringLiteral("Paused \u2013 ") + time : time);
-    revealButton.SetCaption(pace.waiting ? QStringLiteral("Start the time   [Space] [Page Down]")
-                                         : QStringLiteral("Show the answer   [Space] [Page Down]"));
+        : !pace.limited ? tr("No time limit")
+        : pace.waiting  ? tr("%1 s, once you start the time").arg(pace.secondsLeft)
+                        : tr("Time left: %1 s").arg(pace.secondsLeft);
+    timeLeft.SetCaption(asking && pace.paused ? tr("Paused \u2013 %1").arg(time) : time);
+    revealButton.SetCaption(pace.waiting ? tr("Start the time   [Space] [Page Down]")
+                                         : tr("Show the answer   [Space] [Page Down]"));
     revealButton.setEnabled(phase == game::Phase::Question && pace.mayReveal);
     clockButton.setEnabled(phase == game::Phase::Question && pace.mayTurnClock);
-    pauseButton.SetCaption(pace.paused ? QStringLiteral("Go on   [P]")
-                                       : QStringLiteral("Pause   [P]"));
+    pauseButton.SetCaption(pace.paused ? tr("Go on   [P]") : tr("Pause   [P]"));
     pauseButton.setEnabled(asking && pace.mayPause);
     moreTimeButton.setEnabled(phase == game::Phase::Question && pace.mayAddTime);
     const bool judging = phase == game::Phase::Answer;
-    rightButton.SetCaption(zapster ? QStringLiteral("NO Zapster!   [G]")
-                                   : QStringLiteral("Got it!   [G]"));
-    wrongButton.SetCaption(zapster ? QStringLiteral("Zapster!   [M]")
-                                   : QStringLiteral("Missed it   [M]"));
+    rightButton.SetCaption(zapster ? tr("NO Zapster!   [G]") : tr("Got it!   [G]"));
+    wrongButton.SetCaption(zapster ? tr("Zapster!   [M]") : tr("Missed it   [M]"));
     rightButton.setEnabled(judging);
     wrongButton.setEnabled(judging);
     record.Draw(game);
@@ -179,14 +175,13 @@ void HostScreen::ShowRecord(bool shown) {
     for (int team = 0; team < game::kTeams; ++team) {
         callsHeading[team].setVisible(!shown);
     }
-    recordButton.SetCaption(shown ? QStringLiteral("The board   [R]")
-                                  : QStringLiteral("The record   [R]"));
+    recordButton.SetCaption(shown ? tr("The board   [R]") : tr("The record   [R]"));
     emit RecordSwitched();
 }
 
 void HostScreen::ShowSaving(const QString& failure) {
-    saving.SetCaption(failure.isEmpty() ? QStringLiteral("The game is saved at every rest.")
-                                        : QStringLiteral("This game cannot be saved: ") + failure);
+    saving.SetCaption(failure.isEmpty() ? tr("The game is saved at every rest.")
+                                        : tr("This game cannot be saved: %1").arg(failure));
 }
 
 void HostScreen::OnUndo() {

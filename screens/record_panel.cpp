@@ -11,22 +11,24 @@ using game::Verdict;
 QString EntryLine(const game::Match& game, std::size_t index) {
     const game::Outcome& o = game.state().record[index];
     const QString team =
-        o.team == game::kNoTeam ? QStringLiteral("no team") : game::TeamOf(game, o);
+        o.team == game::kNoTeam ? RecordPanel::tr("no team") : game::TeamOf(game, o);
     QString what;
     if (o.verdict == Verdict::ByHand) {
-        what = QStringLiteral("%1 %2%3 by hand: %4")
-                   .arg(team, o.change > 0 ? QStringLiteral("+") : QString(),
-                        QString::number(o.change), o.reason);
+        what =
+            RecordPanel::tr("%1 %2 by hand: %3")
+                .arg(team,
+                     (o.change > 0 ? QStringLiteral("+") : QString()) + QString::number(o.change),
+                     o.reason);
     } else {
         what = QStringLiteral("%1 %2 \u2013 %3: %4")
                    .arg(game::CategoryOf(game, o), QString::number(o.question.points), team,
                         game::VerdictWords(o));
         if (o.judgedInPlay) {
-            what +=
-                QStringLiteral(" (corrected from %1)").arg(game::VerdictWords(o, *o.judgedInPlay));
+            what = RecordPanel::tr("%1 (corrected from %2)")
+                       .arg(what, game::VerdictWords(o, *o.judgedInPlay));
         }
     }
-    return QStringLiteral("%1. Round %2  %3   [%4 : %5]")
+    return RecordPanel::tr("%1. Round %2  %3   [%4 : %5]")
         .arg(QString::number(index + 1), QString::number(o.question.round), what,
              QString::number(o.scoreAfter[0]), QString::number(o.scoreAfter[1]));
 }
@@ -79,7 +81,7 @@ void RecordPanel::Lay() {
     correctBy.SetNumbersOnly(-INT16_MAX, INT16_MAX);
     correctBy.setPlaceholderText(QStringLiteral("+10, -10"));
     correctWhy.setMaxLength(game::kLongestReason);
-    correctWhy.setPlaceholderText(QStringLiteral("reason"));
+    correctWhy.setPlaceholderText(tr("reason"));
     connect(&entries, &tk::ListBox::Click, this, &RecordPanel::ShowChoices);
     connect(&correctBy, &tk::TextBox::Change, this, &RecordPanel::CheckCorrection);
     connect(&correctButton, &tk::Button::Click, this, [this] {
@@ -124,8 +126,8 @@ void RecordPanel::ShowChoices() {
     for (int v = 0; v < kVerdicts; ++v) {
         const Verdict verdict = entry ? VerdictsOf(*entry)[std::size_t(v)] : Verdict::GotIt;
         const bool fits = entry && game::Fits(*entry, verdict);
-        verdictButtons[v].SetCaption(
-            fits ? QStringLiteral("Judge: ") + game::VerdictWords(*entry, verdict) : QString());
+        verdictButtons[v].SetCaption(fits ? tr("Judge: %1").arg(game::VerdictWords(*entry, verdict))
+                                          : QString());
         verdictButtons[v].setEnabled(fits && mayCorrect_ && entry->verdict != verdict);
     }
 }

@@ -3,12 +3,19 @@
 
 #include <QtTest>
 
+#include "screens/answer.h"
+#include "screens/board.h"
+#include "screens/flow.h"
+#include "screens/game_over.h"
+#include "screens/question.h"
 #include "screens/setup.h"
 #include "screens/title.h"
 #include "support/columns.h"
 #include "support/game.h"
 #include "support/harness.h"
 #include "toolkit/language.h"
+#include "toolkit/textfit.h"
+#include "toolkit/widgets.h"
 
 namespace {
 
@@ -26,6 +33,85 @@ void SetLocale(const QString& language, const QString& all, const QString& messa
     set("LC_ALL", all);
     set("LC_MESSAGES", messages);
     set("LANG", lang);
+}
+
+// Whether a caption fits the box its widget draws it in, as the widget draws it: wrapped at
+// word boundaries, no word wider than the box.
+bool Fits(const QFont& font, const QString& text, QSize box) {
+    const QFontMetricsF metrics(font);
+    const QStringList words = text.split(QRegularExpression(QStringLiteral("\\s+")));
+    return tk::TextFits(font, text, box) && std::ranges::all_of(words, [&](const QString& word) {
+               return metrics.horizontalAdvance(word) <= box.width();
+           });
+}
+
+struct Caption {
+    QString text;
+    bool fits = true;
+};
+
+// Every caption of a screen, each with whether it fits, by the widget's row in the layout.
+void Note(QMap<QString, Caption>& captions, const char* screen, const tk::Window& window) {
+    for (const auto& [widget, row] : window.Laid()) {
+        Caption caption;
+        if (auto* label = qobject_cast<tk::Label*>(widget)) {
+            caption = {label->Caption(),
+                       Fits(label->font(), label->Caption(), label->contentsRect().size())};
+        } else if (auto* button = qobject_cast<tk::Button*>(widget)) {
+            caption = {button->Caption(), Fits(button->font(), button->Caption(),
+                                               button->rect().adjusted(3, 3, -3, -3).size())};
+        } else if (auto* option = qobject_cast<tk::Option*>(widget)) {
+            caption = {option->text(), option->sizeHint().width() <= option->width()};
+        } else if (auto* frame = qobject_cast<tk::Frame*>(widget)) {
+            caption = {
+                frame->title(),
+                QFontMetricsF(frame->font()).horizontalAdvance(frame->title()) <= frame->width()};
+        }
+        if (!caption.text.isEmpty() && widget->isVisibleTo(widget->window())) {
+            captions.insert(
+                QStringLiteral("%1 %2.%3").arg(screen).arg(int(row->widget)).arg(row->index),
+                caption);
+        }
+    }
+}
+
+// The captions of a game's screens at `display`: the title, the setup, the board, a question
+// that waits to be read, the answer, the game over, and a question without a time limit.
+QMap<QString, Caption> GameCaptions(QSize display) {
+    QMap<QString, Caption> captions;
+    FreshProgram();
+    {
+        tk::HandlerScope scope;
+        flow::StartProgram();
+    }
+    Note(captions, "title", TitleScreen::Get());
+    UserClick(TitleScreen::Get().okButton);
+    Note(captions, "setup", SetupScreen::Get());
+    play::ChooseBar(32, true);
+    UserClick(SetupScreen::Get().doneButton);
+    const auto fitted = [display](tk::Window& window) -> tk::Window& {
+        window.resize(display);
+        window.FitTo(display);
+        return window;
+    };
+    Note(captions, "board", fitted(BoardScreen::Get()));
+    play::ClickSquare(1, 0);
+    Note(captions, "question", fitted(QuestionScreen::Get()));
+    play::Reveal();  // the time starts
+    play::Reveal();
+    Note(captions, "answer", fitted(AnswerScreen::Get()));
+    play::Judge(true);
+    fitted(BoardScreen::Get());
+    UserClick(BoardScreen::Get().banner);
+    Note(captions, "game over", GameOverScreen::Get());
+    // A question without a time limit says so on its bar.
+    FreshProgram();
+    play::ToSetup();
+    play::ChooseBar(game::kNoTimeLimit);
+    UserClick(SetupScreen::Get().doneButton);
+    play::ClickSquare(1, 0);
+    Note(captions, "question without a limit", fitted(QuestionScreen::Get()));
+    return captions;
 }
 
 }  // namespace
@@ -84,7 +170,7 @@ private slots:
             Columns<QStringList, QString, QString, QString>("languages", "chosen", "title", "done");
         row("German", {"de_DE"}, "de", "Zapster! spielen", "Fertig");
         row("Austrian German", {"de_AT"}, "de", "Zapster! spielen", "Fertig");
-        row("French", {"fr"}, "fr", "Jouer à Zapster!", "Terminé");
+        row("French", {"fr"}, "fr", "Jouer à Zapster!", "Jouer");
         row("Spanish", {"es_MX"}, "es", "¡Juega a Zapster!", "Listo");
         row("Dutch", {"nl_BE"}, "nl", "Speel Zapster!", "Klaar");
         row("first with a translation", {"ja_JP", "nl"}, "nl", "Speel Zapster!", "Klaar");
@@ -101,6 +187,40 @@ private slots:
         QCOMPARE(TitleScreen::Get().windowTitle(), title);
         play::ToSetup();
         QCOMPARE(SetupScreen::Get().doneButton.Caption(), done);
+    }
+
+    // Every translated text fits its box on every screen at the smallest display and a 4K one,
+    // wherever the English fits it.
+    void translationsFit_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QSize>("display");
+        for (const char* language : {"de", "fr", "es", "nl"}) {
+            for (const QSize display : {QSize(1024, 768), QSize(3840, 2160)}) {
+                QTest::addRow("%s, %dx%d", language, display.width(), display.height())
+                    << QString::fromLatin1(language) << display;
+            }
+        }
+    }
+    void translationsFit() {
+        QFETCH(QString, language);
+        QFETCH(QSize, display);
+        const QMap<QString, Caption> english = GameCaptions(display);
+        QCOMPARE(tk::UseLanguage({language}), language);
+        const QMap<QString, Caption> translated = GameCaptions(display);
+        QCOMPARE(translated.keys(), english.keys());
+        QStringList overflowing;
+        int differ = 0;
+        for (auto at = translated.begin(); at != translated.end(); ++at) {
+            const Caption& own = english[at.key()];
+            differ += at->text != own.text;
+            if (own.fits && !at->fits) {
+                overflowing << at.key() + QStringLiteral(": ") + at->text;
+            }
+        }
+        QVERIFY2(overflowing.isEmpty(), qPrintable(overflowing.join(QStringLiteral("; "))));
+        // The screens speak it: 35 of these captions are the game's own words, the rest are
+        // numbers, names and questions; a translation that failed to load would change none.
+        QVERIFY2(differ >= 30, qPrintable(QString::number(differ)));
     }
 };
 

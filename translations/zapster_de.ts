@@ -95,6 +95,137 @@
         <source>Zapster is already running: play on in its window.</source>
         <translation>Zapster läuft bereits: Bitte in seinem Fenster weiterspielen.</translation>
     </message>
+    <message>
+        <source>Save the night&apos;s results</source>
+        <translation>Ergebnisse des Abends speichern</translation>
+    </message>
+    <message>
+        <source>Spreadsheet, with a page to print (*.csv)</source>
+        <translation>Tabelle, mit einer Seite zum Drucken (*.csv)</translation>
+    </message>
+    <message>
+        <source>Results saved in %1: %2 and %3</source>
+        <translation>Ergebnisse gespeichert in %1: %2 und %3</translation>
+    </message>
+    <message>
+        <source>The results could not be saved: %1</source>
+        <translation>Die Ergebnisse konnten nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HostScreen</name>
+    <message>
+        <source>Game over</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2</source>
+        <translation>Runde %1 von %2</translation>
+    </message>
+    <message>
+        <source>Zapster calls of %1</source>
+        <translation>Zapster-Rufe von %1</translation>
+    </message>
+    <message>
+        <source>Thanks For Playing!   [End]</source>
+        <translation>Danke fürs Mitspielen!   [End]</translation>
+    </message>
+    <message>
+        <source>End the game   [End]</source>
+        <translation>Spiel beenden   [End]</translation>
+    </message>
+    <message>
+        <source>%1 – %2 points</source>
+        <translation>%1 – %2 Punkte</translation>
+    </message>
+    <message>
+        <source>%1 – %2 points – Zapster, called</source>
+        <translation>%1 – %2 Punkte – Zapster, gerufen</translation>
+    </message>
+    <message>
+        <source>%1 – %2 points – Zapster</source>
+        <translation>%1 – %2 Punkte – Zapster</translation>
+    </message>
+    <message>
+        <source>Time Is Up!</source>
+        <translation>Die Zeit ist um!</translation>
+    </message>
+    <message>
+        <source>Zapster! announced to the room</source>
+        <translation>Zapster! wird dem Raum angekündigt</translation>
+    </message>
+    <message>
+        <source>Zapster clock: %1, counting down</source>
+        <translation>Zapster-Uhr: %1, läuft rückwärts</translation>
+    </message>
+    <message>
+        <source>Zapster clock: %1</source>
+        <translation>Zapster-Uhr: %1</translation>
+    </message>
+    <message>
+        <source>No time limit</source>
+        <translation>Ohne Zeitlimit</translation>
+    </message>
+    <message>
+        <source>%1 s, once you start the time</source>
+        <translation>%1 s ab dem Start der Zeit</translation>
+    </message>
+    <message>
+        <source>Time left: %1 s</source>
+        <translation>Restzeit: %1 s</translation>
+    </message>
+    <message>
+        <source>Paused – %1</source>
+        <translation>Pausiert – %1</translation>
+    </message>
+    <message>
+        <source>Start the time   [Space] [Page Down]</source>
+        <translation>Zeit starten   [Space] [Page Down]</translation>
+    </message>
+    <message>
+        <source>Show the answer   [Space] [Page Down]</source>
+        <translation>Antwort zeigen   [Space] [Page Down]</translation>
+    </message>
+    <message>
+        <source>Go on   [P]</source>
+        <translation>Weiter   [P]</translation>
+    </message>
+    <message>
+        <source>Pause   [P]</source>
+        <translation>Pause   [P]</translation>
+    </message>
+    <message>
+        <source>NO Zapster!   [G]</source>
+        <translation>KEIN Zapster!   [G]</translation>
+    </message>
+    <message>
+        <source>Got it!   [G]</source>
+        <translation>Richtig!   [G]</translation>
+    </message>
+    <message>
+        <source>Zapster!   [M]</source>
+        <translation>Zapster!   [M]</translation>
+    </message>
+    <message>
+        <source>Missed it   [M]</source>
+        <translation>Daneben   [M]</translation>
+    </message>
+    <message>
+        <source>The board   [R]</source>
+        <translation>Spielbrett   [R]</translation>
+    </message>
+    <message>
+        <source>The record   [R]</source>
+        <translation>Protokoll   [R]</translation>
+    </message>
+    <message>
+        <source>The game is saved at every rest.</source>
+        <translation>Das Spiel wird laufend gespeichert.</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved: %1</source>
+        <translation>Dieses Spiel kann nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>QuestionScreen</name>
@@ -104,11 +235,11 @@
     </message>
     <message>
         <source>Click here or press Space to start the time</source>
-        <translation>Hier klicken oder Leertaste drücken, um die Zeit zu starten</translation>
+        <translation>Klicken oder Leertaste: Zeit starten</translation>
     </message>
     <message>
         <source>No time limit: click here to show the answer</source>
-        <translation>Ohne Zeitlimit: Hier klicken, um die Antwort zu zeigen</translation>
+        <translation>Ohne Zeitlimit: Klick zeigt die Antwort</translation>
     </message>
     <message>
         <source>Zapster!</source>
@@ -129,6 +260,33 @@
     <message>
         <source>+10 s</source>
         <translation>+10 s</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPanel</name>
+    <message>
+        <source>no team</source>
+        <translation>kein Team</translation>
+    </message>
+    <message>
+        <source>%1 %2 by hand: %3</source>
+        <translation>%1 %2 von Hand: %3</translation>
+    </message>
+    <message>
+        <source>%1 (corrected from %2)</source>
+        <translation>%1 (vorher: %2)</translation>
+    </message>
+    <message>
+        <source>%1. Round %2  %3   [%4 : %5]</source>
+        <translation>%1. Runde %2  %3   [%4 : %5]</translation>
+    </message>
+    <message>
+        <source>reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Judge: %1</source>
+        <translation>Bewerten: %1</translation>
     </message>
 </context>
 <context>
@@ -185,15 +343,15 @@
     </message>
     <message>
         <source>1 Round</source>
-        <translation>1 Runde</translation>
+        <translation>Eine</translation>
     </message>
     <message>
         <source>2 Rounds</source>
-        <translation>2 Runden</translation>
+        <translation>Zwei</translation>
     </message>
     <message>
         <source>3 Rounds</source>
-        <translation>3 Runden</translation>
+        <translation>Drei</translation>
     </message>
     <message>
         <source>Categories</source>
@@ -362,6 +520,58 @@
     <message>
         <source>Save the Results</source>
         <translation>Ergebnisse speichern</translation>
+    </message>
+    <message>
+        <source>Take back   [Ctrl+Z]</source>
+        <translation>Zurücknehmen   [Ctrl+Z]</translation>
+    </message>
+    <message>
+        <source>End the game   [End]</source>
+        <translation>Spiel beenden   [End]</translation>
+    </message>
+    <message>
+        <source>Show the answer   [Space] [Page Down]</source>
+        <translation>Antwort zeigen   [Space] [Page Down]</translation>
+    </message>
+    <message>
+        <source>Turn the Zapster clock   [T]</source>
+        <translation>Zapster-Uhr umdrehen   [T]</translation>
+    </message>
+    <message>
+        <source>The record   [R]</source>
+        <translation>Protokoll   [R]</translation>
+    </message>
+    <message>
+        <source>Pause   [P]</source>
+        <translation>Pause   [P]</translation>
+    </message>
+    <message>
+        <source>+10 s   [+]</source>
+        <translation>+10 s   [+]</translation>
+    </message>
+    <message>
+        <source>Zapster! – host</source>
+        <translation>Zapster! – Moderation</translation>
+    </message>
+    <message>
+        <source>Zapster! – the record</source>
+        <translation>Zapster! – Protokoll</translation>
+    </message>
+    <message>
+        <source>The record: choose an entry to judge it again</source>
+        <translation>Protokoll: einen Eintrag wählen, um ihn neu zu bewerten</translation>
+    </message>
+    <message>
+        <source>Correct a score by hand: points and reason</source>
+        <translation>Punktestand von Hand berichtigen: Punkte und Grund</translation>
+    </message>
+    <message>
+        <source>Correct the score</source>
+        <translation>Punktestand berichtigen</translation>
+    </message>
+    <message>
+        <source>Save the results…</source>
+        <translation>Ergebnisse speichern…</translation>
     </message>
 </context>
 </TS>

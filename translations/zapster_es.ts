@@ -95,6 +95,137 @@
         <source>Zapster is already running: play on in its window.</source>
         <translation>Zapster ya está abierto: sigue jugando en su ventana.</translation>
     </message>
+    <message>
+        <source>Save the night&apos;s results</source>
+        <translation>Guardar los resultados de la noche</translation>
+    </message>
+    <message>
+        <source>Spreadsheet, with a page to print (*.csv)</source>
+        <translation>Hoja de cálculo, con una página para imprimir (*.csv)</translation>
+    </message>
+    <message>
+        <source>Results saved in %1: %2 and %3</source>
+        <translation>Resultados guardados en %1: %2 y %3</translation>
+    </message>
+    <message>
+        <source>The results could not be saved: %1</source>
+        <translation>No se pudieron guardar los resultados: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HostScreen</name>
+    <message>
+        <source>Game over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2</source>
+        <translation>Ronda %1 de %2</translation>
+    </message>
+    <message>
+        <source>Zapster calls of %1</source>
+        <translation>Llamadas Zapster de %1</translation>
+    </message>
+    <message>
+        <source>Thanks For Playing!   [End]</source>
+        <translation>¡Gracias por jugar!   [End]</translation>
+    </message>
+    <message>
+        <source>End the game   [End]</source>
+        <translation>Terminar la partida   [End]</translation>
+    </message>
+    <message>
+        <source>%1 – %2 points</source>
+        <translation>%1 – %2 puntos</translation>
+    </message>
+    <message>
+        <source>%1 – %2 points – Zapster, called</source>
+        <translation>%1 – %2 puntos – Zapster, llamado</translation>
+    </message>
+    <message>
+        <source>%1 – %2 points – Zapster</source>
+        <translation>%1 – %2 puntos – Zapster</translation>
+    </message>
+    <message>
+        <source>Time Is Up!</source>
+        <translation>¡Se acabó el tiempo!</translation>
+    </message>
+    <message>
+        <source>Zapster! announced to the room</source>
+        <translation>Zapster! anunciado a la sala</translation>
+    </message>
+    <message>
+        <source>Zapster clock: %1, counting down</source>
+        <translation>Reloj Zapster: %1, en cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Zapster clock: %1</source>
+        <translation>Reloj Zapster: %1</translation>
+    </message>
+    <message>
+        <source>No time limit</source>
+        <translation>Sin límite de tiempo</translation>
+    </message>
+    <message>
+        <source>%1 s, once you start the time</source>
+        <translation>%1 s, en cuanto inicies el tiempo</translation>
+    </message>
+    <message>
+        <source>Time left: %1 s</source>
+        <translation>Tiempo restante: %1 s</translation>
+    </message>
+    <message>
+        <source>Paused – %1</source>
+        <translation>En pausa – %1</translation>
+    </message>
+    <message>
+        <source>Start the time   [Space] [Page Down]</source>
+        <translation>Iniciar el tiempo   [Space] [Page Down]</translation>
+    </message>
+    <message>
+        <source>Show the answer   [Space] [Page Down]</source>
+        <translation>Mostrar la respuesta   [Space] [Page Down]</translation>
+    </message>
+    <message>
+        <source>Go on   [P]</source>
+        <translation>Seguir   [P]</translation>
+    </message>
+    <message>
+        <source>Pause   [P]</source>
+        <translation>Pausa   [P]</translation>
+    </message>
+    <message>
+        <source>NO Zapster!   [G]</source>
+        <translation>¡NO Zapster!   [G]</translation>
+    </message>
+    <message>
+        <source>Got it!   [G]</source>
+        <translation>¡Correcto!   [G]</translation>
+    </message>
+    <message>
+        <source>Zapster!   [M]</source>
+        <translation>Zapster!   [M]</translation>
+    </message>
+    <message>
+        <source>Missed it   [M]</source>
+        <translation>Fallado   [M]</translation>
+    </message>
+    <message>
+        <source>The board   [R]</source>
+        <translation>El tablero   [R]</translation>
+    </message>
+    <message>
+        <source>The record   [R]</source>
+        <translation>Registro   [R]</translation>
+    </message>
+    <message>
+        <source>The game is saved at every rest.</source>
+        <translation>La partida se guarda a cada paso.</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved: %1</source>
+        <translation>Esta partida no se puede guardar: %1</translation>
+    </message>
 </context>
 <context>
     <name>QuestionScreen</name>
@@ -104,11 +235,11 @@
     </message>
     <message>
         <source>Click here or press Space to start the time</source>
-        <translation>Haz clic aquí o pulsa Espacio para iniciar el tiempo</translation>
+        <translation>Clic o Espacio para iniciar el tiempo</translation>
     </message>
     <message>
         <source>No time limit: click here to show the answer</source>
-        <translation>Sin límite de tiempo: haz clic aquí para mostrar la respuesta</translation>
+        <translation>Sin límite: clic para ver la respuesta</translation>
     </message>
     <message>
         <source>Zapster!</source>
@@ -129,6 +260,33 @@
     <message>
         <source>+10 s</source>
         <translation>+10 s</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPanel</name>
+    <message>
+        <source>no team</source>
+        <translation>ningún equipo</translation>
+    </message>
+    <message>
+        <source>%1 %2 by hand: %3</source>
+        <translation>%1 %2 a mano: %3</translation>
+    </message>
+    <message>
+        <source>%1 (corrected from %2)</source>
+        <translation>%1 (corregido; antes: %2)</translation>
+    </message>
+    <message>
+        <source>%1. Round %2  %3   [%4 : %5]</source>
+        <translation>%1. Ronda %2  %3   [%4 : %5]</translation>
+    </message>
+    <message>
+        <source>reason</source>
+        <translation>motivo</translation>
+    </message>
+    <message>
+        <source>Judge: %1</source>
+        <translation>Juzgar: %1</translation>
     </message>
 </context>
 <context>
@@ -224,7 +382,7 @@
     </message>
     <message>
         <source>None</source>
-        <translation>Ninguno</translation>
+        <translation>Nada</translation>
     </message>
     <message>
         <source>Total!</source>
@@ -292,7 +450,7 @@
     </message>
     <message>
         <source>Start Bar</source>
-        <translation>Inicio de la barra</translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>At once</source>
@@ -304,7 +462,7 @@
     </message>
     <message>
         <source>Category Files</source>
-        <translation>Archivos de categoría</translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>Game Setup</source>
@@ -361,7 +519,59 @@
     </message>
     <message>
         <source>Save the Results</source>
-        <translation>Guardar los resultados</translation>
+        <translation>Guardar resultados</translation>
+    </message>
+    <message>
+        <source>Take back   [Ctrl+Z]</source>
+        <translation>Deshacer   [Ctrl+Z]</translation>
+    </message>
+    <message>
+        <source>End the game   [End]</source>
+        <translation>Terminar la partida   [End]</translation>
+    </message>
+    <message>
+        <source>Show the answer   [Space] [Page Down]</source>
+        <translation>Mostrar la respuesta   [Space] [Page Down]</translation>
+    </message>
+    <message>
+        <source>Turn the Zapster clock   [T]</source>
+        <translation>Girar el reloj Zapster   [T]</translation>
+    </message>
+    <message>
+        <source>The record   [R]</source>
+        <translation>Registro   [R]</translation>
+    </message>
+    <message>
+        <source>Pause   [P]</source>
+        <translation>Pausa   [P]</translation>
+    </message>
+    <message>
+        <source>+10 s   [+]</source>
+        <translation>+10 s   [+]</translation>
+    </message>
+    <message>
+        <source>Zapster! – host</source>
+        <translation>Zapster! – presentador</translation>
+    </message>
+    <message>
+        <source>Zapster! – the record</source>
+        <translation>Zapster! – registro</translation>
+    </message>
+    <message>
+        <source>The record: choose an entry to judge it again</source>
+        <translation>Registro: elige una entrada para juzgarla de nuevo</translation>
+    </message>
+    <message>
+        <source>Correct a score by hand: points and reason</source>
+        <translation>Corregir una puntuación a mano: puntos y motivo</translation>
+    </message>
+    <message>
+        <source>Correct the score</source>
+        <translation>Corregir la puntuación</translation>
+    </message>
+    <message>
+        <source>Save the results…</source>
+        <translation>Guardar los resultados…</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Got it!</source>
-        <translation>Bonne réponse&#xa0;!</translation>
+        <translation>Juste&#xa0;!</translation>
     </message>
     <message>
         <source>Zapster!</source>
@@ -24,7 +24,7 @@
     <name>BoardScreen</name>
     <message>
         <source>Round: %1</source>
-        <translation>Manche&#xa0;: %1</translation>
+        <translation>Manche %1</translation>
     </message>
     <message>
         <source>This game cannot be saved: %1</source>
@@ -95,6 +95,137 @@
         <source>Zapster is already running: play on in its window.</source>
         <translation>Zapster est déjà ouvert : continuez dans sa fenêtre.</translation>
     </message>
+    <message>
+        <source>Save the night&apos;s results</source>
+        <translation>Enregistrer les résultats de la soirée</translation>
+    </message>
+    <message>
+        <source>Spreadsheet, with a page to print (*.csv)</source>
+        <translation>Tableur, avec une page à imprimer (*.csv)</translation>
+    </message>
+    <message>
+        <source>Results saved in %1: %2 and %3</source>
+        <translation>Résultats enregistrés dans %1&#xa0;: %2 et %3</translation>
+    </message>
+    <message>
+        <source>The results could not be saved: %1</source>
+        <translation>Les résultats n’ont pas pu être enregistrés&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HostScreen</name>
+    <message>
+        <source>Game over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2</source>
+        <translation>Manche %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Zapster calls of %1</source>
+        <translation>Appels Zapster de %1</translation>
+    </message>
+    <message>
+        <source>Thanks For Playing!   [End]</source>
+        <translation>Merci d’avoir joué&#xa0;!   [End]</translation>
+    </message>
+    <message>
+        <source>End the game   [End]</source>
+        <translation>Terminer la partie   [End]</translation>
+    </message>
+    <message>
+        <source>%1 – %2 points</source>
+        <translation>%1 – %2 points</translation>
+    </message>
+    <message>
+        <source>%1 – %2 points – Zapster, called</source>
+        <translation>%1 – %2 points – Zapster, appelé</translation>
+    </message>
+    <message>
+        <source>%1 – %2 points – Zapster</source>
+        <translation>%1 – %2 points – Zapster</translation>
+    </message>
+    <message>
+        <source>Time Is Up!</source>
+        <translation>Temps écoulé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Zapster! announced to the room</source>
+        <translation>Zapster! annoncé à la salle</translation>
+    </message>
+    <message>
+        <source>Zapster clock: %1, counting down</source>
+        <translation>Horloge Zapster&#xa0;: %1, à rebours</translation>
+    </message>
+    <message>
+        <source>Zapster clock: %1</source>
+        <translation>Horloge Zapster&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No time limit</source>
+        <translation>Sans limite de temps</translation>
+    </message>
+    <message>
+        <source>%1 s, once you start the time</source>
+        <translation>%1 s, dès que vous lancez le temps</translation>
+    </message>
+    <message>
+        <source>Time left: %1 s</source>
+        <translation>Temps restant&#xa0;: %1 s</translation>
+    </message>
+    <message>
+        <source>Paused – %1</source>
+        <translation>En pause – %1</translation>
+    </message>
+    <message>
+        <source>Start the time   [Space] [Page Down]</source>
+        <translation>Lancer le temps   [Space] [Page Down]</translation>
+    </message>
+    <message>
+        <source>Show the answer   [Space] [Page Down]</source>
+        <translation>Montrer la réponse   [Space] [Page Down]</translation>
+    </message>
+    <message>
+        <source>Go on   [P]</source>
+        <translation>Reprendre   [P]</translation>
+    </message>
+    <message>
+        <source>Pause   [P]</source>
+        <translation>Pause   [P]</translation>
+    </message>
+    <message>
+        <source>NO Zapster!   [G]</source>
+        <translation>PAS DE Zapster!   [G]</translation>
+    </message>
+    <message>
+        <source>Got it!   [G]</source>
+        <translation>Juste&#xa0;!   [G]</translation>
+    </message>
+    <message>
+        <source>Zapster!   [M]</source>
+        <translation>Zapster!   [M]</translation>
+    </message>
+    <message>
+        <source>Missed it   [M]</source>
+        <translation>Raté   [M]</translation>
+    </message>
+    <message>
+        <source>The board   [R]</source>
+        <translation>Le tableau   [R]</translation>
+    </message>
+    <message>
+        <source>The record   [R]</source>
+        <translation>Historique   [R]</translation>
+    </message>
+    <message>
+        <source>The game is saved at every rest.</source>
+        <translation>La partie est enregistrée à chaque étape.</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved: %1</source>
+        <translation>Cette partie ne peut pas être enregistrée&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>QuestionScreen</name>
@@ -104,11 +235,11 @@
     </message>
     <message>
         <source>Click here or press Space to start the time</source>
-        <translation>Cliquez ici ou appuyez sur Espace pour lancer le temps</translation>
+        <translation>Clic ou Espace pour lancer le temps</translation>
     </message>
     <message>
         <source>No time limit: click here to show the answer</source>
-        <translation>Sans limite de temps&#xa0;: cliquez ici pour montrer la réponse</translation>
+        <translation>Sans limite&#xa0;: cliquez pour la réponse</translation>
     </message>
     <message>
         <source>Zapster!</source>
@@ -129,6 +260,33 @@
     <message>
         <source>+10 s</source>
         <translation>+10 s</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPanel</name>
+    <message>
+        <source>no team</source>
+        <translation>aucune équipe</translation>
+    </message>
+    <message>
+        <source>%1 %2 by hand: %3</source>
+        <translation>%1 %2 à la main&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 (corrected from %2)</source>
+        <translation>%1 (corrigé, avant&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>%1. Round %2  %3   [%4 : %5]</source>
+        <translation>%1. Manche %2  %3   [%4 : %5]</translation>
+    </message>
+    <message>
+        <source>reason</source>
+        <translation>raison</translation>
+    </message>
+    <message>
+        <source>Judge: %1</source>
+        <translation>Juger&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -185,15 +343,15 @@
     </message>
     <message>
         <source>1 Round</source>
-        <translation>1 manche</translation>
+        <translation>Une</translation>
     </message>
     <message>
         <source>2 Rounds</source>
-        <translation>2 manches</translation>
+        <translation>Deux</translation>
     </message>
     <message>
         <source>3 Rounds</source>
-        <translation>3 manches</translation>
+        <translation>Trois</translation>
     </message>
     <message>
         <source>Categories</source>
@@ -240,7 +398,7 @@
     </message>
     <message>
         <source>Done</source>
-        <translation>Terminé</translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Displays</source>
@@ -292,7 +450,7 @@
     </message>
     <message>
         <source>Start Bar</source>
-        <translation>Départ de la barre</translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>At once</source>
@@ -304,7 +462,7 @@
     </message>
     <message>
         <source>Category Files</source>
-        <translation>Fichiers de catégorie</translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>Game Setup</source>
@@ -345,7 +503,7 @@
     </message>
     <message>
         <source>Got It!</source>
-        <translation>Bonne réponse&#xa0;!</translation>
+        <translation>Juste&#xa0;!</translation>
     </message>
     <message>
         <source>Missed It</source>
@@ -361,7 +519,59 @@
     </message>
     <message>
         <source>Save the Results</source>
-        <translation>Enregistrer les résultats</translation>
+        <translation>Sauver les scores</translation>
+    </message>
+    <message>
+        <source>Take back   [Ctrl+Z]</source>
+        <translation>Annuler   [Ctrl+Z]</translation>
+    </message>
+    <message>
+        <source>End the game   [End]</source>
+        <translation>Terminer la partie   [End]</translation>
+    </message>
+    <message>
+        <source>Show the answer   [Space] [Page Down]</source>
+        <translation>Montrer la réponse   [Space] [Page Down]</translation>
+    </message>
+    <message>
+        <source>Turn the Zapster clock   [T]</source>
+        <translation>Retourner l’horloge Zapster   [T]</translation>
+    </message>
+    <message>
+        <source>The record   [R]</source>
+        <translation>Historique   [R]</translation>
+    </message>
+    <message>
+        <source>Pause   [P]</source>
+        <translation>Pause   [P]</translation>
+    </message>
+    <message>
+        <source>+10 s   [+]</source>
+        <translation>+10 s   [+]</translation>
+    </message>
+    <message>
+        <source>Zapster! – host</source>
+        <translation>Zapster! – animation</translation>
+    </message>
+    <message>
+        <source>Zapster! – the record</source>
+        <translation>Zapster! – historique</translation>
+    </message>
+    <message>
+        <source>The record: choose an entry to judge it again</source>
+        <translation>Historique&#xa0;: choisissez une entrée pour la juger à nouveau</translation>
+    </message>
+    <message>
+        <source>Correct a score by hand: points and reason</source>
+        <translation>Corriger un score à la main&#xa0;: points et raison</translation>
+    </message>
+    <message>
+        <source>Correct the score</source>
+        <translation>Corriger le score</translation>
+    </message>
+    <message>
+        <source>Save the results…</source>
+        <translation>Enregistrer les résultats…</translation>
     </message>
 </context>
 </TS>

@@ -95,6 +95,137 @@
         <source>Zapster is already running: play on in its window.</source>
         <translation>Zapster is al geopend: speel verder in dat venster.</translation>
     </message>
+    <message>
+        <source>Save the night&apos;s results</source>
+        <translation>De uitslag van de avond opslaan</translation>
+    </message>
+    <message>
+        <source>Spreadsheet, with a page to print (*.csv)</source>
+        <translation>Spreadsheet, met een pagina om af te drukken (*.csv)</translation>
+    </message>
+    <message>
+        <source>Results saved in %1: %2 and %3</source>
+        <translation>Uitslag opgeslagen in %1: %2 en %3</translation>
+    </message>
+    <message>
+        <source>The results could not be saved: %1</source>
+        <translation>De uitslag kon niet worden opgeslagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HostScreen</name>
+    <message>
+        <source>Game over</source>
+        <translation>Einde van het spel</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2</source>
+        <translation>Ronde %1 van %2</translation>
+    </message>
+    <message>
+        <source>Zapster calls of %1</source>
+        <translation>Zapster-oproepen van %1</translation>
+    </message>
+    <message>
+        <source>Thanks For Playing!   [End]</source>
+        <translation>Bedankt voor het spelen!   [End]</translation>
+    </message>
+    <message>
+        <source>End the game   [End]</source>
+        <translation>Spel beëindigen   [End]</translation>
+    </message>
+    <message>
+        <source>%1 – %2 points</source>
+        <translation>%1 – %2 punten</translation>
+    </message>
+    <message>
+        <source>%1 – %2 points – Zapster, called</source>
+        <translation>%1 – %2 punten – Zapster, opgeroepen</translation>
+    </message>
+    <message>
+        <source>%1 – %2 points – Zapster</source>
+        <translation>%1 – %2 punten – Zapster</translation>
+    </message>
+    <message>
+        <source>Time Is Up!</source>
+        <translation>De tijd is om!</translation>
+    </message>
+    <message>
+        <source>Zapster! announced to the room</source>
+        <translation>Zapster! aangekondigd aan de zaal</translation>
+    </message>
+    <message>
+        <source>Zapster clock: %1, counting down</source>
+        <translation>Zapster-klok: %1, telt af</translation>
+    </message>
+    <message>
+        <source>Zapster clock: %1</source>
+        <translation>Zapster-klok: %1</translation>
+    </message>
+    <message>
+        <source>No time limit</source>
+        <translation>Geen tijdslimiet</translation>
+    </message>
+    <message>
+        <source>%1 s, once you start the time</source>
+        <translation>%1 s, zodra je de tijd start</translation>
+    </message>
+    <message>
+        <source>Time left: %1 s</source>
+        <translation>Resterende tijd: %1 s</translation>
+    </message>
+    <message>
+        <source>Paused – %1</source>
+        <translation>Gepauzeerd – %1</translation>
+    </message>
+    <message>
+        <source>Start the time   [Space] [Page Down]</source>
+        <translation>Tijd starten   [Space] [Page Down]</translation>
+    </message>
+    <message>
+        <source>Show the answer   [Space] [Page Down]</source>
+        <translation>Antwoord tonen   [Space] [Page Down]</translation>
+    </message>
+    <message>
+        <source>Go on   [P]</source>
+        <translation>Verder   [P]</translation>
+    </message>
+    <message>
+        <source>Pause   [P]</source>
+        <translation>Pauze   [P]</translation>
+    </message>
+    <message>
+        <source>NO Zapster!   [G]</source>
+        <translation>GEEN Zapster!   [G]</translation>
+    </message>
+    <message>
+        <source>Got it!   [G]</source>
+        <translation>Goed!   [G]</translation>
+    </message>
+    <message>
+        <source>Zapster!   [M]</source>
+        <translation>Zapster!   [M]</translation>
+    </message>
+    <message>
+        <source>Missed it   [M]</source>
+        <translation>Fout   [M]</translation>
+    </message>
+    <message>
+        <source>The board   [R]</source>
+        <translation>Het bord   [R]</translation>
+    </message>
+    <message>
+        <source>The record   [R]</source>
+        <translation>Overzicht   [R]</translation>
+    </message>
+    <message>
+        <source>The game is saved at every rest.</source>
+        <translation>Het spel wordt bij elke stap opgeslagen.</translation>
+    </message>
+    <message>
+        <source>This game cannot be saved: %1</source>
+        <translation>Dit spel kan niet worden opgeslagen: %1</translation>
+    </message>
 </context>
 <context>
     <name>QuestionScreen</name>
@@ -104,11 +235,11 @@
     </message>
     <message>
         <source>Click here or press Space to start the time</source>
-        <translation>Klik hier of druk op de spatiebalk om de tijd te starten</translation>
+        <translation>Klik of spatie om de tijd te starten</translation>
     </message>
     <message>
         <source>No time limit: click here to show the answer</source>
-        <translation>Geen tijdslimiet: klik hier om het antwoord te tonen</translation>
+        <translation>Geen tijdslimiet: klik voor het antwoord</translation>
     </message>
     <message>
         <source>Zapster!</source>
@@ -129,6 +260,33 @@
     <message>
         <source>+10 s</source>
         <translation>+10 s</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPanel</name>
+    <message>
+        <source>no team</source>
+        <translation>geen team</translation>
+    </message>
+    <message>
+        <source>%1 %2 by hand: %3</source>
+        <translation>%1 %2 met de hand: %3</translation>
+    </message>
+    <message>
+        <source>%1 (corrected from %2)</source>
+        <translation>%1 (gecorrigeerd, eerst: %2)</translation>
+    </message>
+    <message>
+        <source>%1. Round %2  %3   [%4 : %5]</source>
+        <translation>%1. Ronde %2  %3   [%4 : %5]</translation>
+    </message>
+    <message>
+        <source>reason</source>
+        <translation>reden</translation>
+    </message>
+    <message>
+        <source>Judge: %1</source>
+        <translation>Beoordelen: %1</translation>
     </message>
 </context>
 <context>
@@ -292,7 +450,7 @@
     </message>
     <message>
         <source>Start Bar</source>
-        <translation>Start van de balk</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>At once</source>
@@ -362,6 +520,58 @@
     <message>
         <source>Save the Results</source>
         <translation>Uitslag opslaan</translation>
+    </message>
+    <message>
+        <source>Take back   [Ctrl+Z]</source>
+        <translation>Terugnemen   [Ctrl+Z]</translation>
+    </message>
+    <message>
+        <source>End the game   [End]</source>
+        <translation>Spel beëindigen   [End]</translation>
+    </message>
+    <message>
+        <source>Show the answer   [Space] [Page Down]</source>
+        <translation>Antwoord tonen   [Space] [Page Down]</translation>
+    </message>
+    <message>
+        <source>Turn the Zapster clock   [T]</source>
+        <translation>Zapster-klok omdraaien   [T]</translation>
+    </message>
+    <message>
+        <source>The record   [R]</source>
+        <translation>Overzicht   [R]</translation>
+    </message>
+    <message>
+        <source>Pause   [P]</source>
+        <translation>Pauze   [P]</translation>
+    </message>
+    <message>
+        <source>+10 s   [+]</source>
+        <translation>+10 s   [+]</translation>
+    </message>
+    <message>
+        <source>Zapster! – host</source>
+        <translation>Zapster! – presentator</translation>
+    </message>
+    <message>
+        <source>Zapster! – the record</source>
+        <translation>Zapster! – overzicht</translation>
+    </message>
+    <message>
+        <source>The record: choose an entry to judge it again</source>
+        <translation>Overzicht: kies een regel om die opnieuw te beoordelen</translation>
+    </message>
+    <message>
+        <source>Correct a score by hand: points and reason</source>
+        <translation>Een score met de hand corrigeren: punten en reden</translation>
+    </message>
+    <message>
+        <source>Correct the score</source>
+        <translation>Score corrigeren</translation>
+    </message>
+    <message>
+        <source>Save the results…</source>
+        <translation>Uitslag opslaan…</translation>
     </message>
 </context>
 </TS>
