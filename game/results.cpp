@@ -1,11 +1,31 @@
 #include "game/results.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <array>
 
 namespace game {
 namespace {
+
+// The results' own words, in the room's language; the game's content stays as it was written.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Results)
+};
+
+// The columns of the spreadsheet and the page, from the second on, before the teams' scores.
+QStringList Columns(bool page) {
+    QStringList columns{Texts::tr("Round"),    Texts::tr("Category"), Texts::tr("Points"),
+                        Texts::tr("Question"), Texts::tr("Answer"),   Texts::tr("Team")};
+    if (!page) {
+        columns << Texts::tr("Zapster");
+    }
+    columns << Texts::tr("Verdict");
+    if (!page) {
+        columns << Texts::tr("Judged in play");
+    }
+    return columns;
+}
 
 QString TeamName(const Match& game, int team) {
     return game.setup().teamNames[std::size_t(team)];
@@ -58,17 +78,17 @@ QString VerdictWords(const Outcome& outcome, Verdict verdict) {
     const bool zapster = outcome.question.zapster;
     switch (verdict) {
         case Verdict::GotIt:
-            return zapster ? QStringLiteral("Zapster: right") : QStringLiteral("Got it");
+            return zapster ? Texts::tr("Zapster: right") : Texts::tr("Got it");
         case Verdict::MissedIt:
-            return zapster ? QStringLiteral("Zapster: wrong") : QStringLiteral("Missed it");
+            return zapster ? Texts::tr("Zapster: wrong") : Texts::tr("Missed it");
         case Verdict::TimeUp:
-            return QStringLiteral("Time up");
+            return Texts::tr("Time up");
         case Verdict::ClockRanOut:
-            return QStringLiteral("Zapster: clock ran out");
+            return Texts::tr("Zapster: clock ran out");
         case Verdict::ByHand:
             break;
     }
-    return QStringLiteral("By hand");
+    return Texts::tr("By hand");
 }
 
 QString VerdictWords(const Outcome& outcome) {
@@ -84,7 +104,7 @@ QString CategoryOf(const Match& game, const Outcome& outcome) {
 
 QString QuestionOf(const Match& game, const Outcome& outcome) {
     if (outcome.verdict == Verdict::ByHand) {
-        return QStringLiteral("Score corrected by hand: ") + outcome.reason;
+        return Texts::tr("Score corrected by hand: %1").arg(outcome.reason);
     }
     const OpenQuestion& q = outcome.question;
     return game.content().At(q.round, q.column).questions[std::size_t(q.row)];
@@ -105,14 +125,14 @@ QString TeamOf(const Match& game, const Outcome& outcome) {
 QString Standing(const Match& game) {
     const int left = game.Score(0), right = game.Score(1);
     if (!game.Over()) {
-        return QStringLiteral("Round %1 of %2 is being played")
+        return Texts::tr("Round %1 of %2 is being played")
             .arg(game.Round())
             .arg(game.setup().roundsToPlay);
     }
     if (left == right) {
-        return QStringLiteral("A tie");
+        return Texts::tr("A tie");
     }
-    return TeamName(game, left > right ? 0 : 1) + QStringLiteral(" win");
+    return Texts::tr("%1 win").arg(TeamName(game, left > right ? 0 : 1));
 }
 
 QChar CsvSeparator() {
@@ -122,13 +142,12 @@ QChar CsvSeparator() {
 
 QByteArray ResultsCsv(const Match& game, QChar separator) {
     const auto text = [separator](const QString& cell) { return TextCell(cell, separator); };
-    QStringList header{QStringLiteral("No."),      QStringLiteral("Round"),
-                       QStringLiteral("Category"), QStringLiteral("Points"),
-                       QStringLiteral("Question"), QStringLiteral("Answer"),
-                       QStringLiteral("Team"),     QStringLiteral("Zapster"),
-                       QStringLiteral("Verdict"),  QStringLiteral("Judged in play")};
+    QStringList header{text(Texts::tr("No."))};
+    for (const QString& column : Columns(false)) {
+        header << text(column);
+    }
     for (int team = 0; team < kTeams; ++team) {
-        header << text(TeamName(game, team) + QStringLiteral(" score"));
+        header << text(Texts::tr("%1 score").arg(TeamName(game, team)));
     }
     QStringList lines{header.join(separator)};
     const std::vector<Outcome>& record = game.state().record;
@@ -141,7 +160,7 @@ QByteArray ResultsCsv(const Match& game, QChar separator) {
                              text(row.question),
                              text(row.answer),
                              text(row.team),
-                             record[i].question.zapster ? QStringLiteral("yes") : QString(),
+                             record[i].question.zapster ? text(Texts::tr("yes")) : QString(),
                              row.verdict,
                              row.inPlay,
                              row.score[0],
@@ -155,26 +174,29 @@ QByteArray ResultsCsv(const Match& game, QChar separator) {
 
 QString ResultsPage(const Match& game, const QDateTime& when) {
     QString page = QStringLiteral(
-        "<html><head><meta charset=\"utf-8\"><title>Zapster! results</title></head>"
-        "<body style=\"font-family: sans-serif; font-size: 9pt;\">");
+                       "<html><head><meta charset=\"utf-8\"><title>%1</title></head>"
+                       "<body style=\"font-family: sans-serif; font-size: 9pt;\">")
+                       .arg(Escaped(Texts::tr("Zapster! results")));
     page += QStringLiteral("<h2>Zapster! &#8211; %1 %2 : %3 %4</h2>")
                 .arg(Escaped(TeamName(game, 0)), QString::number(game.Score(0)),
                      QString::number(game.Score(1)), Escaped(TeamName(game, 1)));
-    page +=
-        QStringLiteral("<p><b>%1.</b> %2</p>")
-            .arg(Escaped(Standing(game)),
-                 QLocale(QLocale::English).toString(when, QStringLiteral("d MMMM yyyy, HH:mm")));
+    page += QStringLiteral("<p><b>%1.</b> %2</p>")
+                .arg(Escaped(Standing(game)),
+                     QLocale().toString(when, QStringLiteral("d MMMM yyyy, HH:mm")));
     page += QStringLiteral(
-                "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">"
-                "<tr><th>No.</th><th>Round</th><th>Category</th><th>Points</th><th>Question</th>"
-                "<th>Answer</th><th>Team</th><th>Verdict</th><th>%1</th><th>%2</th></tr>")
-                .arg(Escaped(TeamName(game, 0)), Escaped(TeamName(game, 1)));
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><tr>");
+    for (const QString& column : QStringList{Texts::tr("No.")} + Columns(true) +
+                                     QStringList{TeamName(game, 0), TeamName(game, 1)}) {
+        page += QStringLiteral("<th>%1</th>").arg(Escaped(column));
+    }
+    page += QStringLiteral("</tr>");
     const std::vector<Outcome>& record = game.state().record;
     for (std::size_t i = 0; i < record.size(); ++i) {
         const ResultRow row = RowOf(game, i);
         QString verdict = Escaped(row.verdict);
         if (!row.inPlay.isEmpty()) {
-            verdict += QStringLiteral("<br><i>corrected from %1</i>").arg(Escaped(row.inPlay));
+            verdict += QStringLiteral("<br><i>%1</i>")
+                           .arg(Escaped(Texts::tr("corrected from %1").arg(row.inPlay)));
         }
         page += QStringLiteral(
                     "<tr><td>%1</td><td>%2</td><td>%3</td><td align=\"right\">%4</td><td>%5</td>"

@@ -290,6 +290,109 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>Round</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Zapster</source>
+        <translation>Zapster</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Judged in play</source>
+        <translation>Im Spiel bewertet</translation>
+    </message>
+    <message>
+        <source>Zapster: right</source>
+        <translation>Zapster: richtig</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Zapster: wrong</source>
+        <translation>Zapster: falsch</translation>
+    </message>
+    <message>
+        <source>Missed it</source>
+        <translation>Daneben</translation>
+    </message>
+    <message>
+        <source>Time up</source>
+        <translation>Zeit um</translation>
+    </message>
+    <message>
+        <source>Zapster: clock ran out</source>
+        <translation>Zapster: Uhr abgelaufen</translation>
+    </message>
+    <message>
+        <source>By hand</source>
+        <translation>Von Hand</translation>
+    </message>
+    <message>
+        <source>Score corrected by hand: %1</source>
+        <translation>Punktestand von Hand berichtigt: %1</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2 is being played</source>
+        <translation>Runde %1 von %2 läuft</translation>
+    </message>
+    <message>
+        <source>A tie</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>%1 win</source>
+        <translation>%1 gewinnt</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>%1 score</source>
+        <translation>Punkte %1</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Zapster! results</source>
+        <translation>Zapster! – Ergebnisse</translation>
+    </message>
+    <message>
+        <source>corrected from %1</source>
+        <translation>vorher: %1</translation>
+    </message>
+</context>
+<context>
     <name>SavedGame</name>
     <message>
         <source>The saved game could not be used (%1); it is kept as %2.</source>

@@ -290,6 +290,109 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>Round</source>
+        <translation>Ronda</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Zapster</source>
+        <translation>Zapster</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Judged in play</source>
+        <translation>Juzgado en juego</translation>
+    </message>
+    <message>
+        <source>Zapster: right</source>
+        <translation>Zapster: correcto</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Zapster: wrong</source>
+        <translation>Zapster: incorrecto</translation>
+    </message>
+    <message>
+        <source>Missed it</source>
+        <translation>Fallado</translation>
+    </message>
+    <message>
+        <source>Time up</source>
+        <translation>Tiempo agotado</translation>
+    </message>
+    <message>
+        <source>Zapster: clock ran out</source>
+        <translation>Zapster: reloj agotado</translation>
+    </message>
+    <message>
+        <source>By hand</source>
+        <translation>A mano</translation>
+    </message>
+    <message>
+        <source>Score corrected by hand: %1</source>
+        <translation>Puntuación corregida a mano: %1</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2 is being played</source>
+        <translation>Se está jugando la ronda %1 de %2</translation>
+    </message>
+    <message>
+        <source>A tie</source>
+        <translation>Empate</translation>
+    </message>
+    <message>
+        <source>%1 win</source>
+        <translation>Gana %1</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>%1 score</source>
+        <translation>Puntos %1</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>Zapster! results</source>
+        <translation>Zapster! – resultados</translation>
+    </message>
+    <message>
+        <source>corrected from %1</source>
+        <translation>antes: %1</translation>
+    </message>
+</context>
+<context>
     <name>SavedGame</name>
     <message>
         <source>The saved game could not be used (%1); it is kept as %2.</source>

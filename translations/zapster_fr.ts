@@ -290,6 +290,109 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>Round</source>
+        <translation>Manche</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>Zapster</source>
+        <translation>Zapster</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Judged in play</source>
+        <translation>Jugé en jeu</translation>
+    </message>
+    <message>
+        <source>Zapster: right</source>
+        <translation>Zapster&#xa0;: juste</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Zapster: wrong</source>
+        <translation>Zapster&#xa0;: faux</translation>
+    </message>
+    <message>
+        <source>Missed it</source>
+        <translation>Raté</translation>
+    </message>
+    <message>
+        <source>Time up</source>
+        <translation>Temps écoulé</translation>
+    </message>
+    <message>
+        <source>Zapster: clock ran out</source>
+        <translation>Zapster&#xa0;: horloge écoulée</translation>
+    </message>
+    <message>
+        <source>By hand</source>
+        <translation>À la main</translation>
+    </message>
+    <message>
+        <source>Score corrected by hand: %1</source>
+        <translation>Score corrigé à la main&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2 is being played</source>
+        <translation>La manche %1 sur %2 est en cours</translation>
+    </message>
+    <message>
+        <source>A tie</source>
+        <translation>Égalité</translation>
+    </message>
+    <message>
+        <source>%1 win</source>
+        <translation>%1 gagne</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>%1 score</source>
+        <translation>Score %1</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>Zapster! results</source>
+        <translation>Zapster! – résultats</translation>
+    </message>
+    <message>
+        <source>corrected from %1</source>
+        <translation>avant&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>SavedGame</name>
     <message>
         <source>The saved game could not be used (%1); it is kept as %2.</source>

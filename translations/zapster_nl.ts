@@ -290,6 +290,109 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>Round</source>
+        <translation>Ronde</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Vraag</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwoord</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Zapster</source>
+        <translation>Zapster</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Oordeel</translation>
+    </message>
+    <message>
+        <source>Judged in play</source>
+        <translation>Tijdens het spel beoordeeld</translation>
+    </message>
+    <message>
+        <source>Zapster: right</source>
+        <translation>Zapster: goed</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Goed</translation>
+    </message>
+    <message>
+        <source>Zapster: wrong</source>
+        <translation>Zapster: fout</translation>
+    </message>
+    <message>
+        <source>Missed it</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Time up</source>
+        <translation>Tijd om</translation>
+    </message>
+    <message>
+        <source>Zapster: clock ran out</source>
+        <translation>Zapster: klok afgelopen</translation>
+    </message>
+    <message>
+        <source>By hand</source>
+        <translation>Met de hand</translation>
+    </message>
+    <message>
+        <source>Score corrected by hand: %1</source>
+        <translation>Score met de hand gecorrigeerd: %1</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2 is being played</source>
+        <translation>Ronde %1 van %2 is bezig</translation>
+    </message>
+    <message>
+        <source>A tie</source>
+        <translation>Gelijkspel</translation>
+    </message>
+    <message>
+        <source>%1 win</source>
+        <translation>%1 wint</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>%1 score</source>
+        <translation>Score %1</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Zapster! results</source>
+        <translation>Zapster! – uitslag</translation>
+    </message>
+    <message>
+        <source>corrected from %1</source>
+        <translation>eerst: %1</translation>
+    </message>
+</context>
+<context>
     <name>SavedGame</name>
     <message>
         <source>The saved game could not be used (%1); it is kept as %2.</source>
