@@ -586,7 +586,7 @@
     </message>
     <message>
         <source>Version 1.00             (December, 1999)</source>
-        <translation>Versión 1.00             (diciembre de 1999)</translation>
+        <translation>Versión 1.00         (diciembre de 1999)</translation>
     </message>
     <message>
         <source>Resume</source>
@@ -614,7 +614,7 @@
     </message>
     <message>
         <source>Game Over</source>
-        <translation>Fin de la partida</translation>
+        <translation>Se acabó</translation>
     </message>
     <message>
         <source>Thanks For Playing!</source>

@@ -614,7 +614,7 @@
     </message>
     <message>
         <source>Game Over</source>
-        <translation>Partie terminée</translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Thanks For Playing!</source>

@@ -614,7 +614,7 @@
     </message>
     <message>
         <source>Game Over</source>
-        <translation>Einde van het spel</translation>
+        <translation>Afgelopen</translation>
     </message>
     <message>
         <source>Thanks For Playing!</source>
