@@ -12,6 +12,12 @@ const layout::HostLook& kLook = layout::kHostLook;
 constexpr std::array<std::array<int, game::kZapsterButtons>, game::kTeams> kCallKeys{
     {{Qt::Key_1, Qt::Key_2, Qt::Key_3}, {Qt::Key_8, Qt::Key_9, Qt::Key_0}}};
 
+// A button's caption as the layout gives it, in the room's language: the one the button shows
+// again after showing another.
+QString LaidCaption(layout::Widget widget) {
+    return tk::Translated(layout::Find(layout::kHost, widget).caption);
+}
+
 }  // namespace
 
 HostScreen::HostScreen() {
@@ -119,7 +125,7 @@ void HostScreen::Draw(const game::Match& game, const Beside& beside) {
     takeBackButton.setEnabled(beside.canTakeBack &&
                               (phase == game::Phase::Board || phase == game::Phase::Answer));
     endGameButton.SetCaption(beside.gameOverShown ? tr("Thanks For Playing!   [End]")
-                                                  : tr("End the game   [End]"));
+                                                  : LaidCaption(layout::Widget::hostEndGame));
     endGameButton.setEnabled(beside.gameOverShown || phase == game::Phase::Board);
 
     const std::optional<game::OpenQuestion>& question = game.Question();
@@ -148,10 +154,11 @@ void HostScreen::Draw(const game::Match& game, const Beside& beside) {
                         : tr("Time left: %1 s").arg(pace.secondsLeft);
     timeLeft.SetCaption(asking && pace.paused ? tr("Paused \u2013 %1").arg(time) : time);
     revealButton.SetCaption(pace.waiting ? tr("Start the time   [Space] [Page Down]")
-                                         : tr("Show the answer   [Space] [Page Down]"));
+                                         : LaidCaption(layout::Widget::hostReveal));
     revealButton.setEnabled(phase == game::Phase::Question && pace.mayReveal);
     clockButton.setEnabled(phase == game::Phase::Question && pace.mayTurnClock);
-    pauseButton.SetCaption(pace.paused ? tr("Go on   [P]") : tr("Pause   [P]"));
+    pauseButton.SetCaption(pace.paused ? tr("Go on   [P]")
+                                       : LaidCaption(layout::Widget::hostPause));
     pauseButton.setEnabled(asking && pace.mayPause);
     moreTimeButton.setEnabled(phase == game::Phase::Question && pace.mayAddTime);
     const bool judging = phase == game::Phase::Answer;
@@ -175,7 +182,8 @@ void HostScreen::ShowRecord(bool shown) {
     for (int team = 0; team < game::kTeams; ++team) {
         callsHeading[team].setVisible(!shown);
     }
-    recordButton.SetCaption(shown ? tr("The board   [R]") : tr("The record   [R]"));
+    recordButton.SetCaption(shown ? tr("The board   [R]")
+                                  : LaidCaption(layout::Widget::hostRecord));
     emit RecordSwitched();
 }
 

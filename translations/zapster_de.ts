@@ -131,10 +131,6 @@
         <translation>Danke fürs Mitspielen!   [End]</translation>
     </message>
     <message>
-        <source>End the game   [End]</source>
-        <translation>Spiel beenden   [End]</translation>
-    </message>
-    <message>
         <source>%1 – %2 points</source>
         <translation>%1 – %2 Punkte</translation>
     </message>
@@ -183,16 +179,8 @@
         <translation>Zeit starten   [Space] [Page Down]</translation>
     </message>
     <message>
-        <source>Show the answer   [Space] [Page Down]</source>
-        <translation>Antwort zeigen   [Space] [Page Down]</translation>
-    </message>
-    <message>
         <source>Go on   [P]</source>
         <translation>Weiter   [P]</translation>
-    </message>
-    <message>
-        <source>Pause   [P]</source>
-        <translation>Pause   [P]</translation>
     </message>
     <message>
         <source>NO Zapster!   [G]</source>
@@ -213,10 +201,6 @@
     <message>
         <source>The board   [R]</source>
         <translation>Spielbrett   [R]</translation>
-    </message>
-    <message>
-        <source>The record   [R]</source>
-        <translation>Protokoll   [R]</translation>
     </message>
     <message>
         <source>The game is saved at every rest.</source>

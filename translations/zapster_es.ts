@@ -131,10 +131,6 @@
         <translation>¡Gracias por jugar!   [End]</translation>
     </message>
     <message>
-        <source>End the game   [End]</source>
-        <translation>Terminar la partida   [End]</translation>
-    </message>
-    <message>
         <source>%1 – %2 points</source>
         <translation>%1 – %2 puntos</translation>
     </message>
@@ -183,16 +179,8 @@
         <translation>Iniciar el tiempo   [Space] [Page Down]</translation>
     </message>
     <message>
-        <source>Show the answer   [Space] [Page Down]</source>
-        <translation>Mostrar la respuesta   [Space] [Page Down]</translation>
-    </message>
-    <message>
         <source>Go on   [P]</source>
         <translation>Seguir   [P]</translation>
-    </message>
-    <message>
-        <source>Pause   [P]</source>
-        <translation>Pausa   [P]</translation>
     </message>
     <message>
         <source>NO Zapster!   [G]</source>
@@ -213,10 +201,6 @@
     <message>
         <source>The board   [R]</source>
         <translation>El tablero   [R]</translation>
-    </message>
-    <message>
-        <source>The record   [R]</source>
-        <translation>Registro   [R]</translation>
     </message>
     <message>
         <source>The game is saved at every rest.</source>

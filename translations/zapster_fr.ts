@@ -131,10 +131,6 @@
         <translation>Merci d’avoir joué&#xa0;!   [End]</translation>
     </message>
     <message>
-        <source>End the game   [End]</source>
-        <translation>Terminer la partie   [End]</translation>
-    </message>
-    <message>
         <source>%1 – %2 points</source>
         <translation>%1 – %2 points</translation>
     </message>
@@ -183,16 +179,8 @@
         <translation>Lancer le temps   [Space] [Page Down]</translation>
     </message>
     <message>
-        <source>Show the answer   [Space] [Page Down]</source>
-        <translation>Montrer la réponse   [Space] [Page Down]</translation>
-    </message>
-    <message>
         <source>Go on   [P]</source>
         <translation>Reprendre   [P]</translation>
-    </message>
-    <message>
-        <source>Pause   [P]</source>
-        <translation>Pause   [P]</translation>
     </message>
     <message>
         <source>NO Zapster!   [G]</source>
@@ -213,10 +201,6 @@
     <message>
         <source>The board   [R]</source>
         <translation>Le tableau   [R]</translation>
-    </message>
-    <message>
-        <source>The record   [R]</source>
-        <translation>Historique   [R]</translation>
     </message>
     <message>
         <source>The game is saved at every rest.</source>

@@ -131,10 +131,6 @@
         <translation>Bedankt voor het spelen!   [End]</translation>
     </message>
     <message>
-        <source>End the game   [End]</source>
-        <translation>Spel beëindigen   [End]</translation>
-    </message>
-    <message>
         <source>%1 – %2 points</source>
         <translation>%1 – %2 punten</translation>
     </message>
@@ -183,16 +179,8 @@
         <translation>Tijd starten   [Space] [Page Down]</translation>
     </message>
     <message>
-        <source>Show the answer   [Space] [Page Down]</source>
-        <translation>Antwoord tonen   [Space] [Page Down]</translation>
-    </message>
-    <message>
         <source>Go on   [P]</source>
         <translation>Verder   [P]</translation>
-    </message>
-    <message>
-        <source>Pause   [P]</source>
-        <translation>Pauze   [P]</translation>
     </message>
     <message>
         <source>NO Zapster!   [G]</source>
@@ -213,10 +201,6 @@
     <message>
         <source>The board   [R]</source>
         <translation>Het bord   [R]</translation>
-    </message>
-    <message>
-        <source>The record   [R]</source>
-        <translation>Overzicht   [R]</translation>
     </message>
     <message>
         <source>The game is saved at every rest.</source>
