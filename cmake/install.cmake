@@ -23,10 +23,27 @@ file(RELATIVE_PATH ZAPSTER_SOUND_FROM_BIN "/${CMAKE_INSTALL_BINDIR}" "/${ZAPSTER
 set_target_properties(zapster PROPERTIES INSTALL_RPATH "$ORIGIN/${ZAPSTER_SOUND_FROM_BIN}")
 # The menu entry runs the launcher, which starts the game in the player's category folder.
 install(PROGRAMS "${ZAPSTER_DIST_DIR}/zapster-launch" DESTINATION "${CMAKE_INSTALL_BINDIR}")
-install(FILES "${ZAPSTER_DIST_DIR}/${ZAPSTER_APP_ID}.desktop"
-        DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
-install(FILES "${ZAPSTER_DIST_DIR}/${ZAPSTER_APP_ID}.metainfo.xml"
-        DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+# The menu entry and the AppStream data are written in English in dist/; the build adds their
+# texts in every language the game speaks, from the same translations.
+add_executable(zapster_metadata "${CMAKE_CURRENT_LIST_DIR}/../tools/metadata/main.cpp")
+target_link_libraries(zapster_metadata PRIVATE Qt6::Core)
+set(ZAPSTER_DESKTOP_FILE "${CMAKE_BINARY_DIR}/dist/${ZAPSTER_APP_ID}.desktop")
+set(ZAPSTER_METAINFO_FILE "${CMAKE_BINARY_DIR}/dist/${ZAPSTER_APP_ID}.metainfo.xml")
+string(JOIN "," ZAPSTER_LANGUAGE_LIST ${ZAPSTER_LANGUAGES})
+add_custom_command(
+    OUTPUT "${ZAPSTER_DESKTOP_FILE}" "${ZAPSTER_METAINFO_FILE}"
+    COMMAND "${CMAKE_COMMAND}" -E make_directory "${CMAKE_BINARY_DIR}/dist"
+    COMMAND zapster_metadata "${ZAPSTER_TRANSLATIONS_BUILD_DIR}" "${ZAPSTER_LANGUAGE_LIST}"
+            "${ZAPSTER_DIST_DIR}/${ZAPSTER_APP_ID}.desktop" "${ZAPSTER_DESKTOP_FILE}"
+            "${ZAPSTER_DIST_DIR}/${ZAPSTER_APP_ID}.metainfo.xml" "${ZAPSTER_METAINFO_FILE}"
+    DEPENDS zapster_metadata ${ZAPSTER_QM_FILES} "${ZAPSTER_DIST_DIR}/${ZAPSTER_APP_ID}.desktop"
+            "${ZAPSTER_DIST_DIR}/${ZAPSTER_APP_ID}.metainfo.xml"
+    COMMENT "Menu entry and AppStream data in every language"
+    VERBATIM)
+add_custom_target(zapster_metadata_files ALL DEPENDS "${ZAPSTER_DESKTOP_FILE}" "${ZAPSTER_METAINFO_FILE}")
+add_dependencies(zapster_metadata_files zapster_lrelease)
+install(FILES "${ZAPSTER_DESKTOP_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${ZAPSTER_METAINFO_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 foreach(size IN LISTS ZAPSTER_ICON_SIZES)
     install(FILES "${ZAPSTER_ICON_DIR}/icon-${size}.png"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"

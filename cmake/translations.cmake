@@ -24,6 +24,7 @@ file(GLOB ZAPSTER_TRANSLATED_SOURCES CONFIGURE_DEPENDS
     "${PROJECT_SOURCE_DIR}/toolkit/*.cpp" "${PROJECT_SOURCE_DIR}/toolkit/*.h"
     "${PROJECT_SOURCE_DIR}/layout/*.cpp" "${PROJECT_SOURCE_DIR}/layout/*.h"
     "${PROJECT_SOURCE_DIR}/tools/zapcheck/*.cpp" "${PROJECT_SOURCE_DIR}/tools/zapcheck/*.h"
+    "${PROJECT_SOURCE_DIR}/tools/metadata/*.cpp"
     "${PROJECT_SOURCE_DIR}/main.cpp")
 list(REMOVE_ITEM ZAPSTER_TRANSLATED_SOURCES "${PROJECT_SOURCE_DIR}/game/bank.cpp")
 # The layout marks its texts with layout::Text, which lupdate reads as it reads QT_TR_NOOP.
@@ -40,7 +41,11 @@ add_dependencies(zapster_core zapster_lrelease)
 
 file(RELATIVE_PATH ZAPSTER_TRANSLATIONS_FROM_BIN "/${CMAKE_INSTALL_BINDIR}"
      "/${ZAPSTER_TRANSLATIONS_INSTALL_DIR}")
-target_compile_definitions(zapster_core PRIVATE
-    ZAPSTER_TRANSLATIONS_BUILD_DIR="${ZAPSTER_TRANSLATIONS_BUILD_DIR}"
-    ZAPSTER_TRANSLATIONS_FROM_BIN="${ZAPSTER_TRANSLATIONS_FROM_BIN}")
+# zapcheck builds the language choice from its source too, and speaks the same languages.
+add_dependencies(zapcheck zapster_lrelease)
+foreach(target IN ITEMS zapster_core zapcheck)
+    target_compile_definitions(${target} PRIVATE
+        ZAPSTER_TRANSLATIONS_BUILD_DIR="${ZAPSTER_TRANSLATIONS_BUILD_DIR}"
+        ZAPSTER_TRANSLATIONS_FROM_BIN="${ZAPSTER_TRANSLATIONS_FROM_BIN}")
+endforeach()
 install(FILES ${ZAPSTER_QM_FILES} DESTINATION "${ZAPSTER_TRANSLATIONS_INSTALL_DIR}")

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "game/numbers.h"
+#include "game/saved_game.h"
 
 namespace game {
 
@@ -27,7 +28,7 @@ public:
         const double number = value.toDouble(std::nan(""));
         if (!value.isDouble() || std::floor(number) != number || number < lowest ||
             number > highest) {
-            Fail(QStringLiteral("%1 is not a whole number from %2 to %3")
+            Fail(SavedGameTexts::tr("%1 is not a whole number from %2 to %3")
                      .arg(name)
                      .arg(lowest)
                      .arg(highest));
@@ -40,7 +41,7 @@ public:
     }
     bool Flag(const QJsonValue& value, const QString& name) {
         if (!value.isBool()) {
-            Fail(name + QStringLiteral(" is not true or false"));
+            Fail(SavedGameTexts::tr("%1 is not true or false").arg(name));
         }
         return value.toBool();
     }
@@ -62,13 +63,13 @@ public:
     }
     QString Text(const QJsonValue& value, const QString& name) {
         if (!value.isString() || value.toString().size() > kLongestText) {
-            Fail(name + QStringLiteral(" is not a text of at most 64 Ki characters"));
+            Fail(SavedGameTexts::tr("%1 is not a text of at most 64 Ki characters").arg(name));
         }
         return value.toString();
     }
     QJsonArray Array(const QJsonValue& value, const QString& name, qsizetype size) {
         if (!value.isArray() || value.toArray().size() != size) {
-            Fail(QStringLiteral("%1 is not a list of %2").arg(name).arg(size));
+            Fail(SavedGameTexts::tr("%1 is not a list of %2").arg(name).arg(size));
             return QJsonArray();
         }
         return value.toArray();

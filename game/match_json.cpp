@@ -47,7 +47,7 @@ OpenQuestion ReadQuestion(JsonReader& read, const Content& content, int roundsTo
     q.points = read.Number(QStringLiteral("points"), 0, INT16_MAX);
     q.zapster = read.Flag(QStringLiteral("zapster"));
     if (read.ok() && q.points != content.Points(q.round, q.row)) {
-        read.Fail(QStringLiteral("points are not its square's"));
+        read.Fail(SavedGameTexts::tr("points are not its square's"));
     }
     return q;
 }
@@ -70,7 +70,7 @@ Verdict ReadVerdict(JsonReader& read, const QString& name) {
     const QString text = read.Text(name);
     const auto named = std::find(std::begin(kVerdictNames), std::end(kVerdictNames), text);
     if (read.ok() && named == std::end(kVerdictNames)) {
-        read.Fail(name + QStringLiteral(" is not a verdict"));
+        read.Fail(SavedGameTexts::tr("%1 is not a verdict").arg(name));
     }
     return named == std::end(kVerdictNames) ? Verdict::GotIt : Verdict(named - kVerdictNames);
 }
@@ -86,8 +86,8 @@ Outcome ReadOutcome(JsonReader& read, const QJsonObject& entry, const Content& c
         o.change = read.Number(QStringLiteral("change"), INT16_MIN, INT16_MAX);
         o.reason = read.Text(QStringLiteral("reason"));
         if (read.ok() && (o.change == 0 || o.reason != OneLine(o.reason))) {
-            read.Fail(QStringLiteral("a correction by hand changes a score, with a one-line "
-                                     "reason of at most %1 characters")
+            read.Fail(SavedGameTexts::tr("a correction by hand changes a score, with a one-line "
+                                         "reason of at most %1 characters")
                           .arg(kLongestReason));
         }
     } else {
@@ -97,7 +97,7 @@ Outcome ReadOutcome(JsonReader& read, const QJsonObject& entry, const Content& c
     if (entry.contains(QStringLiteral("inPlay"))) {
         o.judgedInPlay = ReadVerdict(read, QStringLiteral("inPlay"));
         if (read.ok() && (!Fits(o, *o.judgedInPlay) || *o.judgedInPlay == o.verdict)) {
-            read.Fail(QStringLiteral("inPlay is not another verdict of its question"));
+            read.Fail(SavedGameTexts::tr("inPlay is not another verdict of its question"));
         }
     }
     read.ReadNumbers(o.scoreAfter, QStringLiteral("score"), INT16_MIN, INT16_MAX);
@@ -116,12 +116,12 @@ void ReadRecord(JsonReader& read, const QJsonObject& json, const Content& conten
     read.ReadNumbers(s.recordBase, QStringLiteral("recordBase"), INT16_MIN, INT16_MAX);
     if (read.ok() && json.contains(QStringLiteral("recordKept"))) {
         if (earlier == nullptr) {
-            read.Fail(QStringLiteral("recordKept has no moment before it"));
+            read.Fail(SavedGameTexts::tr("recordKept has no moment before it"));
             return;
         }
         const int kept = read.Number(QStringLiteral("recordKept"), 0, int(earlier->record.size()));
         if (read.ok() && earlier->recordBase != s.recordBase) {
-            read.Fail(QStringLiteral("recordKept follows a record of other scores"));
+            read.Fail(SavedGameTexts::tr("recordKept follows a record of other scores"));
         }
         if (read.ok()) {
             s.record.assign(earlier->record.begin(), earlier->record.begin() + kept);
@@ -130,7 +130,7 @@ void ReadRecord(JsonReader& read, const QJsonObject& json, const Content& conten
     const QJsonValue list = json.value(QStringLiteral("record"));
     if (read.ok() && (!list.isArray() ||
                       s.record.size() + list.toArray().size() > std::size_t(kLongestRecordRead))) {
-        read.Fail(QStringLiteral("record is not a list of at most %1").arg(kLongestRecordRead));
+        read.Fail(SavedGameTexts::tr("record is not a list of at most %1").arg(kLongestRecordRead));
     }
     std::array<Integer, kTeams> score =
         s.record.empty() ? s.recordBase : s.record.back().scoreAfter;
@@ -141,7 +141,7 @@ void ReadRecord(JsonReader& read, const QJsonObject& json, const Content& conten
         const Outcome o = ReadOutcome(r, entry, content, s.setup.roundsToPlay);
         score = Scored(score, o);
         if (r.ok() && score != o.scoreAfter) {
-            r.Fail(QStringLiteral("its scores do not add up"));
+            r.Fail(SavedGameTexts::tr("its scores do not add up"));
         }
         read.Fail(r.ok() ? QString()
                          : QStringLiteral("record %1: ").arg(qsizetype(s.record.size()) + 1) +
@@ -149,7 +149,7 @@ void ReadRecord(JsonReader& read, const QJsonObject& json, const Content& conten
         s.record.push_back(o);
     }
     if (read.ok() && score != s.score) {
-        read.Fail(QStringLiteral("the record does not add up to the scores"));
+        read.Fail(SavedGameTexts::tr("the record does not add up to the scores"));
     }
 }
 
@@ -167,9 +167,9 @@ void CheckSquares(JsonReader& read, const MatchState& s) {
         return;
     }
     if (s.squaresLeft[s.round] + s.questionsOpened != kSquaresPerRound) {
-        read.Fail(QStringLiteral("squaresLeft and questionsOpened do not add up to 30"));
+        read.Fail(SavedGameTexts::tr("squaresLeft and questionsOpened do not add up to 30"));
     } else if (std::count(s.spent.begin(), s.spent.end(), false) != s.squaresLeft[s.round]) {
-        read.Fail(QStringLiteral("the board's open squares and squaresLeft differ"));
+        read.Fail(SavedGameTexts::tr("the board's open squares and squaresLeft differ"));
     }
 }
 
@@ -295,7 +295,7 @@ std::optional<MatchState> MatchFromJson(const QJsonValue& value, const Content& 
         s.setup.barSeconds = setup.Number(QStringLiteral("bar"), kNoTimeLimit, 3600);
         if (setup.ok() && std::find(kBarLengths.begin(), kBarLengths.end(), s.setup.barSeconds) ==
                               kBarLengths.end()) {
-            setup.Fail(QStringLiteral("bar is not a length the setup offers"));
+            setup.Fail(SavedGameTexts::tr("bar is not a length the setup offers"));
         }
     }
     if (setupJson.contains(QStringLiteral("afterReading"))) {
@@ -307,7 +307,7 @@ std::optional<MatchState> MatchFromJson(const QJsonValue& value, const Content& 
     bool hex = false;
     s.seed = seed.toULongLong(&hex, 16);
     if (read.ok() && (!hex || seed.size() > 16)) {
-        read.Fail(QStringLiteral("seed is not a number of at most 16 hexadecimal digits"));
+        read.Fail(SavedGameTexts::tr("seed is not a number of at most 16 hexadecimal digits"));
     }
     s.draws = std::uint32_t(read.Number(QStringLiteral("draws"), 0, kRounds * kSquaresPerRound));
     s.round = read.Number(QStringLiteral("round"), 1, s.setup.roundsToPlay + 1);
@@ -324,12 +324,12 @@ std::optional<MatchState> MatchFromJson(const QJsonValue& value, const Content& 
     const QString phase = read.Text(QStringLiteral("phase"));
     const auto named = std::find(std::begin(kPhaseNames), std::end(kPhaseNames), phase);
     if (read.ok() && named == std::end(kPhaseNames)) {
-        read.Fail(QStringLiteral("phase is not one of board, question, answer, time up"));
+        read.Fail(SavedGameTexts::tr("phase is not one of board, question, answer, time up"));
     }
     s.phase = Phase(named - std::begin(kPhaseNames));
     const bool asked = json.contains(QStringLiteral("question"));
     if (read.ok() && asked != (s.phase != Phase::Board)) {
-        read.Fail(QStringLiteral("a question is open exactly when the phase is not board"));
+        read.Fail(SavedGameTexts::tr("a question is open exactly when the phase is not board"));
     }
     if (read.ok() && asked) {
         const QJsonObject questionJson = json.value("question").toObject();
@@ -337,7 +337,7 @@ std::optional<MatchState> MatchFromJson(const QJsonValue& value, const Content& 
         const OpenQuestion q = ReadQuestion(question, content, s.setup.roundsToPlay);
         if (question.ok() && q.round == s.round &&
             !s.spent[std::size_t(q.column * kRows + q.row)]) {
-            question.Fail(QStringLiteral("its square is still open"));
+            question.Fail(SavedGameTexts::tr("its square is still open"));
         }
         read.Fail(question.ok() ? QString() : QStringLiteral("question: ") + question.why());
         s.question = q;
@@ -376,7 +376,7 @@ std::optional<MatchState> MatchFromVersion1(const QJsonValue& value, const Conte
     std::array<bool, 2> logos{};
     board.ReadFlags(logos, QStringLiteral("soundLogoShown"));
     if (board.ok() && logos[0] == logos[1]) {
-        board.Fail(QStringLiteral("the board shows not exactly one sound logo"));
+        board.Fail(SavedGameTexts::tr("the board shows not exactly one sound logo"));
     }
     s.soundLogoOn = logos[0];
     s.setup.soundOn = s.soundOn;
@@ -414,7 +414,8 @@ std::optional<MatchState> MatchFromVersion1(const QJsonValue& value, const Conte
                                  content.Points(round, row), zapster};
         }
         if (answer.ok() && !found) {
-            answer.Fail(QStringLiteral("answer: no square played has this answer and points"));
+            answer.Fail(QStringLiteral("answer: ") +
+                        SavedGameTexts::tr("no square played has this answer and points"));
         }
         read.Fail(answer.why());
         s.question = found;

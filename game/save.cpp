@@ -28,7 +28,7 @@ struct Job {
 
 QString Write(const Job& job) {
     if (!QDir().mkpath(job.folder)) {
-        return QStringLiteral("the folder %1 cannot be made").arg(job.folder);
+        return SavedGameTexts::tr("the folder %1 cannot be made").arg(job.folder);
     }
     const QString game = job.folder + QStringLiteral("/game.json");
     // Copied, not moved: until the new game's file replaces it, the old game stays where the next
@@ -184,11 +184,6 @@ void Keep(Match moment) {
     }
 }
 
-// What the title screen says of the saved game, in the room's language.
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(SavedGame)
-};
-
 // In the game's language: the day and month as the room writes them.
 QString When(const QDateTime& saved) {
     const QDateTime local = saved.toLocalTime();
@@ -294,7 +289,7 @@ Offer Look() {
     if (!file.open(QIODevice::ReadOnly)) {
         why = file.errorString();
     } else if (file.size() > kLargestSave) {
-        why = QStringLiteral("it is larger than any game");
+        why = SavedGameTexts::tr("it is larger than any game");
     } else {
         saved = ReadSavedGame(file.read(kLargestSave), &why);
     }
@@ -303,12 +298,13 @@ Offer Look() {
         const QString aside = QStringLiteral("game-%1.unusable.json")
                                   .arg(QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss"));
         const bool moved = file.rename(Folder() + '/' + aside);
-        return {QString(), moved ? Texts::tr("The saved game could not be used (%1); it is kept as "
-                                             "%2.")
-                                       .arg(why, aside)
-                                 : Texts::tr("The saved game could not be used (%1); it could not "
-                                             "be set aside.")
-                                       .arg(why)};
+        return {QString(),
+                moved ? SavedGameTexts::tr("The saved game could not be used (%1); it is kept as "
+                                           "%2.")
+                            .arg(why, aside)
+                      : SavedGameTexts::tr("The saved game could not be used (%1); it could not "
+                                           "be set aside.")
+                            .arg(why)};
     }
     const Match& game = saved->now;
     if (game.Finished() || game.Over()) {
@@ -317,7 +313,7 @@ Offer Look() {
     const Setup& setup = game.setup();
     // One pass over every part: a team name with a "%1" in it stays as typed.
     const QString question =
-        Texts::tr("Resume the game of %1 %2 \u2013 %3 %4, round %5, saved %6?")
+        SavedGameTexts::tr("Resume the game of %1 %2 \u2013 %3 %4, round %5, saved %6?")
             .arg(setup.teamNames[0], QString::number(game.Score(0)), setup.teamNames[1],
                  QString::number(game.Score(1)), QString::number(game.Round()), When(saved->saved));
     journal.offered = std::move(saved);

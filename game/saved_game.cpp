@@ -31,7 +31,7 @@ std::optional<Match> ReadMoment(int version, const QJsonValue& json,
     }
     // Kept before a question's outcome, or before a correction of the record on the board.
     if (taken && moment.phase() != Phase::Answer && moment.phase() != Phase::Board) {
-        *why = QStringLiteral("it is neither on its answer screen nor on the board");
+        *why = SavedGameTexts::tr("it is neither on its answer screen nor on the board");
         return std::nullopt;
     }
     return moment;
@@ -88,26 +88,26 @@ std::optional<SavedGame> ReadSavedGame(const QByteArray& text, QString* why) {
         return std::nullopt;
     };
     if (text.size() > kLargestSave) {
-        return refuse(QStringLiteral("it is larger than any game"));
+        return refuse(SavedGameTexts::tr("it is larger than any game"));
     }
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (!document.isObject()) {
         return refuse(error.error != QJsonParseError::NoError
-                          ? QStringLiteral("it is cut short or damaged at byte %1: %2")
+                          ? SavedGameTexts::tr("it is cut short or damaged at byte %1: %2")
                                 .arg(error.offset)
                                 .arg(error.errorString())
-                          : QStringLiteral("it is not a saved Zapster game"));
+                          : SavedGameTexts::tr("it is not a saved Zapster game"));
     }
     const QJsonObject json = document.object();
     if (json.value("zapster").toString() != kKind) {
-        return refuse(QStringLiteral("it is not a saved Zapster game"));
+        return refuse(SavedGameTexts::tr("it is not a saved Zapster game"));
     }
     JsonReader read(json);
     const QJsonValue versionJson = json.value("version");
     if (versionJson.isDouble() && versionJson.toDouble() > kSaveVersion) {
         return refuse(
-            QStringLiteral("it was saved by a newer Zapster (format %1, this one reads %2)")
+            SavedGameTexts::tr("it was saved by a newer Zapster (format %1, this one reads %2)")
                 .arg(versionJson.toDouble())
                 .arg(kSaveVersion));
     }
@@ -115,11 +115,11 @@ std::optional<SavedGame> ReadSavedGame(const QByteArray& text, QString* why) {
     const bool finished = read.Flag(QStringLiteral("finished"));
     const QDateTime saved = QDateTime::fromString(json.value("saved").toString(), Qt::ISODate);
     if (read.ok() && !saved.isValid()) {
-        read.Fail(QStringLiteral("saved is not a date and time"));
+        read.Fail(SavedGameTexts::tr("saved is not a date and time"));
     }
     const QJsonValue takeBacks = json.value("takeBacks");
     if (read.ok() && (!takeBacks.isArray() || takeBacks.toArray().size() > kMostTakeBacks)) {
-        read.Fail(QStringLiteral("takeBacks is not a list of at most %1").arg(kMostTakeBacks));
+        read.Fail(SavedGameTexts::tr("takeBacks is not a list of at most %1").arg(kMostTakeBacks));
     }
     if (!read.ok()) {
         return refuse(read.why());
@@ -140,7 +140,8 @@ std::optional<SavedGame> ReadSavedGame(const QByteArray& text, QString* why) {
     // A game at rest is on the board or on an answer screen; only one ended with "Thanks For
     // Playing!" may have stopped anywhere.
     if (!finished && now->phase() != Phase::Board && now->phase() != Phase::Answer) {
-        return refuse(QStringLiteral("now: it is neither on the board nor on an answer screen"));
+        return refuse(QStringLiteral("now: ") +
+                      SavedGameTexts::tr("it is neither on the board nor on an answer screen"));
     }
     SavedGame game{saved, std::move(*now), {}};
     if (finished) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <optional>
@@ -17,6 +18,12 @@ namespace game {
 inline constexpr int kMostTakeBacks = 2 * kRounds * kSquaresPerRound;
 // Version 1 kept the board's widgets; version 2 keeps the game itself. Both are read.
 inline constexpr int kSaveVersion = 2;
+
+// What the moderator is told of the saved game, in the room's language. The fields a reason for
+// refusing a file names stay as the file spells them.
+struct SavedGameTexts {
+    Q_DECLARE_TR_FUNCTIONS(SavedGame)
+};
 
 struct SavedGame {
     QDateTime saved;

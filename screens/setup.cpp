@@ -64,8 +64,9 @@ SetupScreen::SetupScreen() {
 
 // Defaults for a new game, put in place through the same handlers the moderator's clicks run.
 void SetupScreen::OnLoad() {
-    teamNameBox[0].SetText(QStringLiteral("Team 1"));
-    teamNameBox[1].SetText(QStringLiteral("Team 2"));
+    for (int team = 0; team < 2; ++team) {
+        teamNameBox[team].SetText(tr("Team %1").arg(team + 1));
+    }
     roundsChoice[2].Select();
     scheduleChoice[3].Select();
     hostChoice[0].Select();

@@ -81,6 +81,27 @@ loaded_module() {
 }
 
 # quiet COMMAND...: succeeds when the command does and prints nothing at all.
+# translated PREFIX: the menu entry's texts and the AppStream summary in each installed language,
+# each its own text rather than the English again.
+translated() {
+    local qm language missing=0 key
+    for qm in "$1"/share/zapster/translations/zapster_*.qm; do
+        language=$(basename "$qm" .qm)
+        language=${language#zapster_}
+        for key in GenericName Comment Keywords; do
+            local text
+            text=$(desktop_key "$key\\[$language\\]")
+            if [[ -z $text || $text == "$(desktop_key "$key")" ]]; then
+                echo "      no $key[$language] in the menu entry"
+                missing=1
+            fi
+        done
+        grep -q "<summary xml:lang=\"$language\">" "$1/share/metainfo/$id.metainfo.xml" ||
+            { echo "      no AppStream summary in $language"; missing=1; }
+    done
+    return $missing
+}
+
 quiet() {
     local out
     out=$("$@" 2>&1) || { echo "$out"; return 1; }
@@ -145,6 +166,7 @@ check_tree() {
     check "menu entry names the game's window class" expect zapster "$(desktop_key StartupWMClass)"
     check "AppStream id" expect "$id" "$(metainfo id)"
     check "AppStream launchable is the menu entry" expect "$id.desktop" "$(metainfo launchable)"
+    check "menu entry and AppStream data in every language the game speaks" translated "$prefix"
     check "newest AppStream release is this version" expect "$version" \
         "$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
             "$prefix/share/metainfo/$id.metainfo.xml" | head -n 1)"

@@ -191,29 +191,32 @@ private slots:
     }
 
     // The first language with a translation wins; a country's language finds the language's
-    // translation; none found leaves the game in English. The title and the setup say so.
+    // translation; none found leaves the game in English. The title and the setup say so, and
+    // the teams' names start in it.
     void screensSpeakIt_data() {
-        auto row =
-            Columns<QStringList, QString, QString, QString>("languages", "chosen", "title", "done");
-        row("German", {"de_DE"}, "de", "Zapster! spielen", "Fertig");
-        row("Austrian German", {"de_AT"}, "de", "Zapster! spielen", "Fertig");
-        row("French", {"fr"}, "fr", "Jouer à Zapster!", "Jouer");
-        row("Spanish", {"es_MX"}, "es", "¡Juega a Zapster!", "Listo");
-        row("Dutch", {"nl_BE"}, "nl", "Speel Zapster!", "Klaar");
-        row("first with a translation", {"ja_JP", "nl"}, "nl", "Speel Zapster!", "Klaar");
-        row("none translated", {"ja_JP"}, "en", "Play Zapster!", "Done");
-        row("no language", {}, "en", "Play Zapster!", "Done");
+        auto row = Columns<QStringList, QString, QString, QString, QString>(
+            "languages", "chosen", "title", "done", "team");
+        row("German", {"de_DE"}, "de", "Zapster! spielen", "Fertig", "Team 1");
+        row("Austrian German", {"de_AT"}, "de", "Zapster! spielen", "Fertig", "Team 1");
+        row("French", {"fr"}, "fr", "Jouer à Zapster!", "Jouer", "Équipe 1");
+        row("Spanish", {"es_MX"}, "es", "¡Juega a Zapster!", "Listo", "Equipo 1");
+        row("Dutch", {"nl_BE"}, "nl", "Speel Zapster!", "Klaar", "Team 1");
+        row("first with a translation", {"ja_JP", "nl"}, "nl", "Speel Zapster!", "Klaar", "Team 1");
+        row("none translated", {"ja_JP"}, "en", "Play Zapster!", "Done", "Team 1");
+        row("no language", {}, "en", "Play Zapster!", "Done", "Team 1");
     }
     void screensSpeakIt() {
         QFETCH(QStringList, languages);
         QFETCH(QString, chosen);
         QFETCH(QString, title);
         QFETCH(QString, done);
+        QFETCH(QString, team);
         QCOMPARE(tk::UseLanguage(languages), chosen);
         FreshProgram();
         QCOMPARE(TitleScreen::Get().windowTitle(), title);
         play::ToSetup();
         QCOMPARE(SetupScreen::Get().doneButton.Caption(), done);
+        QCOMPARE(SetupScreen::Get().teamNameBox[0].Text(), team);
     }
 
     // Every translated text fits its box on every screen at the smallest display and a 4K one,

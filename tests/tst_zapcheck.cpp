@@ -33,16 +33,18 @@ class TestZapCheck : public QObject {
 
 private slots:
     // Among `files` (name, bytes, ...): `lines` start output lines; `after`: the folder, if
-    // changed.
+    // changed; `desktop`: the desktop's language settings, none (English) unless given.
     void run_data() {
         QTest::addColumn<QByteArrayList>("files");
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QByteArrayList>("after");
+        QTest::addColumn<QStringList>("desktop");
         const auto row = [](const char* tag, const QByteArrayList& f, const QStringList& a, int s,
-                            const QStringList& l, const QByteArrayList& after = {}) {
-            QTest::newRow(tag) << f << a << s << l << after;
+                            const QStringList& l, const QByteArrayList& after = {},
+                            const QStringList& desktop = {}) {
+            QTest::newRow(tag) << f << a << s << l << after << desktop;
         };
         // One category file: `verdict` follows "cat.zap: "; a problem makes the status 1.
         const auto check = [&](const char* tag, const QByteArray& content, const QString& verdict,
@@ -125,6 +127,22 @@ private slots:
         row("--force alone", {}, {"--force", "a.zap"}, 2, {"zapcheck: --force goes only with"});
         row("--from-csv one file", {}, {"--from-csv", "in.csv"}, 2, {"zapcheck: --from-csv takes"});
         row("--help", {}, {"a.zap", "--help"}, 0, {"Usage: zapcheck FILE..."});
+        // The tool speaks the desktop's language, or the one asked for; each language picks its
+        // own plural form: French counts none as one.
+        const QByteArrayList oneBlock = {"cat.zap", b + "\n"};
+        row("German", oneBlock, {"--lang", "de", "cat.zap"}, 0,
+            {"cat.zap: 14 Zeilen, 1 vollständiger Block; füllt Runde 1 Spalte 1\n",
+             "cat.zap:14: warning: 1 Leerzeile nach dem letzten Block ignoriert\n",
+             "cat.zap: in Ordnung, 1 Warnung\n"});
+        row("French, none counted as one", {"cat.zap", "x\ny\n"}, {"--lang=fr_CA", "cat.zap"}, 1,
+            {"cat.zap: 2 lignes, 0 bloc complet\u00a0; ne remplit aucune case de catégorie\n"});
+        row("Dutch desktop", {}, {}, 2,
+            {"zapcheck: geen categoriebestand opgegeven\n",
+             "Typ 'zapcheck --help' voor meer informatie.\n"},
+            {}, {"LANG=nl_BE.UTF-8"});
+        row("Spanish asked on a Dutch desktop", {}, {"--lang", "es"}, 2,
+            {"zapcheck: no se ha indicado ningún archivo de categoría\n"}, {},
+            {"LANG=nl_BE.UTF-8"});
 
         // `head`, then rows of cells split by `sep`, each ended by `eol`; question 1 `raw` reads
         // `cell`.
@@ -173,6 +191,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QStringList, lines);
         QFETCH(QByteArrayList, after);
+        QFETCH(QStringList, desktop);
         QTemporaryDir dir;
         QVERIFY(QDir::setCurrent(dir.path()));
         for (qsizetype i = 0; i < files.size(); i += 2) {
@@ -182,6 +201,14 @@ private slots:
         const QByteArrayList before = Snapshot();
         QProcess zapcheck;
         zapcheck.setProcessChannelMode(QProcess::MergedChannels);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        for (const QString& setting : desktop) {
+            environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        }
+        zapcheck.setProcessEnvironment(environment);
         zapcheck.start(QStringLiteral(ZAPCHECK_PROGRAM), args);
         QVERIFY(zapcheck.waitForFinished(30000) && zapcheck.exitStatus() == QProcess::NormalExit);
         QCOMPARE(zapcheck.exitCode(), status);

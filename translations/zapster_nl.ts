@@ -212,6 +212,62 @@
     </message>
 </context>
 <context>
+    <name>Metadata</name>
+    <message>
+        <source>Team Quiz Game</source>
+        <translation>Quizspel voor teams</translation>
+    </message>
+    <message>
+        <source>Host a quiz for two teams on one screen</source>
+        <translation>Presenteer een quiz voor twee teams op één scherm</translation>
+    </message>
+    <message>
+        <source>quiz;trivia;questions;teams;classroom;party;moderator;</source>
+        <extracomment>The menu&apos;s search words: separated by semicolons, and one after the last.</extracomment>
+        <translation>quiz;kennis;vragen;teams;klas;feest;presentator;</translation>
+    </message>
+    <message>
+        <source>Zapster is a quiz game for two teams, played on one computer that a moderator operates while the teams watch: a classroom, a club, or a quiz night on a projector.</source>
+        <translation>Zapster is een quizspel voor twee teams op één computer, die een presentator bedient terwijl de teams meekijken: in de klas, in een club of op een quizavond met een beamer.</translation>
+    </message>
+    <message>
+        <source>Each round shows a board of five category columns of six squares. The team on turn picks a square, its question runs against a 32-second time bar, and the moderator reveals the answer and judges it. Zapster questions turn the scoring round: answering one right hands the points to the other team.</source>
+        <translation>Elke ronde toont een bord met vijf categoriekolommen van zes vakken. Het team dat aan de beurt is kiest een vak, de vraag loopt tegen een tijdbalk van 32 seconden, en de presentator toont het antwoord en beoordeelt het. Zapster-vragen draaien de score om: wie er een goed beantwoordt, geeft de punten aan het andere team.</translation>
+    </message>
+    <message>
+        <source>One, two or three rounds of thirty questions</source>
+        <translation>Een, twee of drie rondes van dertig vragen</translation>
+    </message>
+    <message>
+        <source>Questions from plain text category files that anyone can write</source>
+        <translation>Vragen uit gewone tekstbestanden die iedereen kan schrijven</translation>
+    </message>
+    <message>
+        <source>A built-in question bank fills every column that no file supplies</source>
+        <translation>Ingebouwde vragen vullen elke kolom waarvoor geen bestand is gekozen</translation>
+    </message>
+    <message>
+        <source>Sample category files to start from</source>
+        <translation>Voorbeeldbestanden met categorieën om mee te beginnen</translation>
+    </message>
+    <message>
+        <source>quiz</source>
+        <translation>quiz</translation>
+    </message>
+    <message>
+        <source>trivia</source>
+        <translation>kennis</translation>
+    </message>
+    <message>
+        <source>teams</source>
+        <translation>teams</translation>
+    </message>
+    <message>
+        <source>classroom</source>
+        <translation>klas</translation>
+    </message>
+</context>
+<context>
     <name>QuestionScreen</name>
     <message>
         <source>Time Is Up!</source>
@@ -390,6 +446,130 @@
         <source>Resume the game of %1 %2 – %3 %4, round %5, saved %6?</source>
         <translation>Het spel %1 %2 – %3 %4 hervatten, ronde %5 (opgeslagen: %6)?</translation>
     </message>
+    <message>
+        <source>%1 is not a whole number from %2 to %3</source>
+        <translation>%1 is geen geheel getal van %2 tot en met %3</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 is niet true of false</translation>
+    </message>
+    <message>
+        <source>%1 is not a text of at most 64 Ki characters</source>
+        <translation>%1 is geen tekst van hoogstens 64 Ki tekens</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of %2</source>
+        <translation>%1 is geen lijst van %2 items</translation>
+    </message>
+    <message>
+        <source>points are not its square&apos;s</source>
+        <translation>points zijn niet die van zijn vak</translation>
+    </message>
+    <message>
+        <source>%1 is not a verdict</source>
+        <translation>%1 is geen oordeel</translation>
+    </message>
+    <message>
+        <source>a correction by hand changes a score, with a one-line reason of at most %1 characters</source>
+        <translation>een correctie met de hand wijzigt een score, met een reden van één regel van hoogstens %1 tekens</translation>
+    </message>
+    <message>
+        <source>inPlay is not another verdict of its question</source>
+        <translation>inPlay is geen ander oordeel over zijn vraag</translation>
+    </message>
+    <message>
+        <source>recordKept has no moment before it</source>
+        <translation>recordKept heeft geen moment ervoor</translation>
+    </message>
+    <message>
+        <source>recordKept follows a record of other scores</source>
+        <translation>recordKept volgt op een verloop met andere scores</translation>
+    </message>
+    <message>
+        <source>record is not a list of at most %1</source>
+        <translation>record is geen lijst van hoogstens %1 items</translation>
+    </message>
+    <message>
+        <source>its scores do not add up</source>
+        <translation>de scores kloppen niet</translation>
+    </message>
+    <message>
+        <source>the record does not add up to the scores</source>
+        <translation>het verloop komt niet uit op de scores</translation>
+    </message>
+    <message>
+        <source>squaresLeft and questionsOpened do not add up to 30</source>
+        <translation>squaresLeft en questionsOpened zijn samen geen 30</translation>
+    </message>
+    <message>
+        <source>the board&apos;s open squares and squaresLeft differ</source>
+        <translation>de open vakken van het bord en squaresLeft verschillen</translation>
+    </message>
+    <message>
+        <source>bar is not a length the setup offers</source>
+        <translation>bar is geen lengte die de instellingen aanbieden</translation>
+    </message>
+    <message>
+        <source>seed is not a number of at most 16 hexadecimal digits</source>
+        <translation>seed is geen getal van hoogstens 16 hexadecimale cijfers</translation>
+    </message>
+    <message>
+        <source>phase is not one of board, question, answer, time up</source>
+        <translation>phase is niet een van board, question, answer, time up</translation>
+    </message>
+    <message>
+        <source>a question is open exactly when the phase is not board</source>
+        <translation>er is precies dan een vraag open als phase niet board is</translation>
+    </message>
+    <message>
+        <source>its square is still open</source>
+        <translation>het vak is nog open</translation>
+    </message>
+    <message>
+        <source>the board shows not exactly one sound logo</source>
+        <translation>het bord toont niet precies één geluidslogo</translation>
+    </message>
+    <message>
+        <source>no square played has this answer and points</source>
+        <translation>geen gespeeld vak heeft dit antwoord en deze punten</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>de map %1 kan niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>it is larger than any game</source>
+        <translation>het is groter dan welk spel ook</translation>
+    </message>
+    <message>
+        <source>it is neither on its answer screen nor on the board</source>
+        <translation>het staat niet op het antwoordscherm en niet op het bord</translation>
+    </message>
+    <message>
+        <source>it is cut short or damaged at byte %1: %2</source>
+        <translation>het is afgebroken of beschadigd bij byte %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a saved Zapster game</source>
+        <translation>het is geen opgeslagen Zapster-spel</translation>
+    </message>
+    <message>
+        <source>it was saved by a newer Zapster (format %1, this one reads %2)</source>
+        <translation>het is opgeslagen door een nieuwere Zapster (formaat %1, deze leest %2)</translation>
+    </message>
+    <message>
+        <source>saved is not a date and time</source>
+        <translation>saved is geen datum en tijd</translation>
+    </message>
+    <message>
+        <source>takeBacks is not a list of at most %1</source>
+        <translation>takeBacks is geen lijst van hoogstens %1 items</translation>
+    </message>
+    <message>
+        <source>it is neither on the board nor on an answer screen</source>
+        <translation>het staat niet op het bord en niet op een antwoordscherm</translation>
+    </message>
 </context>
 <context>
     <name>SetupScreen</name>
@@ -409,6 +589,10 @@
         <source>OFF</source>
         <translation>UIT</translation>
     </message>
+    <message>
+        <source>Team %1</source>
+        <translation>Team %1</translation>
+    </message>
 </context>
 <context>
     <name>layout</name>
@@ -418,11 +602,11 @@
     </message>
     <message>
         <source>Default is &quot;Team #1&quot;</source>
-        <translation>Standaard is “Team #1”</translation>
+        <translation>Standaard is “Team 1”</translation>
     </message>
     <message>
         <source>Default is &quot;Team #2&quot;</source>
-        <translation>Standaard is “Team #2”</translation>
+        <translation>Standaard is “Team 2”</translation>
     </message>
     <message>
         <source>Rounds</source>
@@ -659,6 +843,465 @@
     <message>
         <source>Save the results…</source>
         <translation>Uitslag opslaan…</translation>
+    </message>
+</context>
+<context>
+    <name>zapcheck</name>
+    <message>
+        <source>round %1, column %2</source>
+        <translation>ronde %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>the title is empty; a blank line between blocks shifts every later line</source>
+        <translation>de titel is leeg; een lege regel tussen de blokken verschuift alle volgende regels</translation>
+    </message>
+    <message>
+        <source>title line looks like a question or answer</source>
+        <translation>de titelregel lijkt op een vraag of antwoord</translation>
+    </message>
+    <message>
+        <source>the title is so long that the game draws it at %1 % of its full size; shorter reads better from the back of the room</source>
+        <translation>de titel is zo lang dat het spel hem op %1 % van zijn volle grootte toont; een kortere titel is achter in de zaal beter te lezen</translation>
+    </message>
+    <message>
+        <source>question line is shorter than its two-character tag; the game shows an empty question</source>
+        <translation>de vraagregel is korter dan zijn label van twee tekens; het spel toont een lege vraag</translation>
+    </message>
+    <message>
+        <source>answer line is shorter than its two-character tag; the game shows an empty answer</source>
+        <translation>de antwoordregel is korter dan zijn label van twee tekens; het spel toont een leeg antwoord</translation>
+    </message>
+    <message>
+        <source>question line seems to have no tag; the game drops its first two characters %1</source>
+        <translation>de vraagregel lijkt geen label te hebben; het spel laat de eerste twee tekens %1 weg</translation>
+    </message>
+    <message>
+        <source>answer line seems to have no tag; the game drops its first two characters %1</source>
+        <translation>de antwoordregel lijkt geen label te hebben; het spel laat de eerste twee tekens %1 weg</translation>
+    </message>
+    <message>
+        <source>question line is tagged %1</source>
+        <translation>de vraagregel heeft het label %1</translation>
+    </message>
+    <message>
+        <source>answer line is tagged %1</source>
+        <translation>de antwoordregel heeft het label %1</translation>
+    </message>
+    <message>
+        <source>the question is empty once the tag is dropped</source>
+        <translation>zonder het label is de vraag leeg</translation>
+    </message>
+    <message>
+        <source>the answer is empty once the tag is dropped</source>
+        <translation>zonder het label is het antwoord leeg</translation>
+    </message>
+    <message>
+        <source>tab around the question is kept; the game trims only spaces</source>
+        <translation>een tab voor of na de vraag blijft staan; het spel haalt alleen spaties weg</translation>
+    </message>
+    <message>
+        <source>tab around the answer is kept; the game trims only spaces</source>
+        <translation>een tab voor of na het antwoord blijft staan; het spel haalt alleen spaties weg</translation>
+    </message>
+    <message>
+        <source>the question is so long that the game draws it at %1 % of its full size; shorter reads better from the back of the room</source>
+        <translation>de vraag is zo lang dat het spel haar op %1 % van haar volle grootte toont; een kortere vraag is achter in de zaal beter te lezen</translation>
+    </message>
+    <message>
+        <source>%1; is a line missing or extra above? (later lines may be shifted)</source>
+        <translation>%1; ontbreekt er hierboven een regel, of staat er een te veel? (latere regels kunnen verschoven zijn)</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>het kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>cannot be read as a category file: %1</source>
+        <translation>kan niet als categoriebestand worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>line is longer than %1 bytes; the game keeps only its start</source>
+        <translation>de regel is langer dan %1 bytes; het spel leest alleen het begin ervan</translation>
+    </message>
+    <message>
+        <source>block %1 (%2): %3</source>
+        <translation>blok %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>%1 after the last block ignored</source>
+        <translation>%1 na het laatste blok genegeerd</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 blank line</source>
+        <translation>
+            <numerusform>%1 lege regel</numerusform>
+            <numerusform>%1 lege regels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 blank lines</source>
+        <translation>
+            <numerusform>%1 lege regel</numerusform>
+            <numerusform>%1 lege regels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>block %1 ends after %2 of its %3 lines; %4 keeps the built-in questions when this file is picked there</source>
+        <translation>blok %1 stopt na %2 van zijn %3 regels; kies je dit bestand voor %4, dan blijven daar de ingebouwde vragen</translation>
+    </message>
+    <message>
+        <source>holds no complete block; it fills no category slot</source>
+        <translation>bevat geen volledig blok en vult dus geen categorievak</translation>
+    </message>
+    <message>
+        <source>lines %1-%2 lie past the fifteenth block; the game never reads them</source>
+        <translation>de regels %1-%2 staan na het vijftiende blok; het spel leest ze nooit</translation>
+    </message>
+    <message>
+        <source>UTF-16 %1 without a byte-order mark, it seems</source>
+        <translation>zo te zien UTF-16 %1 zonder byte-order-mark</translation>
+    </message>
+    <message>
+        <source>looks like UTF-16 %1 without a byte-order mark (every other byte is zero); the game reads it as garbage: save it as UTF-8, or as UTF-16 with a byte-order mark (Notepad&apos;s &quot;Unicode&quot;)</source>
+        <translation>lijkt UTF-16 %1 zonder byte-order-mark (elke tweede byte is nul); het spel maakt er onleesbare tekens van: sla het op als UTF-8, of als UTF-16 met byte-order-mark (&quot;Unicode&quot; in Kladblok)</translation>
+    </message>
+    <message>
+        <source>line is not valid UTF-8 like the rest of the file; the game reads it as Windows-1252</source>
+        <translation>anders dan de rest van het bestand is deze regel geen geldige UTF-8; het spel leest hem als Windows-1252</translation>
+    </message>
+    <message>
+        <source>the game lists only files named *.zap that do not start with &apos;.&apos;</source>
+        <translation>het spel toont alleen bestanden met de naam *.zap die niet met &apos;.&apos; beginnen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>mixed (%1; first change at line %2)</source>
+        <translation>gemengd (%1; eerste wissel op regel %2)</translation>
+    </message>
+    <message>
+        <source>UTF-8 (plain ASCII)</source>
+        <translation>UTF-8 (alleen ASCII)</translation>
+    </message>
+    <message>
+        <source>mixed (UTF-8; Windows-1252 on %1, first at line %2)</source>
+        <translation>gemengd (UTF-8; Windows-1252 op %1, voor het eerst op regel %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 line</source>
+        <translation>
+            <numerusform>%1 regel</numerusform>
+            <numerusform>%1 regels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 lines</source>
+        <translation>
+            <numerusform>%1 regel</numerusform>
+            <numerusform>%1 regels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, with byte-order mark</source>
+        <translation>%1, met byte-order-mark</translation>
+    </message>
+    <message>
+        <source>%1, %2; %3</source>
+        <translation>%1, %2; %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 complete block</source>
+        <translation>
+            <numerusform>%1 volledig blok</numerusform>
+            <numerusform>%1 volledige blokken</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 complete blocks</source>
+        <translation>
+            <numerusform>%1 volledig blok</numerusform>
+            <numerusform>%1 volledige blokken</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line ends %1; encoding %2</source>
+        <translation>regeleinden: %1; codering: %2</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>in orde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 problem</source>
+        <translation>
+            <numerusform>%1 probleem</numerusform>
+            <numerusform>%1 problemen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 problems</source>
+        <translation>
+            <numerusform>%1 probleem</numerusform>
+            <numerusform>%1 problemen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 warning</source>
+        <translation>
+            <numerusform>%1 waarschuwing</numerusform>
+            <numerusform>%1 waarschuwingen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 warnings</source>
+        <translation>
+            <numerusform>%1 waarschuwing</numerusform>
+            <numerusform>%1 waarschuwingen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>fills no category slot</source>
+        <translation>vult geen categorievak</translation>
+    </message>
+    <message>
+        <source>fills every category slot (rounds 1-3)</source>
+        <translation>vult alle categorievakken (rondes 1-3)</translation>
+    </message>
+    <message>
+        <source>round %1 column 1</source>
+        <translation>ronde %1 kolom 1</translation>
+    </message>
+    <message>
+        <source>round %1 columns 1-%2</source>
+        <translation>ronde %1 kolommen 1-%2</translation>
+    </message>
+    <message>
+        <source>fills %1</source>
+        <translation>vult %1</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>het is een map</translation>
+    </message>
+    <message>
+        <source>it is a pipe, not a regular file</source>
+        <translation>het is een pipe, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>het is een apparaat, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>the title is empty</source>
+        <translation>de titel is leeg</translation>
+    </message>
+    <message>
+        <source>the title holds a line break; a line of a category file cannot</source>
+        <translation>de titel bevat een regeleinde, en dat past niet in één regel van een categoriebestand</translation>
+    </message>
+    <message>
+        <source>the title is longer than the game reads (%1 bytes)</source>
+        <translation>de titel is langer dan het spel leest (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>the question is empty</source>
+        <translation>de vraag is leeg</translation>
+    </message>
+    <message>
+        <source>the question holds a line break; a line of a category file cannot</source>
+        <translation>de vraag bevat een regeleinde, en dat past niet in één regel van een categoriebestand</translation>
+    </message>
+    <message>
+        <source>the question is longer than the game reads (%1 bytes)</source>
+        <translation>de vraag is langer dan het spel leest (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>the answer is empty</source>
+        <translation>het antwoord is leeg</translation>
+    </message>
+    <message>
+        <source>the answer holds a line break; a line of a category file cannot</source>
+        <translation>het antwoord bevat een regeleinde, en dat past niet in één regel van een categoriebestand</translation>
+    </message>
+    <message>
+        <source>the answer is longer than the game reads (%1 bytes)</source>
+        <translation>het antwoord is langer dan het spel leest (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB; not a sheet of questions</source>
+        <translation>groter dan %1 MiB; dat is geen spreadsheet met vragen</translation>
+    </message>
+    <message>
+        <source>UTF-16 text; save the sheet as CSV in UTF-8</source>
+        <translation>UTF-16-tekst; sla de spreadsheet op als CSV in UTF-8</translation>
+    </message>
+    <message>
+        <source>not valid UTF-8; save the sheet as CSV in UTF-8</source>
+        <translation>geen geldige UTF-8; sla de spreadsheet op als CSV in UTF-8</translation>
+    </message>
+    <message>
+        <source>a quoted cell that starts here never ends</source>
+        <translation>een cel tussen aanhalingstekens die hier begint, wordt nooit afgesloten</translation>
+    </message>
+    <message>
+        <source>holds no question rows</source>
+        <translation>bevat geen rijen met vragen</translation>
+    </message>
+    <message>
+        <source>the category that starts here has %1 of its %2 rows; a header row is skipped only when it names the columns Question and Answer</source>
+        <translation>de categorie die hier begint, heeft maar %1 van haar %2 rijen; een kopregel wordt alleen overgeslagen als die de kolommen &quot;Question&quot; en &quot;Answer&quot; noemt</translation>
+    </message>
+    <message>
+        <source>more than three columns (title, question, answer); is a separator in an unquoted cell?</source>
+        <translation>meer dan drie kolommen (titel, vraag, antwoord); staat er een scheidingsteken in een cel zonder aanhalingstekens?</translation>
+    </message>
+    <message>
+        <source>the first row of a category needs its title</source>
+        <translation>de eerste rij van een categorie moet de titel bevatten</translation>
+    </message>
+    <message>
+        <source>title %1 differs from %2 on row %3; each category is six rows under one title</source>
+        <translation>de titel %1 wijkt af van %2 op rij %3; elke categorie bestaat uit zes rijen onder één titel</translation>
+    </message>
+    <message>
+        <source>categories from here on go past the fifteenth; the game never reads them</source>
+        <translation>de categorieën vanaf hier komen na de vijftiende; het spel leest ze nooit</translation>
+    </message>
+    <message>
+        <source>already exists; add --force to replace it</source>
+        <translation>bestaat al; voeg --force toe om het te vervangen</translation>
+    </message>
+    <message>
+        <source>nothing written</source>
+        <translation>niets geschreven</translation>
+    </message>
+    <message>
+        <source>cannot be written: %1; nothing written</source>
+        <translation>kan niet worden geschreven: %1; niets geschreven</translation>
+    </message>
+    <message>
+        <source>written from %1: %2; %3</source>
+        <translation>geschreven uit %1: %2; %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 category</source>
+        <translation>
+            <numerusform>%1 categorie</numerusform>
+            <numerusform>%1 categorieën</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 categories</source>
+        <translation>
+            <numerusform>%1 categorie</numerusform>
+            <numerusform>%1 categorieën</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Usage: zapcheck FILE...
+       zapcheck --from-csv [--force] IN.csv OUT.zap
+
+Reads each category file exactly as Zapster does and reports how many complete
+13-line blocks it holds, which category slots they fill (block 1 is round 1
+column 1, block 6 round 2 column 1, ...), each block&apos;s title, the line ends
+and text encoding, then every problem and warning as &quot;file:line: ...&quot;.
+
+A question or answer line whose first two characters are both letters or
+both digits (&quot;What...&quot;, &quot;1984&quot;) is taken to lack its tag: the game would cut
+those two characters off. Blank lines after the last block are ignored.
+
+A title or question so long that the game must draw it below two thirds of
+its full size to fit its box (measured with the game&apos;s fonts on a screen of the
+board&apos;s design size, 777x545 pixels; a larger screen scales everything alike)
+gets a warning: shorter reads better from the back of the room.
+
+Exit status: 0 when every file is sound (warnings allowed), 1 when a file has a
+problem (it cannot be read, a block is incomplete, a question or answer line is
+shorter than its two-character tag), 2 on a usage error.
+
+--from-csv   turn a spreadsheet export into a category file: one row per
+             question with the columns title, question, answer; six rows per
+             category, the title on the first of them (the other five may
+             repeat it or leave it empty). Separator comma, semicolon or tab
+             (whichever gives the most rows three columns); UTF-8 text; a first
+             row whose question and answer cells read &quot;Question&quot; and &quot;Answer&quot;
+             is taken as a header and skipped; empty rows are skipped.
+             Nothing is written unless the whole sheet converts.
+--force      with --from-csv: replace OUT.zap if it exists
+--lang XX    messages in language XX (de, es, fr, nl); otherwise the
+             desktop&apos;s, as the game does
+--help       show this text
+</source>
+        <translation>Gebruik: zapcheck FILE...
+         zapcheck --from-csv [--force] IN.csv OUT.zap
+
+Leest elk categoriebestand precies zoals Zapster dat doet en meldt hoeveel
+volledige blokken van 13 regels het bevat, welke categorievakken die vullen
+(blok 1 is ronde 1 kolom 1, blok 6 ronde 2 kolom 1, ...), de titel van elk
+blok, de regeleinden en de tekencodering, en daarna elk probleem en elke
+waarschuwing als &quot;file:line: ...&quot;.
+
+Een vraag- of antwoordregel waarvan de eerste twee tekens allebei letters of
+allebei cijfers zijn (&quot;Wie...&quot;, &quot;1984&quot;), geldt als regel zonder label: het spel
+zou die twee tekens eraf knippen. Lege regels na het laatste blok worden
+genegeerd.
+
+Een titel of vraag die zo lang is dat het spel hem kleiner dan twee derde van
+zijn volle grootte moet tonen om in zijn kader te passen (gemeten met de
+lettertypen van het spel op een scherm met de ontwerpgrootte van het bord,
+777x545 pixels; op een groter scherm wordt alles evenredig geschaald), krijgt
+een waarschuwing: korter is achter in de zaal beter te lezen.
+
+Afsluitstatus: 0 als elk bestand in orde is (waarschuwingen toegestaan), 1 als
+een bestand een probleem heeft (het kan niet worden gelezen, een blok is
+onvolledig, een vraag- of antwoordregel is korter dan zijn label van twee
+tekens), 2 bij een gebruiksfout.
+
+--from-csv   een spreadsheet-export omzetten in een categoriebestand: één rij
+             per vraag met de kolommen titel, vraag, antwoord; zes rijen per
+             categorie, met de titel in de eerste ervan (de andere vijf mogen
+             hem herhalen of leeg laten). Scheidingsteken komma, puntkomma of
+             tab (het teken waarmee de meeste rijen drie kolommen krijgen);
+             tekst in UTF-8; een eerste rij waarvan de vraag- en antwoordcel
+             &quot;Question&quot; en &quot;Answer&quot; luiden, geldt als kopregel en wordt
+             overgeslagen; lege rijen worden overgeslagen.
+             Er wordt alleen geschreven als de hele spreadsheet kan worden
+             omgezet.
+--force      met --from-csv: OUT.zap vervangen als het al bestaat
+--lang XX    meldingen in taal XX (de, es, fr, nl); anders in de taal van
+             de desktop, zoals het spel doet
+--help       deze tekst tonen
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;zapcheck --help&apos;.</source>
+        <translation>Typ &apos;zapcheck --help&apos; voor meer informatie.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>onbekende optie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--from-csv takes IN.csv and OUT.zap</source>
+        <translation>--from-csv verwacht IN.csv en OUT.zap</translation>
+    </message>
+    <message>
+        <source>--force goes only with --from-csv</source>
+        <translation>--force kan alleen samen met --from-csv</translation>
+    </message>
+    <message>
+        <source>no category file named</source>
+        <translation>geen categoriebestand opgegeven</translation>
     </message>
 </context>
 </TS>

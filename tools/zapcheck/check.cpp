@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -67,12 +68,8 @@ qreal DrawnShare(const layout::Screen& screen, layout::Widget widget, int index,
     return tk::FittedPointSize(font, text, box) / font.pointSizeF();
 }
 
-QString Count(qint64 n, const char* noun) {
-    return QString::number(n) + u' ' + QLatin1String(noun) + (n == 1 ? "" : "s");
-}
-
 QString SlotName(qint64 block) {
-    return QStringLiteral("round %1, column %2")
+    return Texts::tr("round %1, column %2")
         .arg(block / kColumnsPerRound + 1)
         .arg(block % kColumnsPerRound + 1);
 }
@@ -147,7 +144,8 @@ private:
     void checkTitle(qint64 line, const QString& title);
     void checkEntry(qint64 line, const QString& text, bool question);
     // A warning when a text is drawn at less than two thirds of its full size.
-    void warnIfSmall(qint64 line, const QString& what, qreal share);
+    // `message` has the share in percent as %1.
+    void warnIfSmall(qint64 line, const QString& message, qreal share);
     // A missing or extra line shifts every line after it, so only the first sign is reported.
     void reportShift(qint64 line, const QString& what);
     void finish(tk::LineReader& reader);
@@ -180,55 +178,70 @@ private:
 void FileCheck::checkTitle(qint64 line, const QString& title) {
     if (IsBlank(title)) {
         add(line, Kind::Warning,
-            QStringLiteral("the title is empty; a blank line between blocks shifts every later "
-                           "line"));
+            Texts::tr("the title is empty; a blank line between blocks shifts every later line"));
     } else if (title.startsWith(QLatin1String("Q:")) || title.startsWith(QLatin1String("A:"))) {
-        reportShift(line, QStringLiteral("title line looks like a question or answer"));
+        reportShift(line, Texts::tr("title line looks like a question or answer"));
     } else {
-        warnIfSmall(line, QStringLiteral("title"),
+        warnIfSmall(line,
+                    Texts::tr("the title is so long that the game draws it at %1 % of its full "
+                              "size; shorter reads better from the back of the room"),
                     DrawnShare(layout::kBoard, layout::Widget::categoryTitle, 0, title));
     }
 }
 
-void FileCheck::warnIfSmall(qint64 line, const QString& what, qreal share) {
+void FileCheck::warnIfSmall(qint64 line, const QString& message, qreal share) {
     if (share < kSmallShare) {
-        add(line, Kind::Warning,
-            QStringLiteral("the %1 is so long that the game draws it at %2 % of its full size; "
-                           "shorter reads better from the back of the room")
-                .arg(what)
-                .arg(qRound(share * 100)));
+        add(line, Kind::Warning, message.arg(qRound(share * 100)));
     }
 }
 
 void FileCheck::checkEntry(qint64 line, const QString& text, bool question) {
-    const QString what = question ? QStringLiteral("question") : QStringLiteral("answer");
+    // Whole sentences for each, since a translation's words around "question" and "answer" differ.
+    const auto say = [question](const char* aboutQuestion, const char* aboutAnswer) {
+        return Texts::tr(question ? aboutQuestion : aboutAnswer);
+    };
     const QList<char32_t> tag = FirstCodePoints(text, 2);
     if (tag.size() < 2) {
         add(line, Kind::Problem,
-            QStringLiteral("%1 line is shorter than its two-character tag; the game shows an "
-                           "empty %1")
-                .arg(what));
+            say(QT_TRANSLATE_NOOP("zapcheck",
+                                  "question line is shorter than its two-character "
+                                  "tag; the game shows an empty question"),
+                QT_TRANSLATE_NOOP("zapcheck",
+                                  "answer line is shorter than its two-character "
+                                  "tag; the game shows an empty answer")));
         return;
     }
     const QString tagText = QString::fromUcs4(tag.constData(), tag.size());
     if (LooksUntagged(tag)) {
         add(line, Kind::Warning,
-            QStringLiteral("%1 line seems to have no tag; the game drops its first two "
-                           "characters %2")
-                .arg(what, Quoted(tagText)));
+            say(QT_TRANSLATE_NOOP("zapcheck",
+                                  "question line seems to have no tag; the game "
+                                  "drops its first two characters %1"),
+                QT_TRANSLATE_NOOP("zapcheck",
+                                  "answer line seems to have no tag; the game drops "
+                                  "its first two characters %1"))
+                .arg(Quoted(tagText)));
     } else if (tagText == QLatin1String(question ? "A:" : "Q:")) {
-        reportShift(line, QStringLiteral("%1 line is tagged %2").arg(what, Quoted(tagText)));
+        reportShift(line, say(QT_TRANSLATE_NOOP("zapcheck", "question line is tagged %1"),
+                              QT_TRANSLATE_NOOP("zapcheck", "answer line is tagged %1"))
+                              .arg(Quoted(tagText)));
     }
     const QString stripped = StripTag(text);
     if (stripped.isEmpty()) {
         add(line, Kind::Warning,
-            QStringLiteral("the %1 is empty once the tag is dropped").arg(what));
+            say(QT_TRANSLATE_NOOP("zapcheck", "the question is empty once the tag is dropped"),
+                QT_TRANSLATE_NOOP("zapcheck", "the answer is empty once the tag is dropped")));
     } else if (stripped.front() == u'\t' || stripped.back() == u'\t') {
         add(line, Kind::Warning,
-            QStringLiteral("tab around the %1 is kept; the game trims only spaces").arg(what));
+            say(QT_TRANSLATE_NOOP("zapcheck",
+                                  "tab around the question is kept; the game trims only spaces"),
+                QT_TRANSLATE_NOOP("zapcheck",
+                                  "tab around the answer is kept; the game trims only spaces")));
     }
     if (question && !stripped.isEmpty()) {
-        warnIfSmall(line, what,
+        warnIfSmall(line,
+                    Texts::tr("the question is so long that the game draws it at %1 % of its full "
+                              "size; shorter reads better from the back of the room"),
                     DrawnShare(layout::kQuestion, layout::Widget::questionText, -1, stripped));
     }
 }
@@ -239,7 +252,7 @@ void FileCheck::reportShift(qint64 line, const QString& what) {
     }
     shiftReported_ = true;
     add(line, Kind::Warning,
-        what + QStringLiteral("; is a line missing or extra above? (later lines may be shifted)"));
+        Texts::tr("%1; is a line missing or extra above? (later lines may be shifted)").arg(what));
 }
 
 bool FileCheck::run(QTextStream& out) {
@@ -247,9 +260,11 @@ bool FileCheck::run(QTextStream& out) {
     if (!reader.open(path_)) {
         QString reason = UnreadableReason(path_);
         if (reason.isEmpty()) {
-            reason = QStringLiteral("it cannot be opened");
+            reason = Texts::tr("it cannot be opened");
         }
-        out << path_ << ": problem: cannot be read as a category file: " << reason << '\n';
+        out << path_
+            << ": problem: " << Texts::tr("cannot be read as a category file: %1").arg(reason)
+            << '\n';
         return false;
     }
     QByteArray bytes;
@@ -290,7 +305,7 @@ bool FileCheck::run(QTextStream& out) {
         blockBlank_ = blockBlank_ && IsBlank(text);
         if (cut) {
             add(line, Kind::Warning,
-                QStringLiteral("line is longer than %1 bytes; the game keeps only its start")
+                Texts::tr("line is longer than %1 bytes; the game keeps only its start")
                     .arg(tk::LineReader::kMaxLineBytes));
         }
         if (inBlock == 0) {
@@ -302,9 +317,7 @@ bool FileCheck::run(QTextStream& out) {
         if (inBlock == kLinesPerBlock - 1) {
             const qint64 block = (line - 1) / kLinesPerBlock;
             add(line - inBlock, Kind::Block,
-                QStringLiteral("block %1 (%2): %3")
-                    .arg(block + 1)
-                    .arg(SlotName(block), Quoted(title_)));
+                Texts::tr("block %1 (%2): %3").arg(block + 1).arg(SlotName(block), Quoted(title_)));
         }
     }
     finish(reader);
@@ -322,12 +335,13 @@ void FileCheck::finish(tk::LineReader& reader) {
             // Editors like to leave blank lines at the end; they change nothing the game loads.
             messages_.resize(blockMessages_);
             add(first, Kind::Warning,
-                QStringLiteral("%1 after the last block ignored")
-                    .arg(Count(partial, "blank line")));
+                Texts::tr("%1 after the last block ignored")
+                    .arg(Count(partial, QT_TRANSLATE_N_NOOP("zapcheck", "%1 blank line"),
+                               QT_TRANSLATE_N_NOOP("zapcheck", "%1 blank lines"))));
         } else {
             add(first, Kind::Problem,
-                QStringLiteral("block %1 ends after %2 of its %3 lines; %4 keeps the built-in "
-                               "questions when this file is picked there")
+                Texts::tr("block %1 ends after %2 of its %3 lines; %4 keeps the built-in questions "
+                          "when this file is picked there")
                     .arg(complete + 1)
                     .arg(partial)
                     .arg(kLinesPerBlock)
@@ -335,11 +349,11 @@ void FileCheck::finish(tk::LineReader& reader) {
         }
     }
     if (complete == 0 && (partial == 0 || blockBlank_)) {
-        add(0, Kind::Problem, QStringLiteral("holds no complete block; it fills no category slot"));
+        add(0, Kind::Problem, Texts::tr("holds no complete block; it fills no category slot"));
     }
     if (lines_ > kLoadedLines) {
         add(kLoadedLines + 1, Kind::Warning,
-            QStringLiteral("lines %1-%2 lie past the fifteenth block; the game never reads them")
+            Texts::tr("lines %1-%2 lie past the fifteenth block; the game never reads them")
                 .arg(kLoadedLines + 1)
                 .arg(lines_));
     }
@@ -354,26 +368,26 @@ void FileCheck::finish(tk::LineReader& reader) {
             // Read byte by byte, every line of it is wrong; saying so line by line would bury
             // the one thing to do.
             messages_.clear();
-            utf16_ = QStringLiteral("UTF-16 %1 without a byte-order mark, it seems").arg(order);
+            utf16_ = Texts::tr("UTF-16 %1 without a byte-order mark, it seems").arg(order);
             add(0, Kind::Problem,
-                QStringLiteral("looks like UTF-16 %1 without a byte-order mark (every other byte "
-                               "is zero); the game reads it as garbage: save it as UTF-8, or as "
-                               "UTF-16 with a byte-order mark (Notepad's \"Unicode\")")
+                Texts::tr("looks like UTF-16 %1 without a byte-order mark (every other byte is "
+                          "zero); the game reads it as garbage: save it as UTF-8, or as UTF-16 "
+                          "with a byte-order mark (Notepad's \"Unicode\")")
                     .arg(order));
         }
     }
     if (utf8Lines_ > 0 || bom_) {
         for (const qint64 line : loadedCp1252_) {
             add(line, Kind::Warning,
-                QStringLiteral("line is not valid UTF-8 like the rest of the file; the game reads "
-                               "it as Windows-1252"));
+                Texts::tr("line is not valid UTF-8 like the rest of the file; the game reads it as "
+                          "Windows-1252"));
         }
     }
     // The game lists only files named *.zap (any case) that are not hidden.
     const QString name = QFileInfo(path_).fileName();
     if (!name.endsWith(QLatin1String(".zap"), Qt::CaseInsensitive) || name.startsWith(u'.')) {
         add(0, Kind::Warning,
-            QStringLiteral("the game lists only files named *.zap that do not start with '.'"));
+            Texts::tr("the game lists only files named *.zap that do not start with '.'"));
     }
 }
 
@@ -388,12 +402,12 @@ QString FileCheck::lineEnds() const {
         }
     }
     if (kinds == 0) {
-        return QStringLiteral("none");
+        return Texts::tr("none");
     }
     if (kinds == 1) {
         return QLatin1String(EndName(firstEnd_));
     }
-    return QStringLiteral("mixed (%1; first change at line %2)")
+    return Texts::tr("mixed (%1; first change at line %2)")
         .arg(counts.join(QStringLiteral(", ")))
         .arg(firstOtherEnd_);
 }
@@ -403,15 +417,16 @@ QString FileCheck::encoding(bool bom) const {
     if (!utf16_.isEmpty()) {
         text = utf16_;
     } else if (cp1252Lines_ == 0) {
-        text = utf8Lines_ > 0 ? QStringLiteral("UTF-8") : QStringLiteral("UTF-8 (plain ASCII)");
+        text = utf8Lines_ > 0 ? QStringLiteral("UTF-8") : Texts::tr("UTF-8 (plain ASCII)");
     } else if (utf8Lines_ == 0) {
         text = QStringLiteral("Windows-1252");
     } else {
-        text = QStringLiteral("mixed (UTF-8; Windows-1252 on %1, first at line %2)")
-                   .arg(Count(cp1252Lines_, "line"))
+        text = Texts::tr("mixed (UTF-8; Windows-1252 on %1, first at line %2)")
+                   .arg(Count(cp1252Lines_, QT_TRANSLATE_N_NOOP("zapcheck", "%1 line"),
+                              QT_TRANSLATE_N_NOOP("zapcheck", "%1 lines")))
                    .arg(firstCp1252_);
     }
-    return bom ? text + QStringLiteral(", with byte-order mark") : text;
+    return bom ? Texts::tr("%1, with byte-order mark").arg(text) : text;
 }
 
 void FileCheck::print(QTextStream& out) {
@@ -421,9 +436,16 @@ void FileCheck::print(QTextStream& out) {
                                 : (a.kind == Kind::Block) > (b.kind == Kind::Block);
     });
     const qint64 complete = lines_ / kLinesPerBlock;
-    out << path_ << ": " << Count(lines_, "line") << ", " << Count(complete, "complete block")
-        << "; " << DescribeSlots(complete) << '\n';
-    out << path_ << ": line ends " << lineEnds() << "; encoding " << encoding(bom_) << '\n';
+    out << path_ << ": "
+        << Texts::tr("%1, %2; %3")
+               .arg(Count(lines_, QT_TRANSLATE_N_NOOP("zapcheck", "%1 line"),
+                          QT_TRANSLATE_N_NOOP("zapcheck", "%1 lines")),
+                    Count(complete, QT_TRANSLATE_N_NOOP("zapcheck", "%1 complete block"),
+                          QT_TRANSLATE_N_NOOP("zapcheck", "%1 complete blocks")),
+                    DescribeSlots(complete))
+        << '\n';
+    out << path_ << ": " << Texts::tr("line ends %1; encoding %2").arg(lineEnds(), encoding(bom_))
+        << '\n';
     qint64 problems = 0;
     qint64 warnings = 0;
     for (const Message& m : messages_) {
@@ -446,19 +468,15 @@ void FileCheck::print(QTextStream& out) {
         }
         out << m.text << '\n';
     }
-    out << path_ << ": ";
-    if (problems == 0) {
-        out << "sound";
-        if (warnings > 0) {
-            out << ", " << Count(warnings, "warning");
-        }
-    } else {
-        out << Count(problems, "problem");
-        if (warnings > 0) {
-            out << ", " << Count(warnings, "warning");
-        }
+    QStringList verdict;
+    verdict << (problems == 0 ? Texts::tr("sound")
+                              : Count(problems, QT_TRANSLATE_N_NOOP("zapcheck", "%1 problem"),
+                                      QT_TRANSLATE_N_NOOP("zapcheck", "%1 problems")));
+    if (warnings > 0) {
+        verdict << Count(warnings, QT_TRANSLATE_N_NOOP("zapcheck", "%1 warning"),
+                         QT_TRANSLATE_N_NOOP("zapcheck", "%1 warnings"));
     }
-    out << '\n';
+    out << path_ << ": " << verdict.join(QStringLiteral(", ")) << '\n';
 }
 
 }  // namespace
@@ -466,19 +484,18 @@ void FileCheck::print(QTextStream& out) {
 QString DescribeSlots(qint64 blocks) {
     const int n = static_cast<int>(std::min<qint64>(blocks, kCategorySlots));
     if (n == 0) {
-        return QStringLiteral("fills no category slot");
+        return Texts::tr("fills no category slot");
     }
     if (n == kCategorySlots) {
-        return QStringLiteral("fills every category slot (rounds 1-3)");
+        return Texts::tr("fills every category slot (rounds 1-3)");
     }
     QStringList rounds;
     for (int round = 0; round * kColumnsPerRound < n; ++round) {
         const int columns = std::min(kColumnsPerRound, n - round * kColumnsPerRound);
-        rounds << (columns == 1
-                       ? QStringLiteral("round %1 column 1").arg(round + 1)
-                       : QStringLiteral("round %1 columns 1-%2").arg(round + 1).arg(columns));
+        rounds << (columns == 1 ? Texts::tr("round %1 column 1").arg(round + 1)
+                                : Texts::tr("round %1 columns 1-%2").arg(round + 1).arg(columns));
     }
-    return QStringLiteral("fills ") + rounds.join(QStringLiteral(", "));
+    return Texts::tr("fills %1").arg(rounds.join(QStringLiteral(", ")));
 }
 
 QString UnreadableReason(const QString& path) {
@@ -487,19 +504,25 @@ QString UnreadableReason(const QString& path) {
         return QString::fromLocal8Bit(std::strerror(errno));
     }
     if (S_ISDIR(info.st_mode)) {
-        return QStringLiteral("it is a folder");
+        return Texts::tr("it is a folder");
     }
     if (S_ISFIFO(info.st_mode)) {
-        return QStringLiteral("it is a pipe, not a regular file");
+        return Texts::tr("it is a pipe, not a regular file");
     }
     if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) {
-        return QStringLiteral("it is a device, not a regular file");
+        return Texts::tr("it is a device, not a regular file");
     }
     if (!S_ISREG(info.st_mode)) {
-        return QStringLiteral("it is not a regular file");
+        return Texts::tr("it is not a regular file");
     }
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+}
+
+QString Count(qint64 n, const char* one, const char* many) {
+    // The form is chosen for an int; past that every language says "many".
+    const int form = static_cast<int>(std::min<qint64>(n, std::numeric_limits<int>::max()));
+    return Texts::tr(n == 1 ? one : many, nullptr, form).arg(n);
 }
 
 bool CheckCategoryFile(const QString& path, QTextStream& out) {

@@ -1,8 +1,19 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QTextStream;
+
+// zapcheck's own words, in the language of the one who runs it. The "problem:" and "warning:"
+// marks stay English, as a compiler's do, so that editors and scripts can find them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(zapcheck)
+};
+
+// "1 line", "2 lines": `one` and `many` are the English forms, marked with QT_TRANSLATE_N_NOOP;
+// a translation picks its own form for `n`.
+QString Count(qint64 n, const char* one, const char* many);
 
 // The game has three rounds of five columns; block k of a file fills category slot k.
 inline constexpr int kCategorySlots = 15;

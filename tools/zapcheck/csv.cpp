@@ -156,7 +156,8 @@ public:
 
 private:
     void problem(int row, const QString& text);
-    void checkText(int row, const char* what, const QString& text);
+    // `empty`, `broken` and `long` are the messages for this cell's kind of text.
+    void checkText(int row, const QString& text, const char* const (&messages)[3]);
     bool decode(QString& text);
 
     QString path_;
@@ -174,39 +175,51 @@ void Conversion::problem(int row, const QString& text) {
     ++problems_;
 }
 
-void Conversion::checkText(int row, const char* what, const QString& text) {
+// Whole sentences for each kind of cell, since a translation's words around them differ.
+constexpr const char* kTitleMessages[3] = {
+    QT_TRANSLATE_NOOP("zapcheck", "the title is empty"),
+    QT_TRANSLATE_NOOP("zapcheck", "the title holds a line break; a line of a category file cannot"),
+    QT_TRANSLATE_NOOP("zapcheck", "the title is longer than the game reads (%1 bytes)")};
+constexpr const char* kQuestionMessages[3] = {
+    QT_TRANSLATE_NOOP("zapcheck", "the question is empty"),
+    QT_TRANSLATE_NOOP("zapcheck",
+                      "the question holds a line break; a line of a category file cannot"),
+    QT_TRANSLATE_NOOP("zapcheck", "the question is longer than the game reads (%1 bytes)")};
+constexpr const char* kAnswerMessages[3] = {
+    QT_TRANSLATE_NOOP("zapcheck", "the answer is empty"),
+    QT_TRANSLATE_NOOP("zapcheck",
+                      "the answer holds a line break; a line of a category file cannot"),
+    QT_TRANSLATE_NOOP("zapcheck", "the answer is longer than the game reads (%1 bytes)")};
+
+void Conversion::checkText(int row, const QString& text, const char* const (&messages)[3]) {
     if (text.isEmpty()) {
-        problem(row, QStringLiteral("the %1 is empty").arg(QLatin1String(what)));
+        problem(row, Texts::tr(messages[0]));
     } else if (text.contains(u'\n') || text.contains(u'\r')) {
-        problem(row, QStringLiteral("the %1 holds a line break; a line of a category file cannot")
-                         .arg(QLatin1String(what)));
+        problem(row, Texts::tr(messages[1]));
     } else if (text.toUtf8().size() + 3 > tk::LineReader::kMaxLineBytes) {  // 3: "Q: "
-        problem(row, QStringLiteral("the %1 is longer than the game reads (%2 bytes)")
-                         .arg(QLatin1String(what))
-                         .arg(tk::LineReader::kMaxLineBytes));
+        problem(row, Texts::tr(messages[2]).arg(tk::LineReader::kMaxLineBytes));
     }
 }
 
 bool Conversion::decode(QString& text) {
     const QString reason = UnreadableReason(path_);
     if (!reason.isEmpty()) {
-        problem(0, QStringLiteral("cannot be read: ") + reason);
+        problem(0, Texts::tr("cannot be read: %1").arg(reason));
         return false;
     }
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
-        problem(0, QStringLiteral("cannot be read: ") + file.errorString());
+        problem(0, Texts::tr("cannot be read: %1").arg(file.errorString()));
         return false;
     }
     QByteArray bytes = file.read(kMaxCsvBytes + 1);
     if (bytes.size() > kMaxCsvBytes) {
-        problem(
-            0,
-            QStringLiteral("larger than %1 MiB; not a sheet of questions").arg(kMaxCsvBytes >> 20));
+        problem(0,
+                Texts::tr("larger than %1 MiB; not a sheet of questions").arg(kMaxCsvBytes >> 20));
         return false;
     }
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        problem(0, QStringLiteral("UTF-16 text; save the sheet as CSV in UTF-8"));
+        problem(0, Texts::tr("UTF-16 text; save the sheet as CSV in UTF-8"));
         return false;
     }
     if (bytes.startsWith("\xEF\xBB\xBF")) {
@@ -220,7 +233,7 @@ bool Conversion::decode(QString& text) {
             }
             ++line;
         }
-        problem(line, QStringLiteral("not valid UTF-8; save the sheet as CSV in UTF-8"));
+        problem(line, Texts::tr("not valid UTF-8; save the sheet as CSV in UTF-8"));
         return false;
     }
     text = QString::fromUtf8(bytes);
@@ -234,7 +247,7 @@ bool Conversion::read() {
     }
     const Parsed parsed = ParseWithBestSeparator(text);
     if (parsed.unclosedRow > 0) {
-        problem(parsed.unclosedRow, QStringLiteral("a quoted cell that starts here never ends"));
+        problem(parsed.unclosedRow, Texts::tr("a quoted cell that starts here never ends"));
         return false;
     }
     // Rows with nothing in them (trailing rows of an export, spacing) are skipped.
@@ -248,16 +261,15 @@ bool Conversion::read() {
         rows.erase(rows.begin());
     }
     if (rows.empty()) {
-        problem(0, QStringLiteral("holds no question rows"));
+        problem(0, Texts::tr("holds no question rows"));
         return false;
     }
     for (std::size_t start = 0; start < rows.size(); start += kRowsPerCategory) {
         const std::size_t count = std::min(kRowsPerCategory, rows.size() - start);
         if (count < kRowsPerCategory) {
             problem(rows[start].row,
-                    QStringLiteral("the category that starts here has %1 of its %2 rows; a header "
-                                   "row is skipped only when it names the columns Question and "
-                                   "Answer")
+                    Texts::tr("the category that starts here has %1 of its %2 rows; a header row "
+                              "is skipped only when it names the columns Question and Answer")
                         .arg(count)
                         .arg(kRowsPerCategory));
         }
@@ -267,36 +279,36 @@ bool Conversion::read() {
         for (std::size_t r = 0; r < count; ++r) {
             const Record& record = rows[start + r];
             if (UsedCells(record.cells) > kColumns) {
-                problem(record.row, QStringLiteral("more than three columns (title, question, "
-                                                   "answer); is a separator in an unquoted cell?"));
+                problem(record.row, Texts::tr("more than three columns (title, question, "
+                                              "answer); is a separator in an unquoted cell?"));
             }
             const QString title = Trimmed(record.cells.value(0));
             if (r == 0) {
                 block.title = title;
                 if (title.isEmpty()) {
-                    problem(record.row,
-                            QStringLiteral("the first row of a category needs its title"));
+                    problem(record.row, Texts::tr("the first row of a category needs its title"));
                 } else {
-                    checkText(record.row, "title", title);
+                    checkText(record.row, title, kTitleMessages);
                 }
             } else if (!title.isEmpty() && title != block.title) {
                 problem(record.row,
-                        QStringLiteral("title %1 differs from %2 on row %3; each category is six "
-                                       "rows under one title")
+                        Texts::tr("title %1 differs from %2 on row %3; each category is six rows "
+                                  "under one title")
                             .arg(Quoted(title), Quoted(block.title))
                             .arg(rows[start].row));
             }
             block.questions[r] = Trimmed(record.cells.value(1));
             block.answers[r] = Trimmed(record.cells.value(2));
-            checkText(record.row, "question", block.questions[r]);
-            checkText(record.row, "answer", block.answers[r]);
+            checkText(record.row, block.questions[r], kQuestionMessages);
+            checkText(record.row, block.answers[r], kAnswerMessages);
         }
         blocks_.push_back(block);
     }
     if (problems_ == 0 && blocks_.size() > kCategorySlots) {
-        out_ << path_ << ':' << rows[kCategorySlots * kRowsPerCategory].row
-             << ": warning: categories from here on go past the fifteenth; the game never reads "
-                "them\n";
+        out_ << path_ << ':' << rows[kCategorySlots * kRowsPerCategory].row << ": warning: "
+             << Texts::tr(
+                    "categories from here on go past the fifteenth; the game never reads them")
+             << '\n';
     }
     return problems_ == 0;
 }
@@ -320,11 +332,12 @@ int ConvertCsv(const QString& csvPath, const QString& zapPath, bool force, QText
     bool ok = conversion.read();
     const QFileInfo target(zapPath);
     if (!force && (target.exists() || target.isSymLink())) {
-        out << zapPath << ": problem: already exists; add --force to replace it\n";
+        out << zapPath << ": problem: " << Texts::tr("already exists; add --force to replace it")
+            << '\n';
         ok = false;
     }
     if (!ok) {
-        out << zapPath << ": nothing written\n";
+        out << zapPath << ": " << Texts::tr("nothing written") << '\n';
         return 1;
     }
     // QSaveFile writes a temporary file next to the target and renames it only once complete, so
@@ -332,12 +345,16 @@ int ConvertCsv(const QString& csvPath, const QString& zapPath, bool force, QText
     const QByteArray bytes = conversion.zapText();
     QSaveFile file(zapPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        out << zapPath << ": problem: cannot be written: " << file.errorString()
-            << "; nothing written\n";
+        out << zapPath << ": problem: "
+            << Texts::tr("cannot be written: %1; nothing written").arg(file.errorString()) << '\n';
         return 1;
     }
-    out << zapPath << ": written from " << csvPath << ": " << conversion.categories()
-        << (conversion.categories() == 1 ? " category; " : " categories; ")
-        << DescribeSlots(conversion.categories()) << '\n';
+    out << zapPath << ": "
+        << Texts::tr("written from %1: %2; %3")
+               .arg(csvPath,
+                    Count(conversion.categories(), QT_TRANSLATE_N_NOOP("zapcheck", "%1 category"),
+                          QT_TRANSLATE_N_NOOP("zapcheck", "%1 categories")),
+                    DescribeSlots(conversion.categories()))
+        << '\n';
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "check.h"
 #include "csv.h"
+#include "toolkit/language.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -17,8 +18,8 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-constexpr const char* kUsage =
-    R"(Usage: zapcheck FILE...
+constexpr const char* kUsage = QT_TRANSLATE_NOOP("zapcheck",
+                                                 R"(Usage: zapcheck FILE...
        zapcheck --from-csv [--force] IN.csv OUT.zap
 
 Reads each category file exactly as Zapster does and reports how many complete
@@ -48,19 +49,30 @@ shorter than its two-character tag), 2 on a usage error.
              is taken as a header and skipped; empty rows are skipped.
              Nothing is written unless the whole sheet converts.
 --force      with --from-csv: replace OUT.zap if it exists
+--lang XX    messages in language XX (de, es, fr, nl); otherwise the
+             desktop's, as the game does
 --help       show this text
-)";
+)");
 
 int UsageError(QTextStream& err, const QString& text) {
-    err << "zapcheck: " << text << "\nTry 'zapcheck --help'.\n";
+    err << "zapcheck: " << text << '\n' << Texts::tr("Try 'zapcheck --help'.") << '\n';
     return kUsageError;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    // Qt's application object measures the game's fonts without a display and carries the
+    // translation; it is given none of the tool's own arguments, which are read below.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    int qtArgc = 1;
+    QGuiApplication application(qtArgc, argv);
+    // The language is known only once every argument is read, so an unknown option waits until
+    // then; the first one is reported.
+    QString unknownOption;
+    QString language;
+    bool help = false;
     bool fromCsv = false;
     bool force = false;
     bool optionsEnded = false;
@@ -73,33 +85,42 @@ int main(int argc, char** argv) {
         } else if (arg == u"--") {
             optionsEnded = true;
         } else if (arg == u"--help" || arg == u"-h") {
-            out << kUsage;
-            return 0;
+            help = true;
         } else if (arg == u"--from-csv") {
             fromCsv = true;
+        } else if (arg == u"--lang" && i + 1 < argc) {
+            language = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg.startsWith(u"--lang=")) {
+            language = arg.mid(7);
         } else if (arg == u"--force") {
             force = true;
-        } else {
-            return UsageError(err, QStringLiteral("unknown option '%1'").arg(arg));
+        } else if (unknownOption.isEmpty()) {
+            unknownOption = arg;
         }
+    }
+    tk::UseLanguage(language.isEmpty() ? tk::DesktopLanguages() : QStringList{language.trimmed()});
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (help) {
+        out << Texts::tr(kUsage);
+        return 0;
+    }
+    if (!unknownOption.isEmpty()) {
+        return UsageError(err, Texts::tr("unknown option '%1'").arg(unknownOption));
     }
     if (fromCsv) {
         if (files.size() != 2) {
-            return UsageError(err, QStringLiteral("--from-csv takes IN.csv and OUT.zap"));
+            return UsageError(err, Texts::tr("--from-csv takes IN.csv and OUT.zap"));
         }
         return ConvertCsv(files[0], files[1], force, out);
     }
     if (force) {
-        return UsageError(err, QStringLiteral("--force goes only with --from-csv"));
+        return UsageError(err, Texts::tr("--force goes only with --from-csv"));
     }
     if (files.isEmpty()) {
-        return UsageError(err, QStringLiteral("no category file named"));
+        return UsageError(err, Texts::tr("no category file named"));
     }
-    // The game's fonts, measured without a display; the tool's own arguments were read above.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    int qtArgc = 1;
-    QGuiApplication fonts(qtArgc, argv);
     bool sound = true;
     for (qsizetype i = 0; i < files.size(); ++i) {
         if (i > 0) {
