@@ -8,6 +8,7 @@
 #include "screens/board.h"
 #include "screens/flow.h"
 #include "screens/game_over.h"
+#include "screens/host.h"
 #include "screens/question.h"
 #include "screens/setup.h"
 #include "screens/title.h"
@@ -103,7 +104,8 @@ void Note(QMap<QString, Caption>& captions, const char* screen, const tk::Window
 }
 
 // The captions of a game's screens at `display`: the title, the setup, the board, a question
-// that waits to be read, the answer, the game over, and a question without a time limit.
+// that waits to be read, the answer, the game over, and a question without a time limit; and the
+// host's window beside them (the test runs with two displays), its record too.
 QMap<QString, Caption> GameCaptions(QSize display) {
     QMap<QString, Caption> captions;
     FreshProgram();
@@ -121,16 +123,34 @@ QMap<QString, Caption> GameCaptions(QSize display) {
         window.FitTo(display);
         return window;
     };
+    // The host's window is drawn for a laptop's display of at least its own size, and is cut,
+    // in English as in any language, on a smaller one.
+    const layout::Window& hostLook = layout::kHost.window;
+    const QSize hostDisplay = display.expandedTo(
+        QSize(tk::Pixels(hostLook.clientWidth), tk::Pixels(hostLook.clientHeight)));
+    const auto host = [hostDisplay]() -> tk::Window& {
+        HostScreen& window = HostScreen::Get();
+        window.resize(hostDisplay);
+        window.FitTo(hostDisplay);
+        return window;
+    };
     Note(captions, "board", fitted(BoardScreen::Get()));
+    Note(captions, "host, board", host());
     play::ClickSquare(1, 0);
     Note(captions, "question", fitted(QuestionScreen::Get()));
+    Note(captions, "host, question", host());
     play::Reveal();  // the time starts
     play::Reveal();
     Note(captions, "answer", fitted(AnswerScreen::Get()));
+    Note(captions, "host, answer", host());
     play::Judge(true);
     fitted(BoardScreen::Get());
+    QTest::keyClick(&HostScreen::Get(), Qt::Key_R);
+    Note(captions, "host, record", host());
+    QTest::keyClick(&HostScreen::Get(), Qt::Key_R);
     UserClick(BoardScreen::Get().banner);
     Note(captions, "game over", GameOverScreen::Get());
+    Note(captions, "host, game over", host());
     // A question without a time limit says so on its bar.
     FreshProgram();
     play::ToSetup();
@@ -246,7 +266,8 @@ private slots:
             // A line of English that its box cuts a little short is read all the same; a
             // translation may be cut as little, never by a line more.
             if (own.fits ? !at->fits : at->lines > own.lines) {
-                overflowing << at.key() + QStringLiteral(": ") + at->text;
+                overflowing
+                    << QStringLiteral("%1: %2 (English: %3)").arg(at.key(), at->text, own.text);
             }
         }
         QVERIFY2(overflowing.isEmpty(), qPrintable(overflowing.join(QStringLiteral("; "))));

@@ -838,7 +838,7 @@
     </message>
     <message>
         <source>Correct the score</source>
-        <translation>Punktestand berichtigen</translation>
+        <translation>Punkte korrigieren</translation>
     </message>
     <message>
         <source>Save the results…</source>

@@ -838,7 +838,7 @@
     </message>
     <message>
         <source>Correct the score</source>
-        <translation>Corregir la puntuación</translation>
+        <translation>Corregir puntos</translation>
     </message>
     <message>
         <source>Save the results…</source>

@@ -842,7 +842,7 @@
     </message>
     <message>
         <source>Save the results…</source>
-        <translation>Enregistrer les résultats…</translation>
+        <translation>Exporter les résultats…</translation>
     </message>
 </context>
 <context>
