@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Thanks For Playing!   [End]</source>
-        <translation>Danke fürs Mitspielen!   [End]</translation>
+        <translation>Danke fürs Mitspielen!   [Ende]</translation>
     </message>
     <message>
         <source>%1 – %2 points</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Start the time   [Space] [Page Down]</source>
-        <translation>Zeit starten   [Space] [Page Down]</translation>
+        <translation>Zeit starten   [Leertaste] [Bild abwärts]</translation>
     </message>
     <message>
         <source>Go on   [P]</source>
@@ -794,15 +794,15 @@
     </message>
     <message>
         <source>Take back   [Ctrl+Z]</source>
-        <translation>Zurücknehmen   [Ctrl+Z]</translation>
+        <translation>Zurücknehmen   [Strg+Z]</translation>
     </message>
     <message>
         <source>End the game   [End]</source>
-        <translation>Spiel beenden   [End]</translation>
+        <translation>Spiel beenden   [Ende]</translation>
     </message>
     <message>
         <source>Show the answer   [Space] [Page Down]</source>
-        <translation>Antwort zeigen   [Space] [Page Down]</translation>
+        <translation>Antwort zeigen   [Leertaste] [Bild abwärts]</translation>
     </message>
     <message>
         <source>Turn the Zapster clock   [T]</source>
@@ -834,7 +834,7 @@
     </message>
     <message>
         <source>Correct a score by hand: points and reason</source>
-        <translation>Punktestand von Hand berichtigen: Punkte und Grund</translation>
+        <translation>Punktestand von Hand korrigieren: Punkte und Grund</translation>
     </message>
     <message>
         <source>Correct the score</source>

@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Thanks For Playing!   [End]</source>
-        <translation>¡Gracias por jugar!   [End]</translation>
+        <translation>¡Gracias por jugar!   [Fin]</translation>
     </message>
     <message>
         <source>%1 – %2 points</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Start the time   [Space] [Page Down]</source>
-        <translation>Iniciar el tiempo   [Space] [Page Down]</translation>
+        <translation>Iniciar el tiempo   [Espacio] [Av Pág]</translation>
     </message>
     <message>
         <source>Go on   [P]</source>
@@ -798,11 +798,11 @@
     </message>
     <message>
         <source>End the game   [End]</source>
-        <translation>Terminar la partida   [End]</translation>
+        <translation>Terminar la partida   [Fin]</translation>
     </message>
     <message>
         <source>Show the answer   [Space] [Page Down]</source>
-        <translation>Mostrar la respuesta   [Space] [Page Down]</translation>
+        <translation>Mostrar la respuesta   [Espacio] [Av Pág]</translation>
     </message>
     <message>
         <source>Turn the Zapster clock   [T]</source>

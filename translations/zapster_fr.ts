@@ -124,11 +124,11 @@
     </message>
     <message>
         <source>Zapster calls of %1</source>
-        <translation>Appels Zapster de %1</translation>
+        <translation>Appels Zapster&#xa0;: %1</translation>
     </message>
     <message>
         <source>Thanks For Playing!   [End]</source>
-        <translation>Merci d’avoir joué&#xa0;!   [End]</translation>
+        <translation>Merci d’avoir joué&#xa0;!   [Fin]</translation>
     </message>
     <message>
         <source>%1 – %2 points</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Start the time   [Space] [Page Down]</source>
-        <translation>Lancer le temps   [Space] [Page Down]</translation>
+        <translation>Lancer le temps   [Espace] [Page suiv]</translation>
     </message>
     <message>
         <source>Go on   [P]</source>
@@ -798,11 +798,11 @@
     </message>
     <message>
         <source>End the game   [End]</source>
-        <translation>Terminer la partie   [End]</translation>
+        <translation>Terminer la partie   [Fin]</translation>
     </message>
     <message>
         <source>Show the answer   [Space] [Page Down]</source>
-        <translation>Montrer la réponse   [Space] [Page Down]</translation>
+        <translation>Montrer la réponse   [Espace] [Page suiv]</translation>
     </message>
     <message>
         <source>Turn the Zapster clock   [T]</source>
