@@ -20,8 +20,7 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     fontWarmUp.ApplicationReady();
     // The room's language, or the one asked for, before the first screen says anything.
-    const QString asked = tk::LanguageAsked(arguments);
-    tk::UseLanguage(asked.isEmpty() ? tk::DesktopLanguages() : QStringList{asked});
+    tk::UseAskedOrDesktopLanguage(tk::LanguageAsked(arguments));
     // Lets the desktop match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZAPSTER_APP_ID));
     const int status = tk::Run(&flow::StartProgram);

@@ -366,17 +366,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    // Unless told otherwise, two displays side by side.
-    QTemporaryFile config;
-    if (!qEnvironmentVariableIsSet("ZAPSTER_DISPLAYS_CHILD") && config.open()) {
-        config.write(Displays("two"));
-        config.flush();
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
-    }
-    QApplication app(argc, argv);
-    TestHost test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestHost)
 
 #include "tst_host.moc"

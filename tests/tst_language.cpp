@@ -1,7 +1,6 @@
 // The game in the room's language: which language the desktop and the command line ask for, and
 // what the title and setup screens then say; English wherever no translation is found.
 
-#include <QTextLayout>
 #include <QtTest>
 
 #include "screens/answer.h"
@@ -21,20 +20,12 @@
 
 namespace {
 
-// Sets the locale variables of a row; an empty value unsets one.
-void SetLocale(const QString& language, const QString& all, const QString& messages,
-               const QString& lang) {
-    const auto set = [](const char* name, const QString& value) {
-        if (value.isEmpty()) {
-            qunsetenv(name);
-        } else {
-            qputenv(name, value.toUtf8());
-        }
-    };
-    set("LANGUAGE", language);
-    set("LC_ALL", all);
-    set("LC_MESSAGES", messages);
-    set("LANG", lang);
+// Sets LANGUAGE, LC_ALL, LC_MESSAGES and LANG to `values`; an empty value unsets one.
+void SetLocale(const QStringList& values) {
+    const char* const names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        values[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], values[i].toUtf8());
+    }
 }
 
 // Whether a caption fits the box its widget draws it in, as the widget draws it: wrapped at
@@ -45,22 +36,6 @@ bool Fits(const QFont& font, const QString& text, QSize box) {
     return tk::TextFits(font, text, box) && std::ranges::all_of(words, [&](const QString& word) {
                return metrics.horizontalAdvance(word) <= box.width();
            });
-}
-
-// How many lines a caption takes in a box `width` pixels wide.
-int Lines(const QFont& font, const QString& text, int width) {
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    int lines = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        ++lines;
-    }
-    layout.endLayout();
-    return lines;
 }
 
 struct Caption {
@@ -78,16 +53,18 @@ QSize Shown(const QWidget* screen, const QWidget* widget, const QRect& box) {
 
 // Every caption of a screen, each with whether it fits, by the widget's row in the layout.
 void Note(QMap<QString, Caption>& captions, const char* screen, const tk::Window& window) {
+    // A label's or a button's caption, wrapped in the part of its box that the screen shows.
+    const auto wrapped = [&](const QWidget* widget, const QString& text, const QRect& box) {
+        const QSize shown = Shown(&window, widget, box);
+        return Caption{text, Fits(widget->font(), text, shown),
+                       Wrap(widget->font(), text, shown.width()).lines};
+    };
     for (const auto& [widget, row] : window.Laid()) {
         Caption caption;
         if (auto* label = qobject_cast<tk::Label*>(widget)) {
-            const QSize box = Shown(&window, label, label->contentsRect());
-            caption = {label->Caption(), Fits(label->font(), label->Caption(), box),
-                       Lines(label->font(), label->Caption(), box.width())};
+            caption = wrapped(label, label->Caption(), label->contentsRect());
         } else if (auto* button = qobject_cast<tk::Button*>(widget)) {
-            const QSize box = Shown(&window, button, button->rect().adjusted(3, 3, -3, -3));
-            caption = {button->Caption(), Fits(button->font(), button->Caption(), box),
-                       Lines(button->font(), button->Caption(), box.width())};
+            caption = wrapped(button, button->Caption(), button->rect().adjusted(3, 3, -3, -3));
         } else if (auto* option = qobject_cast<tk::Option*>(widget)) {
             caption = {option->text(), option->sizeHint().width() <= option->width()};
         } else if (auto* frame = qobject_cast<tk::Frame*>(widget)) {
@@ -118,39 +95,34 @@ QMap<QString, Caption> GameCaptions(QSize display) {
     Note(captions, "setup", SetupScreen::Get());
     play::ChooseBar(32, true);
     UserClick(SetupScreen::Get().doneButton);
-    const auto fitted = [display](tk::Window& window) -> tk::Window& {
-        window.resize(display);
-        window.FitTo(display);
-        return window;
-    };
     // The host's window is drawn for a laptop's display of at least its own size, and is cut,
     // in English as in any language, on a smaller one.
     const layout::Window& hostLook = layout::kHost.window;
     const QSize hostDisplay = display.expandedTo(
         QSize(tk::Pixels(hostLook.clientWidth), tk::Pixels(hostLook.clientHeight)));
-    const auto host = [hostDisplay]() -> tk::Window& {
-        HostScreen& window = HostScreen::Get();
-        window.resize(hostDisplay);
-        window.FitTo(hostDisplay);
+    const auto fitted = [&](tk::Window& window) -> tk::Window& {
+        const QSize size = qobject_cast<HostScreen*>(&window) ? hostDisplay : display;
+        window.resize(size);
+        window.FitTo(size);
         return window;
     };
     Note(captions, "board", fitted(BoardScreen::Get()));
-    Note(captions, "host, board", host());
+    Note(captions, "host, board", fitted(HostScreen::Get()));
     play::ClickSquare(1, 0);
     Note(captions, "question", fitted(QuestionScreen::Get()));
-    Note(captions, "host, question", host());
+    Note(captions, "host, question", fitted(HostScreen::Get()));
     play::Reveal();  // the time starts
     play::Reveal();
     Note(captions, "answer", fitted(AnswerScreen::Get()));
-    Note(captions, "host, answer", host());
+    Note(captions, "host, answer", fitted(HostScreen::Get()));
     play::Judge(true);
     fitted(BoardScreen::Get());
     QTest::keyClick(&HostScreen::Get(), Qt::Key_R);
-    Note(captions, "host, record", host());
+    Note(captions, "host, record", fitted(HostScreen::Get()));
     QTest::keyClick(&HostScreen::Get(), Qt::Key_R);
     UserClick(BoardScreen::Get().banner);
     Note(captions, "game over", GameOverScreen::Get());
-    Note(captions, "host, game over", host());
+    Note(captions, "host, game over", fitted(HostScreen::Get()));
     // A question without a time limit says so on its bar.
     FreshProgram();
     play::ToSetup();
@@ -175,34 +147,29 @@ private slots:
     // As a desktop program reads them: LC_ALL before LC_MESSAGES before LANG; LANGUAGE's list
     // first, except under the plain "C" locale, which asks for no language at all.
     void desktopLanguages_data() {
-        auto row = Columns<QString, QString, QString, QString, QStringList>(
-            "language", "all", "messages", "lang", "languages");
-        row("LANG alone", "", "", "", "de_DE.UTF-8", {"de_DE"});
-        row("modifier dropped", "", "", "", "fr_BE.UTF-8@euro", {"fr_BE"});
-        row("LC_MESSAGES over LANG", "", "", "nl_NL.UTF-8", "de_DE.UTF-8", {"nl_NL"});
-        row("LC_ALL over both", "", "es_ES.UTF-8", "nl_NL.UTF-8", "de_DE.UTF-8", {"es_ES"});
-        row("LANGUAGE list first", "fr:de", "", "", "nl_NL.UTF-8", {"fr", "de", "nl_NL"});
-        row("LANGUAGE under C", "de", "", "", "C.UTF-8", {});
-        row("nothing set", "", "", "", "", {});
-        row("POSIX", "", "", "", "POSIX", {});
+        // `locale`: LANGUAGE, LC_ALL, LC_MESSAGES and LANG.
+        auto row = Columns<QStringList, QStringList>("locale", "languages");
+        row("LANG alone", {"", "", "", "de_DE.UTF-8"}, {"de_DE"});
+        row("modifier dropped", {"", "", "", "fr_BE.UTF-8@euro"}, {"fr_BE"});
+        row("LC_MESSAGES over LANG", {"", "", "nl_NL.UTF-8", "de_DE.UTF-8"}, {"nl_NL"});
+        row("LC_ALL over both", {"", "es_ES.UTF-8", "nl_NL.UTF-8", "de_DE.UTF-8"}, {"es_ES"});
+        row("LANGUAGE list first", {"fr:de", "", "", "nl_NL.UTF-8"}, {"fr", "de", "nl_NL"});
+        row("LANGUAGE under C", {"de", "", "", "C.UTF-8"}, {});
+        row("nothing set", {"", "", "", ""}, {});
     }
     void desktopLanguages() {
-        QFETCH(QString, language);
-        QFETCH(QString, all);
-        QFETCH(QString, messages);
-        QFETCH(QString, lang);
+        QFETCH(QStringList, locale);
         QFETCH(QStringList, languages);
-        SetLocale(language, all, messages, lang);
+        SetLocale(locale);
         QCOMPARE(tk::DesktopLanguages(), languages);
     }
 
     void languageAsked_data() {
         auto row = Columns<QStringList, QString>("arguments", "asked");
-        row("none", {"zapster"}, "");
         row("two words", {"zapster", "--lang", "nl"}, "nl");
         row("one word", {"zapster", "--lang=es"}, "es");
         row("without its language", {"zapster", "--lang"}, "");
-        row("the program's own name", {"--lang=de"}, "");
+        row("a file name after --", {"zapcheck", "--", "--lang=de"}, "");
     }
     void languageAsked() {
         QFETCH(QStringList, arguments);
@@ -217,13 +184,11 @@ private slots:
         auto row = Columns<QStringList, QString, QString, QString, QString>(
             "languages", "chosen", "title", "done", "team");
         row("German", {"de_DE"}, "de", "Zapster! spielen", "Fertig", "Team 1");
-        row("Austrian German", {"de_AT"}, "de", "Zapster! spielen", "Fertig", "Team 1");
         row("French", {"fr"}, "fr", "Jouer à Zapster!", "Jouer", "Équipe 1");
         row("Spanish", {"es_MX"}, "es", "¡Juega a Zapster!", "Listo", "Equipo 1");
         row("Dutch", {"nl_BE"}, "nl", "Speel Zapster!", "Klaar", "Team 1");
         row("first with a translation", {"ja_JP", "nl"}, "nl", "Speel Zapster!", "Klaar", "Team 1");
         row("none translated", {"ja_JP"}, "en", "Play Zapster!", "Done", "Team 1");
-        row("no language", {}, "en", "Play Zapster!", "Done", "Team 1");
     }
     void screensSpeakIt() {
         QFETCH(QStringList, languages);

@@ -1,4 +1,3 @@
-#include <QTextLayout>
 #include <QtTest>
 
 #include "screens/answer.h"
@@ -215,18 +214,7 @@ private slots:
         const auto height = [&](qreal points) {
             QFont font = label->font();
             font.setPointSizeF(points);
-            QTextOption option;
-            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-            QTextLayout lines(text, font);
-            lines.setTextOption(option);
-            lines.beginLayout();
-            qreal total = 0;
-            for (QTextLine line = lines.createLine(); line.isValid(); line = lines.createLine()) {
-                line.setLineWidth(box.width());
-                total += line.height();
-            }
-            lines.endLayout();
-            return total;
+            return Wrap(font, text, box.width()).height;
         };
         const qreal size = label->font().pointSizeF();
         const qreal designed =

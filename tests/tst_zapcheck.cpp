@@ -140,9 +140,6 @@ private slots:
             {"zapcheck: geen categoriebestand opgegeven\n",
              "Typ 'zapcheck --help' voor meer informatie.\n"},
             {}, {"LANG=nl_BE.UTF-8"});
-        row("Spanish asked on a Dutch desktop", {}, {"--lang", "es"}, 2,
-            {"zapcheck: no se ha indicado ningún archivo de categoría\n"}, {},
-            {"LANG=nl_BE.UTF-8"});
 
         // `head`, then rows of cells split by `sep`, each ended by `eol`; question 1 `raw` reads
         // `cell`.

@@ -47,6 +47,9 @@ void Uninstall(std::unique_ptr<QTranslator>& translator) {
 QString LanguageAsked(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        if (argument == QLatin1String("--")) {
+            break;
+        }
         if (argument == QLatin1String("--lang") && i + 1 < arguments.size()) {
             return arguments[i + 1].trimmed();
         }
@@ -116,6 +119,10 @@ QString UseLanguage(const QStringList& languages) {
     }
     QLocale::setDefault(QLocale(QLocale::English));
     return QStringLiteral("en");
+}
+
+QString UseAskedOrDesktopLanguage(const QString& asked) {
+    return UseLanguage(asked.isEmpty() ? DesktopLanguages() : QStringList{asked});
 }
 
 }  // namespace tk

@@ -1,5 +1,6 @@
 #include "support/harness.h"
 
+#include <QTextLayout>
 #include <cstdlib>
 
 #include "game/save.h"
@@ -60,4 +61,20 @@ void WriteFile(const QString& name, const QByteArray& bytes) {
     QFile file(name);
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(name));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+Wrapped Wrap(const QFont& font, const QString& text, qreal width) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    Wrapped wrapped;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        ++wrapped.lines;
+        wrapped.height += line.height();
+    }
+    layout.endLayout();
+    return wrapped;
 }

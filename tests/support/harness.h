@@ -30,5 +30,13 @@ void UserClick(W& widget) {
 // "Title 7", and its third question and answer read "q7.3" and "a7.3".
 QByteArray Blocks(int blocks, const char* lineEnd = "\n");
 
+// A text wrapped as a label wraps it, at word boundaries or, for a word longer than a line,
+// anywhere: how many lines it takes `width` pixels wide, and how high they stand.
+struct Wrapped {
+    int lines = 0;
+    qreal height = 0;
+};
+Wrapped Wrap(const QFont& font, const QString& text, qreal width);
+
 // Writes a file in the working directory; a failure fails the calling test.
 void WriteFile(const QString& name, const QByteArray& bytes);

@@ -68,46 +68,39 @@ int main(int argc, char** argv) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
-    // The language is known only once every argument is read, so an unknown option waits until
-    // then; the first one is reported.
-    QString unknownOption;
-    QString language;
-    bool help = false;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        // File names are bytes; decode them the way QFile will encode them again.
+        arguments << QFile::decodeName(argv[i]);
+    }
+    tk::UseAskedOrDesktopLanguage(tk::LanguageAsked(arguments));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
     bool fromCsv = false;
     bool force = false;
     bool optionsEnded = false;
     QStringList files;
-    for (int i = 1; i < argc; ++i) {
-        // File names are bytes; decode them the way QFile will encode them again.
-        const QString arg = QFile::decodeName(argv[i]);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
         if (optionsEnded || !arg.startsWith(u'-') || arg == u"-") {
             files << arg;
         } else if (arg == u"--") {
             optionsEnded = true;
         } else if (arg == u"--help" || arg == u"-h") {
-            help = true;
+            out << Texts::tr(kUsage);
+            return 0;
         } else if (arg == u"--from-csv") {
             fromCsv = true;
-        } else if (arg == u"--lang" && i + 1 < argc) {
-            language = QString::fromLocal8Bit(argv[++i]);
+        } else if (arg == u"--lang" && i + 1 < arguments.size()) {
+            ++i;  // its language is in use already
         } else if (arg.startsWith(u"--lang=")) {
-            language = arg.mid(7);
+            // in use already
         } else if (arg == u"--force") {
             force = true;
-        } else if (unknownOption.isEmpty()) {
-            unknownOption = arg;
+        } else {
+            return UsageError(err, Texts::tr("unknown option '%1'").arg(arg));
         }
-    }
-    tk::UseLanguage(language.isEmpty() ? tk::DesktopLanguages() : QStringList{language.trimmed()});
-
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    if (help) {
-        out << Texts::tr(kUsage);
-        return 0;
-    }
-    if (!unknownOption.isEmpty()) {
-        return UsageError(err, Texts::tr("unknown option '%1'").arg(unknownOption));
     }
     if (fromCsv) {
         if (files.size() != 2) {
